@@ -1,0 +1,111 @@
+#pragma once
+// A small RAII layer over the SQLite C API: one connection, its prepared statements and transactions.
+// Every value reaches SQL as a bound parameter; nothing here concatenates a value into a statement.
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVariantList>
+
+#include <memory>
+#include <stdexcept>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// A statement or an open that the database refused. `what()` carries SQLite's own reason.
+class ErreurBase : public std::runtime_error {
+public:
+    ErreurBase(const QString& message, int code = 0);
+    QString message() const { return QString::fromStdString(what()); }
+    int code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+class Requete;
+
+class Connexion {
+public:
+    enum class Mode { LectureEcriture, LectureSeule, Immuable };
+
+    Connexion() = default;  // a connection that is not open
+    ~Connexion();
+    Connexion(const Connexion&) = delete;
+    Connexion& operator=(const Connexion&) = delete;
+
+    // Opens an existing file; never creates one. Throws ErreurBase when the file is missing or unreadable.
+    void ouvrir(const QString& chemin, Mode mode);
+    // Creates (or opens) a file for writing: only the data builder and test fixtures use it.
+    void creer(const QString& chemin);
+    void fermer();
+
+    bool estOuverte() const { return m_db != nullptr; }
+    QString chemin() const { return m_chemin; }
+    Mode mode() const { return m_mode; }
+    sqlite3* poignee() const { return m_db; }
+
+    Requete preparer(const QString& sql) const;
+    // Runs one statement with its bound values; returns the number of rows it changed.
+    int executer(const QString& sql, const QVariantList& valeurs = {}) const;
+    // Runs a script of several statements without parameters (schema files).
+    void executerScript(const QString& script) const;
+    // The first column of the first row, or a null value when there is no row.
+    QVariant valeur(const QString& sql, const QVariantList& valeurs = {}) const;
+    qint64 dernierIdentifiant() const;
+
+    // Attaches another database file read-only under `alias` (never creates it).
+    void attacher(const QString& chemin, const QString& alias) const;
+    void detacher(const QString& alias) const;
+
+private:
+    void configurer();
+
+    sqlite3* m_db = nullptr;
+    QString m_chemin;
+    Mode m_mode = Mode::LectureEcriture;
+};
+
+using ConnexionPtr = std::shared_ptr<Connexion>;
+
+// One prepared statement. Values are bound by position (1-based) or all at once.
+class Requete {
+public:
+    Requete(sqlite3* db, const QString& sql);
+    ~Requete();
+    Requete(Requete&& autre) noexcept;
+    Requete& operator=(Requete&&) = delete;
+    Requete(const Requete&) = delete;
+
+    void lier(int position, const QVariant& valeur);
+    void lierTout(const QVariantList& valeurs);
+    // Advances to the next row; false at the end. Throws ErreurBase on failure.
+    bool suivante();
+    void reinitialiser();
+
+    int nombreColonnes() const;
+    QString nomColonne(int i) const;
+    QVariant colonne(int i) const;
+    // The table a result column comes from (empty for expressions).
+    QString tableColonne(int i) const;
+
+private:
+    sqlite3* m_db;
+    sqlite3_stmt* m_stmt = nullptr;
+    QString m_sql;
+};
+
+// One transaction on a connection: rolled back unless `valider()` is called before it goes out of scope.
+class Transaction {
+public:
+    explicit Transaction(const Connexion& cnx);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void valider();
+
+private:
+    const Connexion& m_cnx;
+    bool m_terminee = false;
+};

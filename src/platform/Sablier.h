@@ -1,0 +1,16 @@
+#pragma once
+
+// The wait pointer for as long as the guard lives.
+class Sablier {
+public:
+    Sablier();
+    ~Sablier();
+    Sablier(const Sablier&) = delete;
+    Sablier& operator=(const Sablier&) = delete;
+
+    // Ends the wait before the guard goes out of scope; later calls do nothing.
+    void restaurer();
+
+private:
+    bool m_actif = false;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "platform/Plateforme.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+// A PDF the doubles rendered instead of showing a preview or printing.
+struct DocumentRendu {
+    QString titre;
+    QString fichierPdf;
+};
+
+// While it lives, every platform service is a double: dialogs take their
+// answers from queues the test fills, and everything shown is recorded. A
+// dialog with no queued answer fails the current test and gets the cancelling
+// answer; answers left over at destruction fail it too. No window ever opens.
+class PlateformeScriptee {
+public:
+    PlateformeScriptee();
+    ~PlateformeScriptee();
+    PlateformeScriptee(const PlateformeScriptee&) = delete;
+    PlateformeScriptee& operator=(const PlateformeScriptee&) = delete;
+
+    void repondreMessage(Reponse reponse);
+    void repondreSaisie(std::optional<QString> reponse);
+    void repondreFichier(ReponseFichier reponse);
+    // true: the printer is set to write a PDF in our folder, see impressions().
+    void repondreImprimante(bool accepte);
+
+    void definirLecteurs(QList<Lecteur> lecteurs);
+    void definirLargeurBureau(int largeur);  // 1024 until set
+    void definirAideLisible(bool lisible);   // true until set
+
+    QList<Message> messages() const;
+    QStringList saisies() const;  // the prompts
+    QList<DemandeFichier> demandesFichier() const;
+    QStringList aidesOuvertes() const;
+    QList<QUrl> adressesOuvertes() const;
+    QList<DocumentRendu> apercus() const;
+    QList<DocumentRendu> impressions() const;  // printers chosen, with the PDF they write to
+
+    struct Etat;
+
+private:
+    std::unique_ptr<Etat> m_etat;
+    std::unique_ptr<RemplacementServices> m_remplacement;
+};
