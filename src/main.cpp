@@ -1,27 +1,35 @@
-// The program's entry point.
+// The program's entry point: registers the nine main screens, then starts up.
 
-#include "data/Recordset.h"
-#include "data/Source.h"
-#include "shell/ChercherLecteurCD.h"
+#include "card/OFormFiche.h"
+#include "collections/OFormCollections.h"
+#include "lists/EcransListes.h"
+#include "search/EcransRecherche.h"
+#include "shell/Demarrage.h"
 
 #include <QApplication>
-#include <QTextStream>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyle>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QTextStream sortie(stdout);
-    ChercherLecteurCD();
-    const bool perso = OuvrirBasePerso();
-    const bool catalogue = OuvrirBaseCatalogue();
-    const bool disque = OuvrirBaseCD();
-    sortie << "Dossier du programme : " << DossierProgramme() << "\n"
-           << "Base personnelle : " << (perso ? "ouverte" : "absente") << "\n"
-           << "Catalogue : " << (catalogue ? "ouvert" : "absent") << "\n"
-           << "Disque du catalogue : " << (disque ? LecteurCD : QStringLiteral("absent")) << "\n";
-    if (catalogue) {
-        sortie << "Timbres au catalogue : "
-               << CnxCatalogue->valeur(QStringLiteral("SELECT count(*) FROM France")).toInt() << "\n";
-    }
-    return 0;
+    // One look whatever the desktop's theme: the screens were laid out for a light, classic style.
+    app.setStyle(QStringLiteral("Fusion"));
+    app.setPalette(app.style()->standardPalette());
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    // Qt's own dialogs (files, printing) speak French like the rest of the program.
+    QTranslator traduction;
+    if (traduction.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&traduction);
+
+    EnregistrerEcransCollections();
+    EnregistrerEcransFiche();
+    EnregistrerEcransRecherche();
+    EnregistrerEcransListes();
+    if (!Main())
+        return 0;
+    return app.exec();
 }

@@ -24,3 +24,11 @@ void Sablier::restaurer()
     m_actif = false;
     QGuiApplication::restoreOverrideCursor();
 }
+
+void RetablirPointeurParDefaut()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}

@@ -14,3 +14,7 @@ public:
 private:
     bool m_actif = false;
 };
+
+// Puts the default pointer back whatever was set before: the end of start-up and the splash's timer
+// both mean "the program is ready", not "the last wait is over".
+void RetablirPointeurParDefaut();

@@ -4,12 +4,13 @@
 #include "shell/ChercherLecteurCD.h"
 #include "support/DossierTest.h"
 #include "support/PlateformeScriptee.h"
+#include "support/Suite.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestShell : public QObject {
+class TestLecteur : public QObject {
     Q_OBJECT
 
 private slots:
@@ -20,7 +21,7 @@ private slots:
 
 // Each drive is "point:type:contents", contents being "avec", "minuscules" or "sans";
 // the expected drive is named by its point, "-" for none.
-void TestShell::rechercheDuDisque_data()
+void TestLecteur::rechercheDuDisque_data()
 {
     QTest::addColumn<QStringList>("lecteurs");
     QTest::addColumn<QString>("attendu");
@@ -34,7 +35,7 @@ void TestShell::rechercheDuDisque_data()
     QTest::newRow("CD à la racine jamais pris") << QStringList {"/:iso9660:-", "b:iso9660:avec"} << "b";
 }
 
-void TestShell::rechercheDuDisque()
+void TestLecteur::rechercheDuDisque()
 {
     QFETCH(QStringList, lecteurs);
     QFETCH(QString, attendu);
@@ -67,7 +68,7 @@ void TestShell::rechercheDuDisque()
     QVERIFY(plateforme.messages().isEmpty());
 }
 
-void TestShell::aucunLecteur()
+void TestLecteur::aucunLecteur()
 {
     DossierTest dossier;
     PlateformeScriptee plateforme;
@@ -83,5 +84,5 @@ void TestShell::aucunLecteur()
     QVERIFY(LecteurCD.isEmpty());
 }
 
-QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+ENREGISTRER_TEST(TestLecteur)
+#include "test_lecteur.moc"

@@ -1,0 +1,33 @@
+#pragma once
+// Screen scaling. The main screens are laid out in twips for a desktop 800 pixels wide; each main
+// screen, when it loads, multiplies its own size and every control's position and size by one factor
+// derived from the desktop width (capped at 1024 pixels). Fonts are never scaled.
+
+#include <QRect>
+
+class QWidget;
+
+inline constexpr int TwipsParPixel = 15;
+
+// The desktop width in pixels as last measured, and the layout factor.
+extern int LargeurEcran;
+extern float FacteurEchelle;
+
+void ResolutionEcran();
+// Measures, then sets FacteurEchelle: the width capped at 1024, divided by 800. When nothing could be
+// measured the factor computed last stays (1.0 before any).
+void CalculerFacteurEchelle();
+// The factor for a desktop width, 0 when the width says nothing.
+float FacteurPourLargeur(int largeur);
+
+// Places a control in twips, as designed; the twips are kept on the widget so that scaling starts from
+// the design, not from rounded pixels. Only controls placed this way are scaled.
+void Placer(QWidget* controle, int gauche, int haut, int largeur, int hauteur);
+// The design rectangle of a control, in twips (as placed, or as last scaled).
+QRect RectangleTwips(const QWidget* controle);
+// Sets a screen's design size in twips.
+void DimensionnerEcran(QWidget* ecran, int largeur, int hauteur);
+
+// The scaling step at the head of a main screen's load. `versLeCoin`: the screen goes to the top-left
+// corner first (every main screen but the collections screen).
+void AppliquerEchelle(QWidget* ecran, bool versLeCoin);

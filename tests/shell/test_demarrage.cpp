@@ -1,0 +1,289 @@
+// Start-up, the main window, the nine-tab switching and shut-down, on a temporary program folder.
+
+#include "card/OFormFiche.h"
+#include "collections/OFormCollections.h"
+#include "data/Source.h"
+#include "shell/Demarrage.h"
+#include "shell/EcranPrincipal.h"
+#include "shell/Intro.h"
+#include "shell/MDIForm1.h"
+#include "shell/frmAproposde.h"
+#include "shell/frmRemerciements.h"
+#include "support/DossierTest.h"
+#include "support/EcransDuProgramme.h"
+#include "support/PlateformeScriptee.h"
+#include "support/Suite.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+
+template <typename T> QList<T*> fenetresOuvertes()
+{
+    QList<T*> trouvees;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            trouvees << t;
+    return trouvees;
+}
+
+QList<int> ecransVisibles()
+{
+    QList<int> visibles;
+    for (int i = 0; i < NombreOnglets; ++i)
+        if (EcranPrincipal* e = EcranSiCharge(i); e && !e->isHidden())
+            visibles << i;
+    return visibles;
+}
+
+}  // namespace
+
+class TestDemarrage : public QObject {
+    Q_OBJECT
+
+private:
+    // A started program on a temporary folder, with one drive that is not a disc.
+    struct Programme {
+        DossierTest dossier;
+        PlateformeScriptee plateforme;
+        bool demarre = false;
+        Programme()
+        {
+            plateforme.definirLecteurs(
+                {Lecteur {QStringLiteral("/home"), QStringLiteral("/dev/sda1"), QStringLiteral("ext4")}});
+            plateforme.definirLargeurBureau(1024);
+        }
+        bool demarrer()
+        {
+            demarre = Main();
+            return demarre;
+        }
+        ~Programme() { OublierDemarrage(); }
+    };
+
+private slots:
+    void initTestCase() { EnregistrerEcransDuProgramme(); }
+    void cleanup() { ModifFiche = 0; }
+
+    void demarrage()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        QVERIFY(p.plateforme.messages().isEmpty());
+        // The collections screen's load brings up six screens inside it, then start-up the last two.
+        QCOMPARE(OrdreDeChargement(), (QList<int> {0, 1, 2, 3, 4, 5, 7, 6, 8}));
+        MDIForm1* principale = FormePrincipale();
+        QVERIFY(principale);
+        QCOMPARE(principale->windowTitle(), QStringLiteral("Orvalen Zorizad ud Udavoz - Edition 2002-2003"));
+        QVERIFY(principale->windowState() & Qt::WindowMaximized);
+        // Every screen a child of the main window; the collections screen in front, on its tab, focused.
+        for (int i = 0; i < NombreOnglets; ++i)
+            QCOMPARE(EcranSiCharge(i)->window(), principale);
+        EcranPrincipal* collections = EcranSiCharge(0);
+        QCOMPARE(collections->parentWidget()->children().last(), collections);
+        QCOMPARE(collections->barre()->Tab(), 0);
+        QCOMPARE(principale->focusWidget(), collections->barre()->onglets());
+        QCOMPARE(collections->findChild<QLabel*>(QStringLiteral("TexteCollectionOuverte"))->text(),
+            QStringLiteral("- Aucune -"));
+        QVERIFY(CnxPerso->estOuverte());
+        QVERIFY(CnxCatalogue->estOuverte());
+        QVERIFY(!CnxCD->estOuverte());  // no disc found: no disc connection at all
+        // The pointer is back to the default once the screens are in line.
+        QVERIFY(!QGuiApplication::overrideCursor());
+
+        // The splash stays until its 5-second timer, then closes and gives the default pointer back.
+        QList<Intro*> intros = fenetresOuvertes<Intro>();
+        QCOMPARE(intros.size(), 1);
+        Intro* intro = intros.first();
+        QVERIFY(intro->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(intro->windowFlags() & Qt::FramelessWindowHint);
+        auto* minuterie = intro->findChild<QTimer*>(QStringLiteral("Timer1"));
+        QVERIFY(minuterie->isActive());
+        QCOMPARE(minuterie->interval(), 5000);
+        auto* image = intro->findChild<QLabel*>(QStringLiteral("Picture1"));
+        QCOMPARE(image->size(), QSize(500, 500));
+        QCOMPARE(image->geometry().center(), intro->rect().center());
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        intro->Timer1_Timer();
+        QVERIFY(fenetresOuvertes<Intro>().isEmpty());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void deuxiemeCopieRefusee()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        p.plateforme.repondreMessage(Reponse::OK);
+        QVERIFY(!Main());
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        const Message m = p.plateforme.messages().first();
+        QCOMPARE(m.texte, QStringLiteral("Ce programme est déja ouvert"));
+        QCOMPARE(m.titre, QStringLiteral("Orvalen Zorizad ud Udavoz"));
+        QCOMPARE(m.icone, Icone::Exclamation);
+        // The first copy is untouched.
+        QVERIFY(FormePrincipale());
+        QCOMPARE(OrdreDeChargement().size(), NombreOnglets);
+    }
+
+    void catalogueAbsent()
+    {
+        DossierTest dossier(false);
+        dossier.creerGroupeTravail();
+        PlateformeScriptee plateforme;
+        plateforme.repondreMessage(Reponse::OK);
+        QVERIFY(!Main());
+        QCOMPARE(plateforme.messages().size(), 1);
+        QVERIFY(
+            plateforme.messages().first().texte.startsWith(QStringLiteral("Le fichier OVFRANCE.EXE doit être placé")));
+        QCOMPARE(plateforme.messages().first().icone, Icone::Exclamation);
+        QVERIFY(!FormePrincipale());
+        QVERIFY(fenetresOuvertes<QWidget>().isEmpty());
+        QVERIFY(OrdreDeChargement().isEmpty());
+        // Refused start-ups keep no lock: the next one is not taken for a second copy.
+        dossier.creerCatalogue();
+        plateforme.definirLecteurs(
+            {Lecteur {QStringLiteral("/home"), QStringLiteral("/dev/sda1"), QStringLiteral("ext4")}});
+        QVERIFY(Main());
+        OublierDemarrage();
+    }
+
+    void soixanteDouzeChangements()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        MDIForm1* principale = FormePrincipale();
+        int courant = 0;
+        auto aller = [&](int cible) {
+            EcranSiCharge(courant)->barre()->setTab(cible);
+            courant = cible;
+        };
+        int changements = 0;
+        for (int depuis = 0; depuis < NombreOnglets; ++depuis) {
+            for (int vers = 0; vers < NombreOnglets; ++vers) {
+                if (vers == depuis)
+                    continue;
+                if (courant != depuis)
+                    aller(depuis);
+                aller(vers);
+                ++changements;
+                const QByteArray cas = QStringLiteral("de %1 vers %2").arg(depuis).arg(vers).toUtf8();
+                QVERIFY2(ecransVisibles() == QList<int> {vers}, cas.constData());
+                EcranPrincipal* cible = EcranSiCharge(vers);
+                QVERIFY2(cible->barre()->Tab() == vers, cas.constData());
+                QVERIFY2(cible->barre()->page()->isVisibleTo(cible), cas.constData());
+                QVERIFY2(principale->focusWidget() == cible->barre()->onglets(), cas.constData());
+            }
+        }
+        QCOMPARE(changements, 72);
+        QCOMPARE(OrdreDeChargement().size(), NombreOnglets);  // no screen loaded twice
+    }
+
+    void propreOngletNeFaitRien()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        EcranSiCharge(0)->barre()->setTab(1);
+        QCOMPARE(ecransVisibles(), QList<int> {1});
+        ModifFiche = 1;
+        EcranSiCharge(1)->SSTab_Click();  // the card's bar clicked on its own tab
+        QCOMPARE(ModifFiche, 1);
+        QCOMPARE(ecransVisibles(), QList<int> {1});
+    }
+
+    void ficheEnregistreAvantDeQuitterSonOnglet()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        EcranSiCharge(0)->barre()->setTab(1);
+        ModifFiche = 1;
+        EcranSiCharge(1)->barre()->setTab(5);
+        QCOMPARE(ModifFiche, 0);
+        QCOMPARE(ecransVisibles(), QList<int> {5});
+        // Another screen's bar never writes the card.
+        ModifFiche = 1;
+        EcranSiCharge(5)->barre()->setTab(2);
+        QCOMPARE(ModifFiche, 1);
+    }
+
+    void aProposUneSeuleFois()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        MDIForm1* principale = FormePrincipale();
+        principale->findChild<QAction*>(QStringLiteral("FenetreApropos"))->trigger();
+        principale->findChild<QAction*>(QStringLiteral("FenetreApropos"))->trigger();
+        QCOMPARE(fenetresOuvertes<frmAproposde>().size(), 1);
+        QCOMPARE(fenetresOuvertes<frmAproposde>().first()->windowTitle(), QStringLiteral("A propos de Orvalen"));
+        QVERIFY(!fenetresOuvertes<frmAproposde>().first()->isModal());
+        principale->findChild<QAction*>(QStringLiteral("FenetreRemerci"))->trigger();
+        principale->findChild<QAction*>(QStringLiteral("FenetreRemerci"))->trigger();
+        QCOMPARE(fenetresOuvertes<frmRemerciements>().size(), 1);
+        // Closed, then chosen again: a fresh one.
+        fenetresOuvertes<frmAproposde>().first()->cmdOK_Click();
+        QVERIFY(fenetresOuvertes<frmAproposde>().isEmpty());
+        principale->findChild<QAction*>(QStringLiteral("FenetreApropos"))->trigger();
+        QCOMPARE(fenetresOuvertes<frmAproposde>().size(), 1);
+    }
+
+    void menus()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        MDIForm1* principale = FormePrincipale();
+        const QList<QPair<QString, QString>> attendus = {{QStringLiteral("Fichier"), QStringLiteral("&Fichier")},
+            {QStringLiteral("FichierQuitter"), QStringLiteral("&Quitter")},
+            {QStringLiteral("Fenetre"), QStringLiteral("F&enêtre")},
+            {QStringLiteral("FenetreApropos"), QStringLiteral("&A propos de...")},
+            {QStringLiteral("FenetreRemerci"), QStringLiteral("&Remerciements")},
+            {QStringLiteral("Aide"), QStringLiteral("&?")},
+            {QStringLiteral("AideSommaire"), QStringLiteral("&Sommaire de l'aide")}};
+        for (const auto& [nom, texte] : attendus) {
+            if (auto* menu = principale->findChild<QMenu*>(nom))
+                QCOMPARE(menu->title(), texte);
+            else
+                QCOMPARE(principale->findChild<QAction*>(nom)->text(), texte);
+        }
+    }
+
+    void aide()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        QFile aide(p.dossier.fichier(QStringLiteral("OVFRANCE.HLP")));
+        QVERIFY(aide.open(QIODevice::WriteOnly));
+        aide.write("<html><body>Aide</body></html>");
+        aide.close();
+        FormePrincipale()->findChild<QAction*>(QStringLiteral("AideSommaire"))->trigger();
+        QTest::keyClick(EcranSiCharge(0)->barre()->onglets(), Qt::Key_F1);
+        QCOMPARE(p.plateforme.aidesOuvertes(), QStringList(2, aide.fileName()));
+        QFile::remove(aide.fileName());
+        p.plateforme.repondreMessage(Reponse::OK);
+        AfficherAide();
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        QVERIFY(p.plateforme.messages().first().texte.contains(QStringLiteral("OVFRANCE.HLP")));
+    }
+
+    void arret()
+    {
+        Programme p;
+        QVERIFY(p.demarrer());
+        FormePrincipale()->FenetreApropos_Click();
+        ModifFiche = 1;
+        FormePrincipale()->findChild<QAction*>(QStringLiteral("FichierQuitter"))->trigger();
+        // The card wrote its pending edits, every other window closed, the connections were released.
+        QCOMPARE(ModifFiche, 0);
+        QVERIFY(fenetresOuvertes<frmAproposde>().isEmpty());
+        QVERIFY(fenetresOuvertes<Intro>().isEmpty());
+        QVERIFY(!CnxPerso->estOuverte());
+        QVERIFY(!CnxCatalogue->estOuverte());
+    }
+};
+
+ENREGISTRER_TEST(TestDemarrage)
+#include "test_demarrage.moc"

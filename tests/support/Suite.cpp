@@ -1,0 +1,31 @@
+#include "support/Suite.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+std::vector<std::function<QObject*()>>& fabriques()
+{
+    static std::vector<std::function<QObject*()>> f;
+    return f;
+}
+}  // namespace
+
+EnregistrementTest::EnregistrementTest(std::function<QObject*()> fabrique)
+{
+    fabriques().push_back(std::move(fabrique));
+}
+
+int ExecuterSuite(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    int resultat = 0;
+    for (const auto& fabrique : fabriques()) {
+        std::unique_ptr<QObject> test(fabrique());
+        resultat |= QTest::qExec(test.get(), argc, argv);
+    }
+    return resultat;
+}
