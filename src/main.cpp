@@ -7,6 +7,7 @@
 #include "shell/Demarrage.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStyle>
@@ -18,6 +19,10 @@ int main(int argc, char** argv)
     // One look whatever the desktop's theme: the screens were laid out for a light, classic style.
     app.setStyle(QStringLiteral("Fusion"));
     app.setPalette(app.style()->standardPalette());
+    // The metric twin of the font the screens were laid out with, at its size: the texts fit their boxes.
+    QFont police(QStringLiteral("Liberation Sans"));
+    police.setPointSizeF(8.25);
+    app.setFont(police);
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     // Qt's own dialogs (files, printing) speak French like the rest of the program.
     QTranslator traduction;

@@ -1,14 +1,216 @@
 #include "collections/ActualiserEcransCollection.h"
 
+#include "card/OFormFiche.h"
+#include "data/Recordset.h"
+#include "data/Source.h"
+#include "data/Valeurs.h"
 #include "platform/Sablier.h"
-#include "shell/EcranPrincipal.h"
+#include "shell/CollectionOuverte.h"
+#include "shell/Controles.h"
+#include "shell/Images.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+enum Onglet { Fiche = 1, Recherche = 2, SaisieRapide = 3, Manques = 4, Doubles = 5, Thematique = 7 };
+
+template <typename T> T* c(int onglet, const QString& nom)
+{
+    return ControleEcran<T>(onglet, nom);
+}
+
+// The steps of this module skip what fails and go on with the next, as every screen keeps its last state.
+template <typename F> void sansEchec(F etape)
+{
+    try {
+        etape();
+    } catch (const ErreurBase&) {
+    }
+}
+
+OFormFiche* fiche()
+{
+    return qobject_cast<OFormFiche*>(ChargerEcran(Fiche));
+}
+
+void activerGrille(bool actif)
+{
+    for (QWidget* w : fiche()->grilleDetention())
+        w->setEnabled(actif);
+}
+
+void reinitialiserRecherche()
+{
+    for (const char* nom :
+        {"RubriqueChoisie", "TypeChoisi", "ThemeChoisi", "SerieChoisie", "GraveurChoisi", "DessinateurChoisi"}) {
+        if (auto* combo = c<ComboDonnees>(Recherche, QString::fromUtf8(nom)))
+            combo->definirBoundText(QString());
+    }
+    c<QLineEdit>(Recherche, QStringLiteral("TexteChoisi"))->clear();
+    c<QComboBox>(Recherche, QStringLiteral("OperateurAnnee"))->setCurrentText(QStringLiteral("="));
+    c<QLineEdit>(Recherche, QStringLiteral("AnneeChoisie"))->clear();
+    c<QLineEdit>(Recherche, QStringLiteral("FacialeChoisie"))->clear();
+    c<QLabel>(Recherche, QStringLiteral("Dept"))->clear();
+    c<VueListe>(Recherche, QStringLiteral("Liste"))->viderLignes();
+    if (auto* visu = c<QAbstractButton>(Recherche, QStringLiteral("Visu_1")))
+        visu->click();
+    c<QLineEdit>(Recherche, QStringLiteral("SelectTN"))->clear();
+    c<BoiteImage>(Recherche, QStringLiteral("Picture127"))->effacer();
+    c<QLabel>(Recherche, QStringLiteral("TexteNb"))->setText(QStringLiteral("0 timbre(s) trouvé(s)"));
+    if (auto* etendue = c<QAbstractButton>(Recherche, QStringLiteral("Etendue_1")))
+        etendue->click();
+}
+
+void reinitialiserResultats()
+{
+    c<VueListe>(SaisieRapide, QStringLiteral("ListeRapide"))->viderLignes();
+    c<BoiteImage>(SaisieRapide, QStringLiteral("Picture1"))->effacer();
+    c<QLabel>(SaisieRapide, QStringLiteral("TexteNb"))->setText(QStringLiteral("0 timbre(s) trouvé(s)"));
+    c<VueListe>(Manques, QStringLiteral("ListeManques"))->viderLignes();
+    c<QLabel>(Manques, QStringLiteral("NBTimbres"))->setText(QStringLiteral("0"));
+    c<VueListe>(Doubles, QStringLiteral("ListeDoubles"))->viderLignes();
+    c<QLabel>(Doubles, QStringLiteral("NBTimbres"))->setText(QStringLiteral("0"));
+}
+
+void etatCollectionOuverte()
+{
+    activerGrille(true);
+    fiche()->ListeMesVarietes()->setEnabled(true);
+    fiche()->ListeThemes()->setEnabled(true);
+    reinitialiserRecherche();
+    reinitialiserResultats();
+}
+
+void etatSansCollection()
+{
+    for (const QString& s : SuffixesEtats) {
+        c<QCheckBox>(Fiche, QStringLiteral("Qte") + s)->setChecked(false);
+        c<QLineEdit>(Fiche, QStringLiteral("Etat") + s)->clear();
+        c<QLineEdit>(Fiche, QStringLiteral("Qtes") + s)->clear();
+        c<QLineEdit>(Fiche, QStringLiteral("QteDouble") + s)->clear();
+    }
+    for (const QString& s : SuffixesEtats)
+        c<QCheckBox>(Fiche, QStringLiteral("QteDoubles") + s)->setChecked(false);
+    c<QCheckBox>(Fiche, QStringLiteral("NePasAcquerir"))->setChecked(false);
+    c<QLineEdit>(Fiche, QStringLiteral("commentaire"))->clear();
+    activerGrille(false);
+    fiche()->ListeMesVarietes()->setEnabled(false);
+    for (const char* nom : {"BoutonMVarAjout", "BoutonMVarSuppr", "BoutonMVarModif", "BoutonMVarRenommer"})
+        c<QWidget>(Fiche, QString::fromUtf8(nom))->hide();
+    fiche()->ListeThemes()->setEnabled(false);
+    c<QWidget>(Fiche, QStringLiteral("BoutonThemesPersos"))->hide();
+    reinitialiserRecherche();
+    reinitialiserResultats();
+    c<VueListe>(Thematique, QStringLiteral("ListePersos"))->viderLignes();
+    c<QLabel>(Thematique, QStringLiteral("LabelThemeChoisi"))->clear();
+    c<VueListe>(Thematique, QStringLiteral("ListeTimbres"))->viderLignes();
+    sansEchec(RemplirThemesFiche);
+    RemplirMesVarietesFiche();
+    // Clearing the grid is no edit: the card's next move must write nothing into the closed collection.
+    ModifFiche = 0;
+}
+
+}  // namespace
 
 void ActualiserEcransCollection()
 {
     Sablier sablier;
-    // The card, search, quick-entry, want-list, duplicates and thematic screens, in that order.
-    for (int onglet : {1, 2, 3, 4, 5, 7})
-        ChargerEcran(onglet);
+    if (CollectionEstOuverte()) {
+        etatCollectionOuverte();
+        RemplirThemesPersos();
+        sansEchec(RemplirThemesFiche);
+        RemplirMesVarietesFiche();
+    }
+    if (!CollectionEstOuverte())
+        etatSansCollection();
     sablier.restaurer();
     RetablirPointeurParDefaut();
+}
+
+void RemplirThemesPersos()
+{
+    auto* liste = c<VueListe>(Thematique, QStringLiteral("ListePersos"));
+    Recordset themes;
+    try {
+        themes = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM Themes WHERE NOT (Predefini <> 0) AND Collection = ? "
+                           "ORDER BY Theme COLLATE FRANCAIS"),
+            {CaptionCollectionOuverte()});
+    } catch (const ErreurBase&) {
+        return;
+    }
+    if (themes.RecordCount() == 0) {
+        liste->viderLignes();
+        return;
+    }
+    liste->viderColonnes();
+    liste->ajouterColonne(QStringLiteral("Theme"), 4500);
+    liste->ajouterColonne(QStringLiteral("CodeTheme"), 1);
+    liste->viderLignes();
+    c<QLabel>(Thematique, QStringLiteral("LabelThemeChoisi"))->clear();
+    for (; !themes.Eof(); themes.MoveNext())
+        liste->ajouterLigne(
+            {Texte(themes.Champ(QStringLiteral("Theme"))), Texte(themes.Champ(QStringLiteral("CodeTheme")))});
+    liste->setCurrentItem(nullptr);
+    liste->clearSelection();
+}
+
+void RemplirThemesFiche()
+{
+    const QString dallay = fiche()->Dallay()->text();
+    const QString n = CaptionCollectionOuverte();
+    // A theme is listed once for each association of the stamp, in collection 1 or the open collection.
+    QString sql = QStringLiteral("SELECT Themes.*, ThemesAssocies.Dallay FROM Themes INNER JOIN ThemesAssocies "
+                                 "ON (Themes.CodeTheme = ThemesAssocies.Theme AND ThemesAssocies.Dallay = ? AND ");
+    QVariantList valeurs = {dallay};
+    if (n.isEmpty()) {
+        sql += QStringLiteral("ThemesAssocies.Collection = 1)");
+    } else {
+        sql += QStringLiteral("(ThemesAssocies.Collection = 1 OR ThemesAssocies.Collection = ?))");
+        valeurs << n;
+    }
+    sql += QStringLiteral(" ORDER BY Themes.Theme COLLATE FRANCAIS");
+    Recordset themes = Recordset::Ouvrir(CnxPerso, sql, valeurs);
+    fiche()->ListeThemes()->definirSource(themes);
+}
+
+void RemplirMesVarietesFiche()
+{
+    const QString n = CaptionCollectionOuverte();
+    if (n.isEmpty()) {
+        fiche()->ListeMesVarietes()->viderSource();
+        return;
+    }
+    try {
+        Recordset items = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM MesVarietes WHERE Reference = ? AND Collection = ?"),
+            {fiche()->Dallay()->text(), n});
+        fiche()->ListeMesVarietes()->definirSource(items);
+    } catch (const ErreurBase&) {
+    }
+}
+
+void RemplirThemesRecherche()
+{
+    const QString n = CaptionCollectionOuverte();
+    auto* combo = c<ComboDonnees>(Recherche, QStringLiteral("ThemeChoisi"));
+    if (!combo)
+        return;
+    try {
+        Recordset themes = n.isEmpty()
+            ? Recordset::Ouvrir(CnxPerso,
+                  QStringLiteral("SELECT DISTINCT * FROM Themes WHERE Collection = 1 "
+                                 "ORDER BY Theme COLLATE FRANCAIS"))
+            : Recordset::Ouvrir(CnxPerso,
+                  QStringLiteral("SELECT DISTINCT * FROM Themes WHERE Collection = ? OR Collection = 1 "
+                                 "ORDER BY Theme COLLATE FRANCAIS"),
+                  {n});
+        combo->definirSource(themes);
+    } catch (const ErreurBase&) {
+    }
 }

@@ -1,9 +1,19 @@
 #include "lists/OFormDoubles.h"
 
 #include "data/Source.h"
+#include "shell/Controles.h"
+#include "shell/Echelle.h"
+#include "shell/Images.h"
+
+#include <QLabel>
 
 OFormDoubles::OFormDoubles(QWidget* parent) : EcranPrincipal(5, QStringLiteral("OFormDoubles"), 11895, 7755, parent)
 {
+    QWidget* p = page();
+    auto* liste = CreerControle<VueListe>(p, QStringLiteral("ListeDoubles"), 240, 1080, 8400, 5400);
+    liste->ajouterColonne(QStringLiteral("Dallay"), 900);
+    liste->ajouterColonne(QStringLiteral("Désignation"), 4200);
+    CreerControle<QLabel>(p, QStringLiteral("NBTimbres"), 240, 6600, 1500, 255);
 }
 
 void OFormDoubles::Form_Load()

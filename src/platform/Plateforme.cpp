@@ -25,6 +25,7 @@ template <typename F> void pourChaqueMembre(ServicesPlateforme& a, ServicesPlate
     f(a.navigateur, b.navigateur, 1u << 5);
     f(a.lecteurs, b.lecteurs, 1u << 6);
     f(a.ecran, b.ecran, 1u << 7);
+    f(a.dialogues, b.dialogues, 1u << 8);
 }
 
 }  // namespace
@@ -40,6 +41,7 @@ ServicesPlateforme& Plateforme()
     remplir<Navigateur, NavigateurQt>(s.navigateur);
     remplir<SourceLecteurs, SourceLecteursLinux>(s.lecteurs);
     remplir<Ecran, EcranQt>(s.ecran);
+    remplir<AfficheurDialogues, AfficheurDialoguesQt>(s.dialogues);
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Adresses.h"
 #include "platform/Aide.h"
 #include "platform/DialogueFichier.h"
+#include "platform/Dialogues.h"
 #include "platform/Ecran.h"
 #include "platform/Impression.h"
 #include "platform/Lecteurs.h"
@@ -20,6 +21,7 @@ struct ServicesPlateforme {
     std::unique_ptr<Navigateur> navigateur;
     std::unique_ptr<SourceLecteurs> lecteurs;
     std::unique_ptr<Ecran> ecran;
+    std::unique_ptr<AfficheurDialogues> dialogues;
 };
 
 // The services in use; any member left empty is given its Qt implementation

@@ -83,3 +83,37 @@ QImage IconeProduit(int cote)
     p.drawText(QRectF(0, 0, cote, cote), Qt::AlignCenter, QStringLiteral("O"));
     return image;
 }
+
+QImage IconeBouton(const QString& symbole, const QColor& couleur, int cote)
+{
+    QImage image(cote, cote, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(couleur);
+    p.drawRoundedRect(QRectF(2, 2, cote - 4, cote - 4), cote / 6.0, cote / 6.0);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(std::max(8, int(cote * 0.5)));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, cote, cote), Qt::AlignCenter, symbole);
+    return image;
+}
+
+QImage CouvertureProduit(const QString& titre, const QColor& couleur, int largeur, int hauteur)
+{
+    QImage image(largeur, hauteur, QImage::Format_RGB32);
+    image.fill(couleur);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    dessinerTimbre(p, QRectF(largeur * 0.2, hauteur * 0.35, largeur * 0.6, hauteur * 0.45), couleur.darker(150));
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setPixelSize(std::max(8, largeur / 7));
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(4, 4, largeur - 8, hauteur * 0.3), Qt::AlignCenter | Qt::TextWordWrap, titre);
+    return image;
+}

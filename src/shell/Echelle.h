@@ -4,6 +4,7 @@
 // derived from the desktop width (capped at 1024 pixels). Fonts are never scaled.
 
 #include <QRect>
+#include <QString>
 
 class QWidget;
 
@@ -31,3 +32,13 @@ void DimensionnerEcran(QWidget* ecran, int largeur, int hauteur);
 // The scaling step at the head of a main screen's load. `versLeCoin`: the screen goes to the top-left
 // corner first (every main screen but the collections screen).
 void AppliquerEchelle(QWidget* ecran, bool versLeCoin);
+
+// Makes a control of type T named `nom` on `parent`, placed in twips.
+template <typename T>
+T* CreerControle(QWidget* parent, const QString& nom, int gauche, int haut, int largeur, int hauteur)
+{
+    auto* c = new T(parent);
+    c->setObjectName(nom);
+    Placer(c, gauche, haut, largeur, hauteur);
+    return c;
+}

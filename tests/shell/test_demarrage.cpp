@@ -12,6 +12,7 @@
 #include "support/DossierTest.h"
 #include "support/EcransDuProgramme.h"
 #include "support/PlateformeScriptee.h"
+#include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
 #include <QAction>
@@ -47,33 +48,13 @@ QList<int> ecransVisibles()
 class TestDemarrage : public QObject {
     Q_OBJECT
 
-private:
-    // A started program on a temporary folder, with one drive that is not a disc.
-    struct Programme {
-        DossierTest dossier;
-        PlateformeScriptee plateforme;
-        bool demarre = false;
-        Programme()
-        {
-            plateforme.definirLecteurs(
-                {Lecteur {QStringLiteral("/home"), QStringLiteral("/dev/sda1"), QStringLiteral("ext4")}});
-            plateforme.definirLargeurBureau(1024);
-        }
-        bool demarrer()
-        {
-            demarre = Main();
-            return demarre;
-        }
-        ~Programme() { OublierDemarrage(); }
-    };
-
 private slots:
     void initTestCase() { EnregistrerEcransDuProgramme(); }
     void cleanup() { ModifFiche = 0; }
 
     void demarrage()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         QVERIFY(p.plateforme.messages().isEmpty());
         // The collections screen's load brings up six screens inside it, then start-up the last two.
@@ -117,7 +98,7 @@ private slots:
 
     void deuxiemeCopieRefusee()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         p.plateforme.repondreMessage(Reponse::OK);
         QVERIFY(!Main());
@@ -155,7 +136,7 @@ private slots:
 
     void soixanteDouzeChangements()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         MDIForm1* principale = FormePrincipale();
         int courant = 0;
@@ -186,7 +167,7 @@ private slots:
 
     void propreOngletNeFaitRien()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         EcranSiCharge(0)->barre()->setTab(1);
         QCOMPARE(ecransVisibles(), QList<int> {1});
@@ -198,7 +179,7 @@ private slots:
 
     void ficheEnregistreAvantDeQuitterSonOnglet()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         EcranSiCharge(0)->barre()->setTab(1);
         ModifFiche = 1;
@@ -213,7 +194,7 @@ private slots:
 
     void aProposUneSeuleFois()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         MDIForm1* principale = FormePrincipale();
         principale->findChild<QAction*>(QStringLiteral("FenetreApropos"))->trigger();
@@ -233,7 +214,7 @@ private slots:
 
     void menus()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         MDIForm1* principale = FormePrincipale();
         const QList<QPair<QString, QString>> attendus = {{QStringLiteral("Fichier"), QStringLiteral("&Fichier")},
@@ -253,7 +234,7 @@ private slots:
 
     void aide()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         QFile aide(p.dossier.fichier(QStringLiteral("OVFRANCE.HLP")));
         QVERIFY(aide.open(QIODevice::WriteOnly));
@@ -271,7 +252,7 @@ private slots:
 
     void arret()
     {
-        Programme p;
+        ProgrammeTest p;
         QVERIFY(p.demarrer());
         FormePrincipale()->FenetreApropos_Click();
         ModifFiche = 1;

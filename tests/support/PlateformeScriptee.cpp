@@ -1,5 +1,6 @@
 #include "support/PlateformeScriptee.h"
 
+#include <QDialog>
 #include <QPrinter>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -10,6 +11,8 @@ struct PlateformeScriptee::Etat {
     QQueue<std::optional<QString>> reponsesSaisie;
     QQueue<ReponseFichier> reponsesFichier;
     QQueue<bool> reponsesImprimante;
+    QQueue<std::function<int(QDialog&)>> reponsesDialogue;
+    QStringList dialoguesMontres;
 
     QList<Lecteur> lecteurs;
     int largeurBureau = 1024;
@@ -181,6 +184,24 @@ private:
     PlateformeScriptee::Etat& m_etat;
 };
 
+class DialoguesScriptes : public AfficheurDialogues {
+public:
+    explicit DialoguesScriptes(PlateformeScriptee::Etat& etat) : m_etat(etat) { }
+
+    int montrerModal(QDialog& dialogue) override
+    {
+        m_etat.dialoguesMontres.append(dialogue.objectName());
+        if (m_etat.reponsesDialogue.isEmpty()) {
+            echouer(QStringLiteral("Dialogue inattendu : %1").arg(dialogue.objectName()));
+            return QDialog::Rejected;
+        }
+        return m_etat.reponsesDialogue.dequeue()(dialogue);
+    }
+
+private:
+    PlateformeScriptee::Etat& m_etat;
+};
+
 }  // namespace
 
 PlateformeScriptee::PlateformeScriptee() : m_etat(std::make_unique<Etat>())
@@ -194,6 +215,7 @@ PlateformeScriptee::PlateformeScriptee() : m_etat(std::make_unique<Etat>())
     doubles.navigateur = std::make_unique<NavigateurScripte>(*m_etat);
     doubles.lecteurs = std::make_unique<LecteursScriptes>(*m_etat);
     doubles.ecran = std::make_unique<EcranScripte>(*m_etat);
+    doubles.dialogues = std::make_unique<DialoguesScriptes>(*m_etat);
     m_remplacement = std::make_unique<RemplacementServices>(std::move(doubles));
 }
 
@@ -216,6 +238,8 @@ PlateformeScriptee::~PlateformeScriptee()
         restants << QStringLiteral("%1 dialogue(s) de fichier").arg(m_etat->reponsesFichier.size());
     if (!m_etat->reponsesImprimante.isEmpty())
         restants << QStringLiteral("%1 choix d'imprimante").arg(m_etat->reponsesImprimante.size());
+    if (!m_etat->reponsesDialogue.isEmpty())
+        restants << QStringLiteral("%1 dialogue(s)").arg(m_etat->reponsesDialogue.size());
     if (!restants.isEmpty())
         echouer(
             QStringLiteral("Réponses préparées mais jamais demandées : %1").arg(restants.join(QStringLiteral(", "))));
@@ -239,6 +263,16 @@ void PlateformeScriptee::repondreFichier(ReponseFichier reponse)
 void PlateformeScriptee::repondreImprimante(bool accepte)
 {
     m_etat->reponsesImprimante.enqueue(accepte);
+}
+
+void PlateformeScriptee::repondreDialogue(std::function<int(QDialog&)> script)
+{
+    m_etat->reponsesDialogue.enqueue(std::move(script));
+}
+
+QStringList PlateformeScriptee::dialoguesMontres() const
+{
+    return m_etat->dialoguesMontres;
 }
 
 void PlateformeScriptee::definirLecteurs(QList<Lecteur> lecteurs)

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,9 @@ public:
     void repondreFichier(ReponseFichier reponse);
     // true: the printer is set to write a PDF in our folder, see impressions().
     void repondreImprimante(bool accepte);
+    // A modal dialog of the program is answered by `script`, which works its controls as the user would
+    // (fills boxes, clicks OK) and returns the dialog's result; nothing waits.
+    void repondreDialogue(std::function<int(QDialog&)> script);
 
     void definirLecteurs(QList<Lecteur> lecteurs);
     void definirLargeurBureau(int largeur);  // 1024 until set
@@ -43,6 +47,7 @@ public:
     QList<QUrl> adressesOuvertes() const;
     QList<DocumentRendu> apercus() const;
     QList<DocumentRendu> impressions() const;  // printers chosen, with the PDF they write to
+    QStringList dialoguesMontres() const;      // object names of the modal dialogs shown
 
     struct Etat;
 

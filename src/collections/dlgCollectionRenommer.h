@@ -1,0 +1,25 @@
+#pragma once
+// Renames the open collection. Modeless: the collections screen stays usable behind it, so by the time
+// OK is clicked another collection may be open, or none.
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+class dlgCollectionRenommer : public QDialog {
+    Q_OBJECT
+public:
+    // `codeCollection`: the collection open when the dialog was opened, the one it renames.
+    explicit dlgCollectionRenommer(const QString& codeCollection, QWidget* parent = nullptr);
+
+    // Writes the new name, as long as the collection is still the open one; the caption and the list follow.
+    void BoutonOK_Click();
+    void BoutonAnnuler_Click();
+
+private:
+    QString m_codeCollection;
+    QLineEdit* m_newNom;
+    QPushButton* m_boutonOK;
+    QPushButton* m_boutonAnnuler;
+};

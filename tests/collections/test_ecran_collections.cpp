@@ -1,0 +1,425 @@
+// The collections screen and the screens brought in line with the open collection.
+
+#include "card/OFormFiche.h"
+#include "collections/ActualiserEcransCollection.h"
+#include "collections/OFormCollections.h"
+#include "data/Source.h"
+#include "search/OFormRecherche.h"
+#include "shell/CollectionOuverte.h"
+#include "shell/Controles.h"
+#include "shell/Demarrage.h"
+#include "shell/EcranPrincipal.h"
+#include "support/ProgrammeTest.h"
+#include "support/Suite.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QToolButton>
+#include <QtTest>
+
+namespace {
+
+// Collections 2 "Alpha" (no password, Null), 3 "Bêta" (empty password), 4 "Gamma" (password);
+// each of 2 and 3 with a row in every per-collection table; themes predefined and personal.
+void remplirCollections(const Connexion& cnx)
+{
+    cnx.executerScript(QStringLiteral(R"(
+        INSERT INTO Utilisateurs VALUES (2, 'Alpha', '2002-10-01', '2002-10-01', NULL);
+        INSERT INTO Utilisateurs VALUES (3, 'Bêta', '2002-10-02', '2002-10-02', '');
+        INSERT INTO Utilisateurs VALUES (4, 'Gamma', '2002-10-03', '2002-10-03', 'secret');
+        INSERT INTO Themes VALUES (1, 1, 'Art', -1);
+        INSERT INTO Themes VALUES (2, 2, 'Zèbres', 0);
+        INSERT INTO Themes VALUES (3, 2, 'Avions', 0);
+        INSERT INTO Themes VALUES (4, 3, 'Bateaux', 0);
+        INSERT INTO ThemesAssocies VALUES ('1', 1, 1, -1);
+        INSERT INTO ThemesAssocies VALUES ('1', 2, 2, 0);
+        INSERT INTO ThemesAssocies VALUES ('1', 1, 2, 0);
+        INSERT INTO ThemesAssocies VALUES ('1', 4, 3, 0);
+    )"));
+    for (int n : {2, 3}) {
+        cnx.executer(QStringLiteral("INSERT INTO Collection (Collection, Dallay, QteN) VALUES (?, '1', -1)"), {n});
+        cnx.executer(QStringLiteral("INSERT INTO CollectionV (Collection, Dallay, QteN) VALUES (?, '1a', -1)"), {n});
+        cnx.executer(QStringLiteral("INSERT INTO CollectionO (Collection, Dallay, QteO) VALUES (?, '1-O1', -1)"), {n});
+        cnx.executer(QStringLiteral("INSERT INTO CotationsP (Collection, Dallay, NeufP) VALUES (?, '1', 10)"), {n});
+        cnx.executer(
+            QStringLiteral("INSERT INTO MesVarietes (Collection, Reference, Designation) VALUES (?, '1', 'Pli')"), {n});
+    }
+}
+
+int compter(const QString& table, const QString& condition = QStringLiteral("1"))
+{
+    return CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM %1 WHERE %2").arg(table, condition)).toInt();
+}
+
+QStringList entrees(const ListeDonnees* liste)
+{
+    QStringList textes;
+    for (int i = 0; i < liste->count(); ++i)
+        textes << liste->item(i)->text();
+    return textes;
+}
+
+template <typename T> T* ctl(int onglet, const char* nom)
+{
+    return ControleEcran<T>(onglet, QString::fromUtf8(nom));
+}
+
+}  // namespace
+
+class TestEcranCollections : public QObject {
+    Q_OBJECT
+
+private:
+    OFormCollections* f() { return FormCollections(); }
+    void selectionner(const QString& code) { f()->ListeCollections()->selectionnerCle(code); }
+    void ouvrir(const QString& code)
+    {
+        selectionner(code);
+        f()->BoutonOuvrir_Click();
+    }
+
+private slots:
+    void listeVideOuvertureRefusee()
+    {
+        ProgrammeTest p;
+        QVERIFY(p.demarrer());
+        QCOMPARE(f()->ListeCollections()->count(), 0);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->BoutonOuvrir_Click();
+        const Message m = p.plateforme.messages().value(0);
+        QCOMPARE(m.titre, QStringLiteral("Ouverture impossible"));
+        QCOMPARE(m.texte,
+            QStringLiteral(
+                "Choisissez une collection dans la liste ou cliquez le bouton 'Créer' si la liste est vide"));
+        QCOMPARE(m.icone, Icone::Exclamation);
+        QVERIFY(!CollectionEstOuverte());
+    }
+
+    void collectionUnJamaisListee()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
+    }
+
+    void ouvertureSelonMotDePasse_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("dialogue");
+        QTest::newRow("mot de passe Null") << "2" << false;
+        QTest::newRow("mot de passe vide") << "3" << false;
+        QTest::newRow("mot de passe") << "4" << true;
+    }
+    void ouvertureSelonMotDePasse()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, dialogue);
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        if (dialogue)
+            p.plateforme.repondreDialogue([](QDialog&) { return int(QDialog::Rejected); });
+        ouvrir(code);
+        QCOMPARE(p.plateforme.dialoguesMontres(), dialogue ? QStringList {"dlgCollectionOuvrir"} : QStringList {});
+        QCOMPARE(CaptionCollectionOuverte(), dialogue ? QString() : code);
+        QCOMPARE(f()->TexteCollectionOuverte()->text(),
+            dialogue ? QStringLiteral("- Aucune -") : f()->ListeCollections()->Text());
+        // A double click on the list does what the button does.
+        f()->BoutonFermer_Click();
+        if (dialogue)
+            p.plateforme.repondreDialogue([](QDialog&) { return int(QDialog::Rejected); });
+        selectionner(code);
+        emit f()->ListeCollections()->DblClick();
+        QCOMPARE(CaptionCollectionOuverte(), dialogue ? QString() : code);
+    }
+
+    void ouvrirUneAutreSansFermer()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        ouvrir(QStringLiteral("3"));
+        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("3"));
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Bêta"));
+    }
+
+    void fermerSansCollection()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        f()->BoutonFermer_Click();
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QString());
+        QVERIFY(!CollectionEstOuverte());
+    }
+
+    void supprimerLaCollectionOuverte()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        selectionner(QStringLiteral("3"));  // B selected, A open: A goes
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::Oui);
+        f()->BoutonSupprimer_Click();
+        const QList<Message> m = p.plateforme.messages();
+        QCOMPARE(m.size(), 2);
+        QCOMPARE(m[0].texte,
+            QStringLiteral("Toutes les saisies de la collection Alpha vont être supprimées. En êtes vous sûr(e) ?"));
+        QCOMPARE(m[0].titre, QStringLiteral("Supprimer collection"));
+        QCOMPARE(m[0].boutons, Boutons::OuiNon);
+        QCOMPARE(m[0].icone, Icone::Question);
+        QCOMPARE(m[0].boutonParDefaut, 1);
+        QCOMPARE(
+            m[1].texte, QStringLiteral("La suppression est définitive ! Voulez-vous confirmer cette suppression ?"));
+        QCOMPARE(m[1].titre, QStringLiteral("Dernier avertissement"));
+        // A and all of its rows are gone; nothing of B, nor of the predefined themes.
+        QCOMPARE(compter("Utilisateurs", "CodeCollection = 2"), 0);
+        for (const char* table :
+            {"Collection", "CollectionV", "CollectionO", "CotationsP", "MesVarietes", "Themes", "ThemesAssocies"}) {
+            QCOMPARE(compter(table, "Collection = 2"), 0);
+            QCOMPARE(compter(table, "Collection = 3"), 1);
+        }
+        QCOMPARE(compter("Themes", "Collection = 1"), 1);
+        QCOMPARE(compter("ThemesAssocies", "Collection = 1"), 1);
+        QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Bêta", "Gamma"}));
+        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QString());
+        // The card no longer offers a grid that would write into the deleted collection.
+        QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
+    }
+
+    void supprimerAbandonne_data()
+    {
+        QTest::addColumn<int>("nonALaQuestion");
+        QTest::newRow("non à la première") << 1;
+        QTest::newRow("non à la seconde") << 2;
+    }
+    void supprimerAbandonne()
+    {
+        QFETCH(int, nonALaQuestion);
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        p.plateforme.repondreMessage(nonALaQuestion == 1 ? Reponse::Non : Reponse::Oui);
+        if (nonALaQuestion == 2)
+            p.plateforme.repondreMessage(Reponse::Non);
+        f()->BoutonSupprimer_Click();
+        QCOMPARE(compter("Utilisateurs"), 4);
+        QCOMPARE(compter("Collection", "Collection = 2"), 1);
+        QCOMPARE(entrees(f()->ListeCollections()).size(), 3);
+        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Alpha"));
+    }
+
+    void supprimerRefuseParLaBase()
+    {
+        ProgrammeTest p([](const Connexion& cnx) {
+            remplirCollections(cnx);
+            cnx.executer(QStringLiteral("CREATE TRIGGER refus BEFORE DELETE ON Utilisateurs "
+                                        "BEGIN SELECT RAISE(ABORT, 'base en lecture seule'); END"));
+        });
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->BoutonSupprimer_Click();
+        const Message erreur = p.plateforme.messages().value(2);
+        QCOMPARE(erreur.titre, QStringLiteral("Erreur"));
+        QVERIFY(erreur.texte.contains(QStringLiteral("base en lecture seule")));
+        // Nothing went: not even the holdings deleted before the refusal.
+        QCOMPARE(compter("Collection", "Collection = 2"), 1);
+        QCOMPARE(compter("Themes", "Collection = 2"), 2);
+        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Alpha"));
+        QCOMPARE(entrees(f()->ListeCollections()).size(), 3);
+    }
+
+    void boutonsQuiExigentUneCollection_data()
+    {
+        QTest::addColumn<QString>("bouton");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("supprimer") << "BoutonSupprimer"
+                                   << "Impossible de supprimer"
+                                   << "Il faut ouvrir une collection avant d'en demander la suppression";
+        QTest::newRow("renommer") << "BoutonRenommer"
+                                  << "Impossible de modifier"
+                                  << "Il faut ouvrir une collection avant de pouvoir en changer le nom";
+        QTest::newRow("mot de passe") << "BoutonModifierPass"
+                                      << "Impossible de modifier"
+                                      << "Il faut ouvrir une collection avant de pouvoir changer son mot de passe";
+        QTest::newRow("liste") << "BoutonListeCollection"
+                               << "Edition liste impossible"
+                               << "Il faut ouvrir une collection avant de pouvoir en éditer la liste des timbres";
+    }
+    void boutonsQuiExigentUneCollection()
+    {
+        QFETCH(QString, bouton);
+        QFETCH(QString, titre);
+        QFETCH(QString, texte);
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        selectionner(QStringLiteral("2"));
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->bouton(bouton)->click();
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        QCOMPARE(p.plateforme.messages().first().titre, titre);
+        QCOMPARE(p.plateforme.messages().first().texte, texte);
+        QCOMPARE(compter("Utilisateurs"), 4);
+    }
+
+    void ligneDesBulles()
+    {
+        ProgrammeTest p;
+        QVERIFY(p.demarrer());
+        auto survoler = [](QWidget* w) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                Qt::NoModifier);
+            QApplication::sendEvent(w, &e);
+        };
+        survoler(f()->bouton(QStringLiteral("BoutonCréer")));
+        QCOMPARE(f()->TexteBouton()->text(), QStringLiteral("Créer une collection"));
+        survoler(f()->bouton(QStringLiteral("BoutonWeb")));
+        QVERIFY(f()->TexteBouton()->text().startsWith(QStringLiteral("Visiter le site Internet ")));
+        survoler(f()->ListeCollections());
+        QVERIFY(f()->TexteBouton()->text().startsWith(QStringLiteral("Visiter le site Internet ")));
+        survoler(f()->findChild<QLabel*>(QStringLiteral("Étiquette18")));
+        QVERIFY(!f()->TexteBouton()->text().isEmpty());
+        survoler(f()->page());
+        QCOMPARE(f()->TexteBouton()->text(), QString());
+    }
+
+    void liensEtAide()
+    {
+        ProgrammeTest p;
+        QVERIFY(p.demarrer());
+        f()->bouton(QStringLiteral("BoutonWeb"))->click();
+        f()->bouton(QStringLiteral("BoutonMail"))->click();
+        f()->Image_Click(QStringLiteral("Image3"));
+        const QList<QUrl> adresses = p.plateforme.adressesOuvertes();
+        QCOMPARE(adresses.size(), 3);
+        QCOMPARE(adresses[1].scheme(), QStringLiteral("mailto"));
+        QVERIFY(adresses[0].host() == adresses[2].host());
+        p.plateforme.repondreMessage(Reponse::OK);  // no help file in the test folder
+        f()->bouton(QStringLiteral("BoutonAide"))->click();
+        QVERIFY(p.plateforme.messages().value(0).texte.contains(QStringLiteral("OVFRANCE.HLP")));
+    }
+
+    void quitterEnregistreLaFiche()
+    {
+        ProgrammeTest p;
+        QVERIFY(p.demarrer());
+        ModifFiche = 1;
+        f()->bouton(QStringLiteral("BoutonQuitter"))->click();
+        QCOMPARE(ModifFiche, 0);
+        QVERIFY(!CnxPerso->estOuverte());
+        QVERIFY(p.plateforme.messages().isEmpty());
+    }
+
+    void etatsDesEcrans()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        auto* fiche = qobject_cast<OFormFiche*>(EcranSiCharge(1));
+        // Start-up: no collection, the grid empty and locked, the own-item and theme buttons hidden.
+        for (QWidget* w : fiche->grilleDetention())
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QCOMPARE(fiche->grilleDetention().size(), 27);
+        QVERIFY(ctl<QWidget>(1, "BoutonMVarAjout")->isHidden());
+        QVERIFY(ctl<QWidget>(1, "BoutonThemesPersos")->isHidden());
+        QCOMPARE(ctl<QLabel>(2, "TexteNb")->text(), QStringLiteral("0 timbre(s) trouvé(s)"));
+        QCOMPARE(ctl<QLabel>(3, "TexteNb")->text(), QStringLiteral("0 timbre(s) trouvé(s)"));
+        QCOMPARE(ctl<QLabel>(4, "NBTimbres")->text(), QStringLiteral("0"));
+        QCOMPARE(ctl<QLabel>(5, "NBTimbres")->text(), QStringLiteral("0"));
+
+        // Criteria and results filled in, then a collection opened: all reset.
+        ctl<QLineEdit>(2, "TexteChoisi")->setText(QStringLiteral("Marianne"));
+        ctl<QComboBox>(2, "OperateurAnnee")->setCurrentText(QStringLiteral(">"));
+        ctl<QLabel>(2, "Dept")->setText(QStringLiteral("75"));
+        ctl<VueListe>(2, "Liste")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
+        ctl<VueListe>(4, "ListeManques")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
+        ctl<QLabel>(4, "NBTimbres")->setText(QStringLiteral("1"));
+        fiche->Dallay()->setText(QStringLiteral("1"));
+        ouvrir(QStringLiteral("2"));
+        for (QWidget* w : fiche->grilleDetention())
+            QVERIFY(w->isEnabled());
+        QVERIFY(fiche->ListeThemes()->isEnabled());
+        QVERIFY(ctl<QWidget>(1, "BoutonMVarAjout")->isHidden());  // shown by the card's own sub-tabs
+        QCOMPARE(ctl<QLineEdit>(2, "TexteChoisi")->text(), QString());
+        QCOMPARE(ctl<QComboBox>(2, "OperateurAnnee")->currentText(), QStringLiteral("="));
+        QCOMPARE(ctl<QLabel>(2, "Dept")->text(), QString());
+        QCOMPARE(ctl<VueListe>(2, "Liste")->nombreLignes(), 0);
+        QCOMPARE(ctl<VueListe>(4, "ListeManques")->nombreLignes(), 0);
+        QCOMPARE(ctl<QLabel>(4, "NBTimbres")->text(), QStringLiteral("0"));
+        auto* recherche = qobject_cast<OFormRecherche*>(EcranSiCharge(2));
+        QCOMPARE(recherche->Etendue(), 1);
+        QCOMPARE(recherche->Visu(), 1);
+        // The thematic screen lists the collection's own themes by name, none chosen.
+        auto* persos = ctl<VueListe>(7, "ListePersos");
+        QCOMPARE(persos->nombreLignes(), 2);
+        QCOMPARE(persos->ligne(0), (QStringList {"Avions", "3"}));
+        QCOMPARE(persos->ligne(1), (QStringList {"Zèbres", "2"}));
+        QVERIFY(persos->selectedItems().isEmpty());
+        // The card's themes: the predefined association and the open collection's, by name.
+        QStringList themes;
+        for (int i = 0; i < fiche->ListeThemes()->count(); ++i)
+            themes << fiche->ListeThemes()->item(i)->text();
+        QCOMPARE(themes, (QStringList {"Art", "Art", "Zèbres"}));
+        QCOMPARE(fiche->ListeMesVarietes()->count(), 1);
+        // The search's theme list: collection 1's and the open collection's.
+        QCOMPARE(ctl<QComboBox>(2, "ThemeChoisi")->count(), 3);
+
+        // Choosing "Ma collection" is allowed now; after closing it is refused.
+        recherche->choisirEtendue(2);
+        QCOMPARE(recherche->Etendue(), 2);
+
+        // Close while the grid holds ticks: cleared, locked, and nothing left to write.
+        ctl<QCheckBox>(1, "QteN")->setChecked(true);
+        ctl<QLineEdit>(1, "QtesN")->setText(QStringLiteral("3"));
+        ctl<QLineEdit>(1, "commentaire")->setText(QStringLiteral("beau"));
+        ModifFiche = 1;
+        ctl<QLabel>(7, "LabelThemeChoisi")->setText(QStringLiteral("Avions"));
+        f()->BoutonFermer_Click();
+        QCOMPARE(ModifFiche, 0);
+        QVERIFY(!ctl<QCheckBox>(1, "QteN")->isChecked());
+        QCOMPARE(ctl<QLineEdit>(1, "QtesN")->text(), QString());
+        QCOMPARE(ctl<QLineEdit>(1, "commentaire")->text(), QString());
+        QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
+        QCOMPARE(persos->nombreLignes(), 0);
+        QCOMPARE(ctl<QLabel>(7, "LabelThemeChoisi")->text(), QString());
+        QCOMPARE(fiche->ListeMesVarietes()->count(), 0);
+        QCOMPARE(fiche->ListeThemes()->count(), 1);  // the predefined theme only, disabled
+        QVERIFY(!fiche->ListeThemes()->isEnabled());
+        QCOMPARE(recherche->Etendue(), 1);
+        // The search's themes stay as they were until the next opening.
+        QCOMPARE(ctl<QComboBox>(2, "ThemeChoisi")->count(), 3);
+        p.plateforme.repondreMessage(Reponse::OK);
+        recherche->choisirEtendue(2);
+        QCOMPARE(p.plateforme.messages().value(0).titre, QStringLiteral("Option non disponible"));
+        QCOMPARE(recherche->Etendue(), 1);
+    }
+
+    void collectionSansThemesPersonnels()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        ctl<QLabel>(7, "LabelThemeChoisi")->setText(QStringLiteral("Avions"));
+        ctl<VueListe>(7, "ListeTimbres")->ajouterLigne({QStringLiteral("1")});
+        ouvrir(QStringLiteral("3"));  // Bêta: one theme of its own
+        QCOMPARE(ctl<VueListe>(7, "ListePersos")->nombreLignes(), 1);
+        CnxPerso->executer(QStringLiteral("DELETE FROM Themes WHERE Collection = 3"));
+        ctl<QLabel>(7, "LabelThemeChoisi")->setText(QStringLiteral("Bateaux"));
+        ouvrir(QStringLiteral("3"));
+        QCOMPARE(ctl<VueListe>(7, "ListePersos")->nombreLignes(), 0);
+        QCOMPARE(ctl<QLabel>(7, "LabelThemeChoisi")->text(), QStringLiteral("Bateaux"));
+        QCOMPARE(ctl<VueListe>(7, "ListeTimbres")->nombreLignes(), 1);
+    }
+};
+
+ENREGISTRER_TEST(TestEcranCollections)
+#include "test_ecran_collections.moc"
