@@ -3,6 +3,9 @@
 #include "card/OFormFiche.h"
 #include "collections/ActualiserEcransCollection.h"
 #include "collections/Adresses.h"
+#include "collections/Correspondances.h"
+#include "collections/Importation.h"
+#include "collections/Sauvegarde.h"
 #include "collections/dlgCollectionCreer.h"
 #include "collections/dlgCollectionModifierPass.h"
 #include "collections/dlgCollectionOuvrir.h"
@@ -10,14 +13,17 @@
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Adresses.h"
+#include "platform/DialogueFichier.h"
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
+#include "platform/Sablier.h"
 #include "shell/Artwork.h"
 #include "shell/Controles.h"
 #include "shell/Demarrage.h"
 #include "shell/Echelle.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
 #include <QToolButton>
@@ -85,6 +91,41 @@ void refuser(const QString& titre, const QString& texte)
 }
 
 QPointer<dlgCollectionRenommer> g_renommer;
+
+const QString FiltreTexte = QStringLiteral("*.txt (fichier texte)|*.txt");
+const QString TitreImportNumeros = QStringLiteral("Import des numéros persos");
+const QString QuestionNumeros = QStringLiteral(
+    "Cette opération va supprimer et remplacer tous vos numéros personnels, êtes vous sûr(e) de vouloir continuer");
+
+// The common dialog as every use of it sets it: the program folder to start in, no name, no extension added.
+ReponseFichier choisirFichier(bool enregistrer, const QString& filtre, int indexFiltre, const QString& titre)
+{
+    DemandeFichier demande;
+    demande.enregistrer = enregistrer;
+    demande.filtre = filtre;
+    demande.indexFiltre = indexFiltre;
+    demande.titre = titre;
+    demande.dossierInitial = DossierProgramme();
+    demande.nomFichier.clear();
+    ReponseFichier reponse = ChoisirFichier(demande);
+    if (reponse.fichier.isEmpty())
+        reponse.annule = true;
+    return reponse;
+}
+
+// The program's own overwrite question; true when the file may be written.
+bool remplacementAccepte(const QString& fichier)
+{
+    if (!QFileInfo::exists(fichier))
+        return true;
+    return AfficherMessage(QStringLiteral("Le fichier existe déjà, voulez-vous le remplacer"), Boutons::OuiNon,
+               Icone::Question, QString(), 1) == Reponse::Oui;
+}
+
+void erreur(const ErreurBase& e)
+{
+    AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+}
 
 }  // namespace
 
@@ -184,6 +225,11 @@ void OFormCollections::creerBoutons()
         {QStringLiteral("BoutonRenommer"), &OFormCollections::BoutonRenommer_Click},
         {QStringLiteral("BoutonModifierPass"), &OFormCollections::BoutonModifierPass_Click},
         {QStringLiteral("BoutonListeCollection"), &OFormCollections::BoutonListeCollection_Click},
+        {QStringLiteral("BoutonEnregistrer"), &OFormCollections::BoutonEnregistrer_Click},
+        {QStringLiteral("BoutonImporter"), &OFormCollections::BoutonImporter_Click},
+        {QStringLiteral("BoutonExportNum"), &OFormCollections::BoutonExportNum_Click},
+        {QStringLiteral("BoutonImportNum"), &OFormCollections::BoutonImportNum_Click},
+        {QStringLiteral("BoutonSupprNum"), &OFormCollections::BoutonSupprNum_Click},
         {QStringLiteral("BoutonWeb"), &OFormCollections::BoutonWeb_Click},
         {QStringLiteral("BoutonMail"), &OFormCollections::BoutonMail_Click},
         {QStringLiteral("BoutonAide"), &OFormCollections::BoutonAide_Click},
@@ -381,6 +427,110 @@ void OFormCollections::Image_Click(const QString& nomImage)
         {QStringLiteral("Image7"), PageCatalogueAndorre}};
     if (pages.contains(nomImage))
         OuvrirAdresse(QUrl(pages.value(nomImage)));
+}
+
+void OFormCollections::BoutonEnregistrer_Click()
+{
+    const ReponseFichier choix = choisirFichier(true, QStringLiteral("*.f02 (Orvalen France 2002)|*.f02"), 1,
+        QStringLiteral("Enregistrer les données personnelles"));
+    if (choix.annule || !remplacementAccepte(choix.fichier))
+        return;
+    try {
+        Sablier sablier;
+        SauvegarderBasePerso(*CnxPerso, choix.fichier);
+    } catch (const ErreurBase& e) {
+        erreur(e);
+    }
+}
+
+void OFormCollections::BoutonImporter_Click()
+{
+    const ReponseFichier choix = choisirFichier(false,
+        QStringLiteral("*.f02 (Orvalen France 2002)|*.f02|ovlcfr01.md? (Orvalen France 2001)|ovlcfr01.md?"), 2,
+        QStringLiteral("Importer des données personnelles"));
+    if (choix.annule)
+        return;
+    // The mode follows the file type chosen, never the file's name; the file is checked before anything changes.
+    const ModeImport mode = ModePourFiltre(choix.indexFiltre);
+    const QString refus = VerifierSourceImport(choix.fichier, mode, CheminBasePerso());
+    if (!refus.isEmpty()) {
+        AfficherMessage(refus, Boutons::OK, Icone::Exclamation, QStringLiteral("Importation"));
+        return;
+    }
+    if (AfficherMessage(QStringLiteral("L'importation remplacera les collections actuelles. Voulez-vous continuer ?"),
+            Boutons::OuiNon, Icone::Question, QStringLiteral("Importation"), 2) != Reponse::Oui)
+        return;
+    ResultatImport resultat;
+    {
+        Sablier sablier;
+        try {
+            resultat = ImporterDonnees(*CnxPerso, choix.fichier, mode);
+        } catch (const ErreurBase& e) {
+            sablier.restaurer();
+            erreur(e);
+            return;
+        }
+        ChargerListeCollections();
+        m_collectionOuverte->setText(QString());
+        m_texteCollectionOuverte->setText(QString());
+        // The collection open before may be gone or hold other entries now.
+        ActualiserEcransCollection();
+    }
+    AfficherMessage(
+        MessageImportationTerminee(resultat), Boutons::OK, Icone::Information, QStringLiteral("Importation"));
+}
+
+void OFormCollections::BoutonExportNum_Click()
+{
+    const ReponseFichier choix =
+        choisirFichier(true, FiltreTexte, 1, QStringLiteral("Exporter les correspondances Dallay/Perso"));
+    if (choix.annule || !remplacementAccepte(choix.fichier))
+        return;
+    try {
+        Sablier sablier;
+        ExporterCorrespondances(*CnxPerso, choix.fichier);
+    } catch (const ErreurBase& e) {
+        erreur(e);
+    }
+}
+
+void OFormCollections::BoutonImportNum_Click()
+{
+    const ReponseFichier choix =
+        choisirFichier(true, FiltreTexte, 1, QStringLiteral("Importer les correspondances Dallay/Perso"));
+    if (choix.annule)
+        return;
+    if (AfficherMessage(QuestionNumeros, Boutons::OuiNon, Icone::Question, TitreImportNumeros, 2) != Reponse::Oui)
+        return;
+    // The whole file is read and checked before the numbers in place are touched.
+    const LectureCorrespondances lecture = LireCorrespondances(choix.fichier);
+    if (!lecture.erreur.isEmpty()) {
+        AfficherMessage(lecture.erreur, Boutons::OK, Icone::Exclamation, TitreImportNumeros);
+        return;
+    }
+    try {
+        Sablier sablier;
+        RemplacerCorrespondances(*CnxPerso, lecture.paires);
+    } catch (const ErreurBase& e) {
+        erreur(e);
+        return;
+    }
+    AfficherFiche();
+}
+
+void OFormCollections::BoutonSupprNum_Click()
+{
+    if (AfficherMessage(QuestionNumeros, Boutons::OuiNon, Icone::Question,
+            QStringLiteral("Suppression des numéros persos"), 2) != Reponse::Oui)
+        return;
+    try {
+        Sablier sablier;
+        ViderCorrespondances(*CnxPerso);
+    } catch (const ErreurBase& e) {
+        erreur(e);
+        return;
+    }
+    AfficherFiche();
 }
 
 void OFormCollections::BoutonAide_Click()

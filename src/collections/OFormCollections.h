@@ -38,6 +38,12 @@ public:
     void BoutonAide_Click();
     void BoutonQuitter_Click();
     void Image_Click(const QString& nomImage);
+    // The personal data: backup, import of a backup or of the previous edition, personal numbers.
+    void BoutonEnregistrer_Click();
+    void BoutonImporter_Click();
+    void BoutonExportNum_Click();
+    void BoutonImportNum_Click();
+    void BoutonSupprNum_Click();
     // The hint line: a picture button writes its hint, the bare screen clears it.
     void Bouton_MouseMove(const QString& nomBouton);
     void SSTab1_MouseMove();

@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -421,5 +422,176 @@ private slots:
     }
 };
 
+class TestBoutonsDonneesPerso : public QObject {
+    Q_OBJECT
+
+private:
+    OFormCollections* f() { return FormCollections(); }
+    static ReponseFichier fichier(const QString& chemin, int index = 1)
+    {
+        ReponseFichier r;
+        r.annule = false;
+        r.fichier = chemin;
+        r.indexFiltre = index;
+        return r;
+    }
+    static QByteArray lire(const QString& chemin)
+    {
+        QFile f(chemin);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    static void ecrire(const QString& chemin, const QByteArray& octets)
+    {
+        QFile f(chemin);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(octets);
+    }
+
+private slots:
+    void sauvegardeSupprimerRestaurer()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        const QString sauvegarde = p.dossier.fichier(QStringLiteral("copie.f02"));
+        p.plateforme.repondreFichier(fichier(sauvegarde));
+        f()->bouton(QStringLiteral("BoutonEnregistrer"))->click();
+        const DemandeFichier d = p.plateforme.demandesFichier().value(0);
+        QVERIFY(d.enregistrer);
+        QCOMPARE(d.filtre, QStringLiteral("*.f02 (Orvalen France 2002)|*.f02"));
+        QCOMPARE(d.titre, QStringLiteral("Enregistrer les données personnelles"));
+        QCOMPARE(d.dossierInitial, p.dossier.chemin());
+        QVERIFY(QFile::exists(sauvegarde));
+        QVERIFY(p.plateforme.messages().isEmpty());  // a backup says nothing when it succeeds
+
+        // Delete Alpha, then restore: it is back under its own code.
+        FormCollections()->ListeCollections()->selectionnerCle(QStringLiteral("2"));
+        f()->BoutonOuvrir_Click();
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::Oui);
+        f()->BoutonSupprimer_Click();
+        QCOMPARE(compter("Utilisateurs", "CodeCollection = 2"), 0);
+
+        p.plateforme.repondreFichier(fichier(sauvegarde, 1));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->bouton(QStringLiteral("BoutonImporter"))->click();
+        const DemandeFichier i = p.plateforme.demandesFichier().value(1);
+        QVERIFY(!i.enregistrer);
+        QCOMPARE(i.indexFiltre, 2);
+        QCOMPARE(i.titre, QStringLiteral("Importer des données personnelles"));
+        const QList<Message> m = p.plateforme.messages();
+        QCOMPARE(m.value(2).texte,
+            QStringLiteral("L'importation remplacera les collections actuelles. Voulez-vous continuer ?"));
+        QCOMPARE(m.value(2).boutonParDefaut, 2);
+        QCOMPARE(m.value(3).texte, QStringLiteral("Importation terminée"));
+        QCOMPARE(m.value(3).icone, Icone::Information);
+        QCOMPARE(compter("Utilisateurs", "CodeCollection = 2 AND DescriptionCollection = 'Alpha'"), 1);
+        QCOMPARE(compter("Collection", "Collection = 2"), 1);
+        QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
+        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
+    }
+
+    void sauvegardeSurUnFichierExistant()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        const QString cible = p.dossier.fichier(QStringLiteral("ancienne.f02"));
+        ecrire(cible, "contenu précieux");
+        p.plateforme.repondreFichier(fichier(cible));
+        p.plateforme.repondreMessage(Reponse::Non);
+        f()->BoutonEnregistrer_Click();
+        QCOMPARE(
+            p.plateforme.messages().value(0).texte, QStringLiteral("Le fichier existe déjà, voulez-vous le remplacer"));
+        QCOMPARE(p.plateforme.messages().value(0).titre, QStringLiteral("Orvalen Zorizad ud Udavoz"));
+        QCOMPARE(lire(cible), QByteArray("contenu précieux"));
+        // The personal database itself is never a backup's target.
+        p.plateforme.repondreFichier(fichier(CheminBasePerso()));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->BoutonEnregistrer_Click();
+        QCOMPARE(p.plateforme.messages().value(2).titre, QStringLiteral("Erreur"));
+        QCOMPARE(compter("Utilisateurs"), 4);
+    }
+
+    void importAbandonneOuRefuse()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        FormCollections()->ListeCollections()->selectionnerCle(QStringLiteral("2"));
+        f()->BoutonOuvrir_Click();
+        const QString pasUneBase = p.dossier.fichier(QStringLiteral("texte.f02"));
+        ecrire(pasUneBase, "ceci n'est pas une base");
+        p.plateforme.repondreFichier(fichier(pasUneBase, 1));
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->BoutonImporter_Click();
+        QCOMPARE(p.plateforme.messages().value(0).titre, QStringLiteral("Importation"));
+        // A real backup, but No to the question: nothing changes, the collection stays open.
+        const QString sauvegarde = p.dossier.fichier(QStringLiteral("copie.f02"));
+        p.plateforme.repondreFichier(fichier(sauvegarde));
+        f()->BoutonEnregistrer_Click();
+        CnxPerso->executer(QStringLiteral("DELETE FROM Collection WHERE Collection = 3"));
+        p.plateforme.repondreFichier(fichier(sauvegarde, 1));
+        p.plateforme.repondreMessage(Reponse::Non);
+        f()->BoutonImporter_Click();
+        QCOMPARE(compter("Collection", "Collection = 3"), 0);
+        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(p.plateforme.messages().size(), 2);
+        // Cancelled dialogs do nothing and say nothing.
+        p.plateforme.repondreFichier(ReponseFichier());
+        f()->BoutonImporter_Click();
+        QCOMPARE(p.plateforme.messages().size(), 2);
+    }
+
+    void numerosPersonnels()
+    {
+        ProgrammeTest p([](const Connexion& cnx) {
+            cnx.executer(QStringLiteral("INSERT INTO CorrespID VALUES ('1', 'A-é 1'), ('AE1', ''), ('2', ' 7 ')"));
+        });
+        QVERIFY(p.demarrer());
+        const QString fichierTexte = p.dossier.fichier(QStringLiteral("numeros.txt"));
+        p.plateforme.repondreFichier(fichier(fichierTexte));
+        f()->bouton(QStringLiteral("BoutonExportNum"))->click();
+        QCOMPARE(
+            p.plateforme.demandesFichier().value(0).titre, QStringLiteral("Exporter les correspondances Dallay/Perso"));
+        QCOMPARE(lire(fichierTexte), QByteArray("1;A-\xe9 1\r\nAE1;\r\n2; 7 \r\n"));
+
+        // Cleared, then the export imported back: every number is there again.
+        p.plateforme.repondreMessage(Reponse::Oui);
+        f()->bouton(QStringLiteral("BoutonSupprNum"))->click();
+        QCOMPARE(p.plateforme.messages().value(0).titre, QStringLiteral("Suppression des numéros persos"));
+        QCOMPARE(p.plateforme.messages().value(0).boutonParDefaut, 2);
+        QCOMPARE(compter("CorrespID"), 0);
+        p.plateforme.repondreFichier(fichier(fichierTexte));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        f()->bouton(QStringLiteral("BoutonImportNum"))->click();
+        const DemandeFichier d = p.plateforme.demandesFichier().value(1);
+        QCOMPARE(d.titre, QStringLiteral("Importer les correspondances Dallay/Perso"));
+        QVERIFY(d.enregistrer);
+        QCOMPARE(p.plateforme.messages().value(1).titre, QStringLiteral("Import des numéros persos"));
+        QCOMPARE(compter("CorrespID"), 3);
+        QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT IDPerso FROM CorrespID WHERE Dallay = '1'")).toString(),
+            QStringLiteral("A-é 1"));
+        QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT IDPerso FROM CorrespID WHERE Dallay = '2'")).toString(),
+            QStringLiteral(" 7 "));
+
+        // A bad line: the message names it and the numbers in place stay.
+        ecrire(fichierTexte, "1;X\r\nsans separateur\r\n");
+        p.plateforme.repondreFichier(fichier(fichierTexte));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->BoutonImportNum_Click();
+        QVERIFY(p.plateforme.messages().value(3).texte.contains(QStringLiteral("2")));
+        QCOMPARE(compter("CorrespID"), 3);
+        // No to the question: nothing read, nothing changed.
+        p.plateforme.repondreFichier(fichier(fichierTexte));
+        p.plateforme.repondreMessage(Reponse::Non);
+        f()->BoutonImportNum_Click();
+        QCOMPARE(compter("CorrespID"), 3);
+    }
+};
+
 ENREGISTRER_TEST(TestEcranCollections)
+ENREGISTRER_TEST(TestBoutonsDonneesPerso)
 #include "test_ecran_collections.moc"

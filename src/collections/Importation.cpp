@@ -1,0 +1,366 @@
+#include "collections/Importation.h"
+
+#include "data/Source.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <sqlite3.h>
+
+namespace {
+
+// One table that the import reads from the chosen file, and the columns it reads there.
+struct TableLue {
+    QString table;
+    QStringList colonnes;
+};
+
+// The five conditions of a stamp or a variety; a cancellation has only the last two.
+const QStringList Conditions = {
+    QStringLiteral("N"), QStringLiteral("NC"), QStringLiteral("NSG"), QStringLiteral("O"), QStringLiteral("L")};
+const QStringList ConditionsO = {QStringLiteral("O"), QStringLiteral("L")};
+
+const QStringList ColonnesUtilisateurs = {QStringLiteral("CodeCollection"), QStringLiteral("DescriptionCollection"),
+    QStringLiteral("DateCreation"), QStringLiteral("DateMAJ"), QStringLiteral("MotdePasse")};
+// What the previous edition kept of a holding: the conditions, their qualities and the duplicates.
+const QStringList ColonnesDetentionPrecedente = {QStringLiteral("Collection"), QStringLiteral("Dallay"),
+    QStringLiteral("QteN"), QStringLiteral("EtatN"), QStringLiteral("QteNC"), QStringLiteral("EtatNC"),
+    QStringLiteral("QteNSG"), QStringLiteral("EtatNSG"), QStringLiteral("QteO"), QStringLiteral("EtatO"),
+    QStringLiteral("QteL"), QStringLiteral("EtatL"), QStringLiteral("QteDoubleN"), QStringLiteral("QteDoubleNC"),
+    QStringLiteral("QteDoubleNSG"), QStringLiteral("QteDoubleO"), QStringLiteral("QteDoubleL")};
+const QStringList ColonnesExemplaires = {QStringLiteral("QtesN"), QStringLiteral("QtesNC"), QStringLiteral("QtesNSG"),
+    QStringLiteral("QtesO"), QStringLiteral("QtesL")};
+const QStringList ColonnesDetention = ColonnesDetentionPrecedente + ColonnesExemplaires +
+    QStringList {QStringLiteral("NePasAcquerir"), QStringLiteral("commentaire")};
+const QStringList ColonnesDetentionOPrecedente = {QStringLiteral("Collection"), QStringLiteral("Dallay"),
+    QStringLiteral("QteO"), QStringLiteral("EtatO"), QStringLiteral("QteL"), QStringLiteral("EtatL"),
+    QStringLiteral("QteDoubleO"), QStringLiteral("QteDoubleL")};
+const QStringList ColonnesDetentionO = ColonnesDetentionOPrecedente +
+    QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL"), QStringLiteral("NePasAcquerir"),
+        QStringLiteral("commentaire")};
+const QStringList ColonnesThemes = {
+    QStringLiteral("CodeTheme"), QStringLiteral("Collection"), QStringLiteral("Theme"), QStringLiteral("Predefini")};
+const QStringList ColonnesThemesAssocies = {
+    QStringLiteral("Dallay"), QStringLiteral("Theme"), QStringLiteral("Collection"), QStringLiteral("Predefini")};
+// The previous edition spelt the flag of its theme associations with its accents.
+const QStringList ColonnesThemesAssociesPrecedente = {
+    QStringLiteral("Dallay"), QStringLiteral("Theme"), QStringLiteral("Collection"), QStringLiteral("Prédéfini")};
+const QStringList ColonnesCotationsP = {QStringLiteral("Dallay"), QStringLiteral("Collection"), QStringLiteral("NeufP"),
+    QStringLiteral("NeufAvecCharniereP"), QStringLiteral("NSGP"), QStringLiteral("OblitereP"),
+    QStringLiteral("LettreP")};
+const QStringList ColonnesCorrespID = {QStringLiteral("Dallay"), QStringLiteral("IDPerso")};
+// An own item: its description and prices, then the 20 holding columns in the order of Collection's.
+const QStringList ColonnesMesVarietes =
+    QStringList {QStringLiteral("Collection"), QStringLiteral("CodePersonnel"), QStringLiteral("position"),
+        QStringLiteral("Reference"), QStringLiteral("Designation"), QStringLiteral("Neuf"),
+        QStringLiteral("NeufAvecCharniere"), QStringLiteral("NSG"), QStringLiteral("Oblitere"),
+        QStringLiteral("Lettre")} +
+    ColonnesDetention.mid(2, 20) +
+    QStringList {QStringLiteral("NePasAcquerir"), QStringLiteral("commentaire"), QStringLiteral("CheminImagevrt5")};
+
+// The tables of the chosen file, in the order in which their links are made.
+QList<TableLue> tablesDuMode(ModeImport mode)
+{
+    QList<TableLue> tables = {{QStringLiteral("Utilisateurs"), ColonnesUtilisateurs}};
+    if (mode == ModeImport::RestaurationSauvegarde) {
+        tables += {{QStringLiteral("Collection"), ColonnesDetention},
+            {QStringLiteral("CollectionO"), ColonnesDetentionO}, {QStringLiteral("CollectionV"), ColonnesDetention},
+            {QStringLiteral("Themes"), ColonnesThemes}, {QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies},
+            {QStringLiteral("CotationsP"), ColonnesCotationsP}, {QStringLiteral("CorrespID"), ColonnesCorrespID},
+            {QStringLiteral("MesVarietes"), ColonnesMesVarietes}};
+    } else {
+        tables += {{QStringLiteral("Collection"), ColonnesDetentionPrecedente},
+            {QStringLiteral("CollectionO"), ColonnesDetentionOPrecedente},
+            {QStringLiteral("CollectionV"), ColonnesDetentionPrecedente}, {QStringLiteral("Themes"), ColonnesThemes},
+            {QStringLiteral("ThemesAssocies"), ColonnesThemesAssociesPrecedente},
+            {QStringLiteral("Cotations2001P"), ColonnesCotationsP}};
+    }
+    return tables;
+}
+
+QString lien(const QString& table)
+{
+    return QStringLiteral("Temp") + table;
+}
+
+QString nomSql(const QString& nom)
+{
+    return QLatin1Char('"') + nom + QLatin1Char('"');
+}
+
+QStringList nomsSql(const QStringList& noms)
+{
+    QStringList resultat;
+    for (const QString& nom : noms)
+        resultat << nomSql(nom);
+    return resultat;
+}
+
+QString estVrai(const QString& colonne)
+{
+    return QStringLiteral("COALESCE(%1, 0) <> 0").arg(nomSql(colonne));
+}
+
+QString nonPredefini(const QString& colonne)
+{
+    return QStringLiteral("COALESCE(%1, 0) = 0").arg(nomSql(colonne));
+}
+
+// A holdings row is worth copying when it holds a condition or counts duplicates of one: a count of 0 is
+// still a count. The rows that hold nothing are those that the system purged from the file before its import.
+QString detientQuelqueChose(const QStringList& conditions)
+{
+    QStringList termes;
+    for (const QString& c : conditions)
+        termes << estVrai(QStringLiteral("Qte") + c);
+    for (const QString& c : conditions)
+        termes << QStringLiteral("%1 IS NOT NULL").arg(nomSql(QStringLiteral("QteDouble") + c));
+    return QLatin1Char('(') + termes.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+}
+
+// The previous edition kept no number of copies: each owned condition counts one.
+QStringList unExemplaireParConditionPossedee(const QStringList& conditions)
+{
+    QStringList expressions;
+    for (const QString& c : conditions)
+        expressions << QStringLiteral("CASE WHEN %1 THEN 1 END").arg(estVrai(QStringLiteral("Qte") + c));
+    return expressions;
+}
+
+void copier(const Connexion& perso, const QString& table, const QStringList& colonnes, const QString& source,
+    const QStringList& lues, const QString& condition = {})
+{
+    perso.executer(
+        QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %4%5")
+            .arg(nomSql(table), nomsSql(colonnes).join(QStringLiteral(", ")), lues.join(QStringLiteral(", ")),
+                nomSql(lien(source)), condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition));
+}
+
+void copierTelQuel(
+    const Connexion& perso, const QString& table, const QStringList& colonnes, const QString& condition = {})
+{
+    copier(perso, table, colonnes, table, nomsSql(colonnes), condition);
+}
+
+void viderDonneesPerso(const Connexion& perso)
+{
+    for (const QString& table :
+        {QStringLiteral("Collection"), QStringLiteral("CollectionO"), QStringLiteral("CollectionV"),
+            QStringLiteral("CotationsP"), QStringLiteral("CorrespID"), QStringLiteral("MesVarietes")})
+        perso.executer(QStringLiteral("DELETE FROM %1").arg(nomSql(table)));
+    perso.executer(
+        QStringLiteral("DELETE FROM ThemesAssocies WHERE %1").arg(nonPredefini(QStringLiteral("Predefini"))));
+    perso.executer(QStringLiteral("DELETE FROM Themes WHERE %1").arg(nonPredefini(QStringLiteral("Predefini"))));
+    perso.executer(QStringLiteral("DELETE FROM Utilisateurs WHERE CodeCollection <> 1"));
+}
+
+void copierCollectionsEtThemes(const Connexion& perso)
+{
+    copierTelQuel(perso, QStringLiteral("Utilisateurs"), ColonnesUtilisateurs, QStringLiteral("CodeCollection <> 1"));
+    copierTelQuel(perso, QStringLiteral("Themes"), ColonnesThemes, nonPredefini(QStringLiteral("Predefini")));
+}
+
+void restaurerSauvegarde(const Connexion& perso)
+{
+    copierCollectionsEtThemes(perso);
+    copierTelQuel(perso, QStringLiteral("Collection"), ColonnesDetention, detientQuelqueChose(Conditions));
+    copierTelQuel(perso, QStringLiteral("CollectionO"), ColonnesDetentionO, detientQuelqueChose(ConditionsO));
+    copierTelQuel(perso, QStringLiteral("CollectionV"), ColonnesDetention, detientQuelqueChose(Conditions));
+    copierTelQuel(
+        perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, nonPredefini(QStringLiteral("Predefini")));
+    copierTelQuel(perso, QStringLiteral("CotationsP"), ColonnesCotationsP);
+    copierTelQuel(perso, QStringLiteral("CorrespID"), ColonnesCorrespID);
+    copierTelQuel(perso, QStringLiteral("MesVarietes"), ColonnesMesVarietes);
+}
+
+// The holdings of `table` with each number that `renumerotation` lists as an `ancien` replaced by its `Nouveau`.
+// Two numbers of the previous edition may have become one: the first row read keeps the stamp, the others are
+// set aside and counted rather than failing the whole import on the table's unique key.
+int copierRenumerote(const Connexion& perso, const QString& table, const QString& renumerotation)
+{
+    QStringList lues;
+    for (const QString& colonne : ColonnesDetentionPrecedente) {
+        if (colonne == QStringLiteral("Dallay"))
+            lues << QStringLiteral("COALESCE((SELECT r.Nouveau FROM %1 AS r WHERE r.ancien = t.Dallay COLLATE NOCASE "
+                                   "ORDER BY r.rowid LIMIT 1), t.Dallay)")
+                        .arg(nomSql(renumerotation));
+        else
+            lues << QStringLiteral("t.") + nomSql(colonne);
+    }
+    lues += unExemplaireParConditionPossedee(Conditions);
+    const QStringList colonnes = ColonnesDetentionPrecedente + ColonnesExemplaires;
+
+    Requete lecture =
+        perso.preparer(QStringLiteral("SELECT %1 FROM %2 AS t WHERE %3")
+                           .arg(lues.join(QStringLiteral(", ")), nomSql(lien(table)), detientQuelqueChose(Conditions)));
+    QStringList marques;
+    for (qsizetype i = 0; i < colonnes.size(); ++i)
+        marques << QStringLiteral("?");
+    Requete ajout = perso.preparer(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(nomSql(table), nomsSql(colonnes).join(QStringLiteral(", ")), marques.join(QStringLiteral(", "))));
+    int ecartees = 0;
+    while (lecture.suivante()) {
+        QVariantList valeurs;
+        for (qsizetype i = 0; i < colonnes.size(); ++i)
+            valeurs << lecture.colonne(int(i));
+        ajout.reinitialiser();
+        ajout.lierTout(valeurs);
+        try {
+            ajout.suivante();
+        } catch (const ErreurBase& e) {
+            // Only the key (Dallay, Collection) is unique in the holdings tables.
+            if (e.code() != SQLITE_CONSTRAINT_UNIQUE)
+                throw;
+            ++ecartees;
+        }
+    }
+    return ecartees;
+}
+
+int reprendreEditionPrecedente(const Connexion& perso)
+{
+    copierCollectionsEtThemes(perso);
+    int ecartees = copierRenumerote(perso, QStringLiteral("Collection"), QStringLiteral("changements"));
+    ecartees += copierRenumerote(perso, QStringLiteral("CollectionV"), QStringLiteral("changementsV"));
+    copier(perso, QStringLiteral("CollectionO"),
+        ColonnesDetentionOPrecedente + QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL")},
+        QStringLiteral("CollectionO"),
+        nomsSql(ColonnesDetentionOPrecedente) + unExemplaireParConditionPossedee(ConditionsO),
+        detientQuelqueChose(ConditionsO));
+    copier(perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, QStringLiteral("ThemesAssocies"),
+        nomsSql(ColonnesThemesAssociesPrecedente), nonPredefini(QStringLiteral("Prédéfini")));
+    copier(perso, QStringLiteral("CotationsP"), ColonnesCotationsP, QStringLiteral("Cotations2001P"),
+        nomsSql(ColonnesCotationsP));
+    return ecartees;
+}
+
+// The links to the chosen file, dropped and the file detached when the import ends, whichever way it ends.
+class LiensImport {
+public:
+    LiensImport(const Connexion& perso, const QString& source) : m_perso(perso), m_source(source) { }
+    LiensImport(const LiensImport&) = delete;
+    LiensImport& operator=(const LiensImport&) = delete;
+    ~LiensImport()
+    {
+        for (const QString& nom : m_liens) {
+            try {
+                SupprimerTableLiee(m_perso, nom);
+            } catch (const ErreurBase&) {
+                // A link is a temporary view: one that cannot be dropped ends with the connection.
+            }
+        }
+        try {
+            DetacherSource(m_perso, m_source);
+        } catch (const ErreurBase&) {
+            // Attached read-only, the file is not written even while it stays attached.
+        }
+    }
+
+    void creer(const QString& table)
+    {
+        m_liens << lien(table);
+        CreerTableLiee(m_perso, lien(table), m_source, table);
+    }
+
+private:
+    const Connexion& m_perso;
+    QString m_source;
+    QStringList m_liens;
+};
+
+}  // namespace
+
+ModeImport ModePourFiltre(int indexFiltre)
+{
+    return indexFiltre == 1 ? ModeImport::RestaurationSauvegarde : ModeImport::ImportEditionPrecedente;
+}
+
+QString VerifierSourceImport(const QString& chemin, ModeImport mode, const QString& cheminBasePerso)
+{
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || !info.exists())
+        return QStringLiteral("Le fichier choisi est introuvable.");
+    const QString basePerso = QFileInfo(cheminBasePerso).canonicalFilePath();
+    if (!basePerso.isEmpty() && info.canonicalFilePath() == basePerso)
+        return QStringLiteral("Le fichier choisi est la base personnelle elle-même : elle ne peut pas être importée "
+                              "dans elle-même.");
+    QFile fichier(chemin);
+    if (!info.isFile() || !fichier.open(QIODevice::ReadOnly))
+        return QStringLiteral("Le fichier choisi ne peut pas être lu.");
+    const QByteArray entete = fichier.read(16);
+    fichier.close();
+
+    const QString refus = mode == ModeImport::RestaurationSauvegarde
+        ? QStringLiteral("Le fichier choisi n'est pas une sauvegarde d'Orvalen France 2002")
+        : QStringLiteral("Le fichier choisi n'est pas une base personnelle d'Orvalen France 2001");
+    if (entete != QByteArray("SQLite format 3", 16))
+        return refus + QLatin1Char('.');
+    Connexion source;
+    try {
+        source.ouvrir(chemin, Connexion::Mode::LectureSeule);
+        for (const TableLue& lue : tablesDuMode(mode)) {
+            const QVariant table = source.valeur(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN "
+                                                                "('table', 'view') AND name = ? COLLATE NOCASE"),
+                {lue.table});
+            if (table.toInt() == 0)
+                return refus + QStringLiteral(" : la table « %1 » y manque.").arg(lue.table);
+            for (const QString& colonne : lue.colonnes) {
+                // The database's own comparison of names, so that what passes here is what the import finds.
+                const QVariant trouvee = source.valeur(
+                    QStringLiteral("SELECT count(*) FROM pragma_table_info(?) WHERE name = ? COLLATE NOCASE"),
+                    {lue.table, colonne});
+                if (trouvee.toInt() == 0)
+                    return refus +
+                        QStringLiteral(" : la colonne « %1 » de la table « %2 » y manque.").arg(colonne, lue.table);
+            }
+        }
+    } catch (const ErreurBase&) {
+        return refus + QLatin1Char('.');
+    }
+    return {};
+}
+
+ResultatImport ImporterDonnees(const Connexion& perso, const QString& chemin, ModeImport mode)
+{
+    const QString refus = VerifierSourceImport(chemin, mode, perso.chemin());
+    if (!refus.isEmpty())
+        throw ErreurBase(refus);
+
+    ResultatImport resultat;
+    LiensImport liens(perso, chemin);
+    try {
+        // A file is attached only outside a transaction: the links come first.
+        for (const TableLue& lue : tablesDuMode(mode))
+            liens.creer(lue.table);
+        Transaction transaction(perso);
+        viderDonneesPerso(perso);
+        if (mode == ModeImport::RestaurationSauvegarde)
+            restaurerSauvegarde(perso);
+        else
+            resultat.lignesEcartees = reprendreEditionPrecedente(perso);
+        transaction.valider();
+    } catch (const ErreurBase& e) {
+        throw ErreurBase(QStringLiteral("L'importation n'a pas pu être faite ; les données personnelles restent "
+                                        "telles qu'elles étaient.\n%1")
+                             .arg(e.message()),
+            e.code());
+    }
+    return resultat;
+}
+
+QString MessageImportationTerminee(const ResultatImport& resultat)
+{
+    const QString termine = QStringLiteral("Importation terminée");
+    if (resultat.lignesEcartees <= 0)
+        return termine;
+    if (resultat.lignesEcartees == 1)
+        return termine +
+            QStringLiteral("\n\n1 ligne de détention en double après la renumérotation n'a pas été "
+                           "reprise.");
+    return termine +
+        QStringLiteral("\n\n%1 lignes de détention en double après la renumérotation n'ont pas été "
+                       "reprises.")
+            .arg(resultat.lignesEcartees);
+}
