@@ -1,28 +1,20 @@
 #pragma once
 // Changes or removes the password of the open collection: the old one first, then the new one twice.
 
-#include <QDialog>
+#include "collections/DialogueCollection.h"
 
-class QLineEdit;
-class QPushButton;
-
-class dlgCollectionModifierPass : public QDialog {
+class dlgCollectionModifierPass : public DialogueCollection {
     Q_OBJECT
 public:
     explicit dlgCollectionModifierPass(QWidget* parent = nullptr);
 
     // Writes the new password once the old one is right and the new ones agree; two empty new boxes
     // remove the password.
-    void BoutonOK_Click();
-    void BoutonAnnuler_Click();
+    void BoutonOK_Click() override;
 
 private:
-    void refuser(const QString& texte, QList<QLineEdit*> aVider, QLineEdit* focus);
-
     QLineEdit* m_texteDescription;
     QLineEdit* m_ancienPasse;
     QLineEdit* m_pass1;
     QLineEdit* m_pass2;
-    QPushButton* m_boutonOK;
-    QPushButton* m_boutonAnnuler;
 };

@@ -3,41 +3,19 @@
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
-#include "platform/Messages.h"
 #include "shell/Controles.h"
-#include "shell/Echelle.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
-dlgCollectionOuvrir::dlgCollectionOuvrir(QWidget* parent) : QDialog(parent)
+dlgCollectionOuvrir::dlgCollectionOuvrir(QWidget* parent)
+    : DialogueCollection(
+          QStringLiteral("dlgCollectionOuvrir"), QStringLiteral("Ouvrir une collection"), 4020, 1305, true, parent)
 {
-    setObjectName(QStringLiteral("dlgCollectionOuvrir"));
-    setWindowTitle(QStringLiteral("Ouvrir une collection"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setModal(true);
-    setFixedSize(4020 / TwipsParPixel, 1305 / TwipsParPixel);
-
-    auto* etiquette = CreerControle<QLabel>(this, QStringLiteral("Étiquette5"), 630, 270, 1125, 240);
-    etiquette->setText(QStringLiteral("Mot de passe:"));
-    etiquette->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_pass1 = CreerControle<QLineEdit>(this, QStringLiteral("Pass1"), 1935, 270, 1296, 240);
-    m_pass1->setEchoMode(QLineEdit::Password);
-
-    m_boutonOK = CreerControle<QPushButton>(this, QStringLiteral("BoutonOK"), 735, 720, 1296, 328);
-    m_boutonOK->setText(QStringLiteral("OK"));
-    m_boutonOK->setDefault(true);
-    connect(m_boutonOK, &QPushButton::clicked, this, &dlgCollectionOuvrir::BoutonOK_Click);
-
-    m_boutonAnnuler = CreerControle<QPushButton>(this, QStringLiteral("BoutonAnnuler"), 2220, 720, 1296, 328);
-    m_boutonAnnuler->setText(QStringLiteral("Annuler"));
-    connect(m_boutonAnnuler, &QPushButton::clicked, this, &dlgCollectionOuvrir::BoutonAnnuler_Click);
-
-    setTabOrder(m_pass1, m_boutonOK);
-    setTabOrder(m_boutonOK, m_boutonAnnuler);
-    m_pass1->setFocus();
+    etiquette(QStringLiteral("Étiquette5"), QStringLiteral("Mot de passe:"), 630, 270, 1125, 240);
+    findChild<QLabel*>(QStringLiteral("Étiquette5"))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_pass1 = boiteMotDePasse(QStringLiteral("Pass1"), 1935, 270, 1296, 240);
+    placerBoutons(735, 2220, 720, {m_pass1});
 }
 
 void dlgCollectionOuvrir::BoutonOK_Click()
@@ -49,21 +27,14 @@ void dlgCollectionOuvrir::BoutonOK_Click()
             Texte(CnxPerso->valeur(QStringLiteral("SELECT MotdePasse FROM Utilisateurs WHERE CodeCollection = ?"),
                 {FormCollections()->ListeCollections()->BoundText()}));
     } catch (const ErreurBase& e) {
-        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        erreurBase(e.message());
         return;
     }
     if (m_pass1->text() != motDePasse) {
-        AfficherMessage(QStringLiteral("Le mot de passe est incorrect, veuillez en saisir un autre"), Boutons::OK,
-            Icone::Exclamation, QStringLiteral("Erreur"));
-        m_pass1->clear();
-        m_pass1->setFocus();
+        refuser(QStringLiteral("Erreur"), QStringLiteral("Le mot de passe est incorrect, veuillez en saisir un autre"),
+            {m_pass1}, m_pass1);
         return;
     }
     accept();
     OuvrirCollectionChoisie();
-}
-
-void dlgCollectionOuvrir::BoutonAnnuler_Click()
-{
-    reject();
 }

@@ -2,24 +2,18 @@
 // Renames the open collection. Modeless: the collections screen stays usable behind it, so by the time
 // OK is clicked another collection may be open, or none.
 
-#include <QDialog>
+#include "collections/DialogueCollection.h"
 
-class QLineEdit;
-class QPushButton;
-
-class dlgCollectionRenommer : public QDialog {
+class dlgCollectionRenommer : public DialogueCollection {
     Q_OBJECT
 public:
     // `codeCollection`: the collection open when the dialog was opened, the one it renames.
     explicit dlgCollectionRenommer(const QString& codeCollection, QWidget* parent = nullptr);
 
     // Writes the new name, as long as the collection is still the open one; the caption and the list follow.
-    void BoutonOK_Click();
-    void BoutonAnnuler_Click();
+    void BoutonOK_Click() override;
 
 private:
     QString m_codeCollection;
     QLineEdit* m_newNom;
-    QPushButton* m_boutonOK;
-    QPushButton* m_boutonAnnuler;
 };
