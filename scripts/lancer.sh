@@ -19,7 +19,7 @@ demonter() {
 monte=0
 demonter
 mkdir -p "$montage"
-if [ -e /dev/fuse ] && fuseiso "$image" "$montage" 2>/dev/null && mountpoint -q "$montage"; then
+if [ -e /dev/fuse ] && fuseiso "$image" "$montage" -o ro 2>/dev/null && mountpoint -q "$montage"; then
     monte=1
     trap demonter EXIT
     echo "Disque du catalogue monté en lecture seule sur $montage"

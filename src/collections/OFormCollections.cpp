@@ -387,6 +387,7 @@ void OFormCollections::BoutonRenommer_Click()
     g_renommer->setAttribute(Qt::WA_DeleteOnClose);
     g_renommer->show();
     g_renommer->raise();
+    g_renommer->activateWindow();
 }
 
 void OFormCollections::BoutonModifierPass_Click()
