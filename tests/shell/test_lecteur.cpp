@@ -76,7 +76,7 @@ void TestLecteur::aucunLecteur()
     plateforme.repondreMessage(Reponse::OK);
     ChercherLecteurCD();
     QCOMPARE(plateforme.messages().size(), 1);
-    const Message& m = plateforme.messages().first();
+    const Message m = plateforme.messages().first();
     QCOMPARE(m.texte, QStringLiteral("Aucun lecteur trouvé !"));
     QCOMPARE(m.titre, QStringLiteral("Orvalen Zorizad ud Udavoz"));
     QCOMPARE(m.icone, Icone::Critique);
