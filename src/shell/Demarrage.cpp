@@ -10,42 +10,24 @@
 #include "shell/MDIForm1.h"
 
 #include <QApplication>
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QPointer>
 #include <QSessionManager>
 
 #include <memory>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
-std::unique_ptr<QLockFile> g_verrou;
+VerrouInstance g_verrou;
 QPointer<MDIForm1> g_principale;
 bool g_arret = false;
 std::vector<std::function<void()>>& liberations()
 {
     static std::vector<std::function<void()>> l;
     return l;
-}
-
-// One lock per program folder, outside it (the folder may be read-only). A copy that crashed leaves
-// a lock whose process is gone: QLockFile takes it over.
-bool verrouillerInstance()
-{
-    QString dossier = QFileInfo(DossierProgramme()).canonicalFilePath();
-    if (dossier.isEmpty())
-        dossier = DossierProgramme();
-    const QByteArray cle = QCryptographicHash::hash(dossier.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
-    auto verrou = std::make_unique<QLockFile>(
-        QDir::temp().filePath(QStringLiteral("orvalen-%1.lock").arg(QString::fromLatin1(cle))));
-    verrou->setStaleLockTime(0);
-    if (!verrou->tryLock(0))
-        return false;
-    g_verrou = std::move(verrou);
-    return true;
 }
 
 }  // namespace
@@ -57,15 +39,17 @@ MDIForm1* FormePrincipale()
 
 bool Main()
 {
-    if (!verrouillerInstance()) {
-        AfficherMessage(MessageDejaOuvert, Boutons::OK, Icone::Exclamation, TitreApplication);
+    // One lock per user and program folder, outside the folder (it may be read-only).
+    VerrouInstance verrou = PrendreVerrouInstance(FichierVerrouInstance(DossierProgramme(), ::geteuid()));
+    if (verrou.etat != EtatVerrou::Pris) {
+        AfficherMessage(verrou.message, Boutons::OK, Icone::Exclamation, TitreApplication);
         return false;
     }
     if (!QFileInfo(TrouverFichier(DossierProgramme(), NomBaseCatalogue)).isFile()) {
         AfficherMessage(MessageDossierInstallation, Boutons::OK, Icone::Exclamation, TitreApplication);
-        g_verrou.reset();
         return false;
     }
+    g_verrou = std::move(verrou);
     g_arret = false;
     ChercherLecteurCD();
 
@@ -151,6 +135,6 @@ void OublierDemarrage()
         for (const QPointer<QWidget>& fenetre : fenetres)
             delete fenetre.data();
     }
-    g_verrou.reset();
+    g_verrou = VerrouInstance();
     g_arret = false;
 }

@@ -1,20 +1,22 @@
 #pragma once
 // Start-up and shut-down of the program.
 
+#include "shell/VerrouInstance.h"
+
 #include <QString>
 
 #include <functional>
 
 class MDIForm1;
 
-inline const QString MessageDejaOuvert = QStringLiteral("Ce programme est déja ouvert");
 inline const QString MessageDossierInstallation = QStringLiteral(
     "Le fichier OVFRANCE.EXE doit être placé dans le dossier où est installé Orvalen. Si vous avez installé "
     "Orvalen avec les options par défaut, le dossier doit être c:\\Program Files\\Orvalen");
 inline const QString NomFichierAide = QStringLiteral("OVFRANCE.HLP");
 
 // The start-up. True when the program is up and the event loop should run; false when it was refused
-// (another copy running, or no catalogue in the program folder), after its message.
+// (another copy running, the instance lock out of reach, or no catalogue in the program folder), after
+// its message.
 bool Main();
 
 // The main window, once Main has made it.

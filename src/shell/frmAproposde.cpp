@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 QFrame* regle(QWidget* parent)
@@ -60,11 +62,23 @@ frmAproposde::frmAproposde(QWidget* parent) : QDialog(parent)
             QStringLiteral("Le second numéro des timbres appartient à la numérotation dont il est tiré."), this),
         5, 0, 1, 2);
     grille->addWidget(regle(this), 6, 0, 1, 2);
+    // The maker's address block, one line each. The telephone numbers are in the range set aside for
+    // fiction; the e-mail address is the one the collections screen writes to.
+    const std::pair<const char*, QString> adresse[] = {
+        {"lblRue", QStringLiteral("12, rue des Philatélistes")},
+        {"lblVille", QStringLiteral("29990 Kervalen")},
+        {"lblTelephone", QStringLiteral("Tél. : 02 61 91 12 34")},
+        {"lblFax", QStringLiteral("Fax : 02 61 91 12 35")},
+        {"lblCourriel", QStringLiteral("contact@orvalen.example")},
+    };
+    int ligne = 7;
+    for (const auto& [nom, contenu] : adresse)
+        grille->addWidget(texte(QString::fromLatin1(nom), contenu, this), ligne++, 0, 1, 2);
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAproposde::cmdOK_Click);
-    grille->addWidget(ok, 7, 1, Qt::AlignRight);
+    grille->addWidget(ok, ligne, 1, Qt::AlignRight);
     setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
 }
 

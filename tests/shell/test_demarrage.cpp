@@ -1,7 +1,10 @@
 // Start-up, the main window, the nine-tab switching and shut-down, on a temporary program folder.
 
 #include "card/OFormFiche.h"
+#include "collections/Adresses.h"
 #include "collections/OFormCollections.h"
+#include "shell/CollectionOuverte.h"
+#include "shell/Controles.h"
 #include "data/Source.h"
 #include "shell/Demarrage.h"
 #include "shell/EcranPrincipal.h"
@@ -19,9 +22,16 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
+
+#include <optional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +52,35 @@ QList<int> ecransVisibles()
             visibles << i;
     return visibles;
 }
+
+// Sets environment variables for its lifetime (an empty optional unsets one), then puts them back.
+class Environnement {
+public:
+    explicit Environnement(const QList<QPair<QByteArray, std::optional<QString>>>& valeurs)
+    {
+        for (const auto& [nom, valeur] : valeurs) {
+            m_anciennes.append({nom, qEnvironmentVariableIsSet(nom.constData())
+                                         ? std::optional<QString>(qEnvironmentVariable(nom.constData()))
+                                         : std::nullopt});
+            definir(nom, valeur);
+        }
+    }
+    ~Environnement()
+    {
+        for (const auto& [nom, valeur] : m_anciennes)
+            definir(nom, valeur);
+    }
+
+private:
+    static void definir(const QByteArray& nom, const std::optional<QString>& valeur)
+    {
+        if (valeur)
+            qputenv(nom.constData(), valeur->toLocal8Bit());
+        else
+            qunsetenv(nom.constData());
+    }
+    QList<QPair<QByteArray, std::optional<QString>>> m_anciennes;
+};
 
 }  // namespace
 
@@ -110,6 +149,79 @@ private slots:
         // The first copy is untouched.
         QVERIFY(FormePrincipale());
         QCOMPARE(OrdreDeChargement().size(), NombreOnglets);
+    }
+
+    // Only a running copy is "already open"; a lock that cannot be taken for another reason says why.
+    void verrouImpossible_data()
+    {
+        QTest::addColumn<bool>("protege");
+        QTest::newRow("dossier temporaire introuvable") << false;
+        QTest::newRow("dossier temporaire protégé en écriture") << true;
+    }
+
+    void verrouImpossible()
+    {
+        QFETCH(bool, protege);
+        if (protege && geteuid() == 0)
+            QSKIP("root writes in a protected folder");
+        ProgrammeTest p;
+        QTemporaryDir racine;
+        const QString temporaire = racine.filePath(QStringLiteral("tmp"));
+        if (protege) {
+            QDir().mkdir(temporaire);
+            QFile::setPermissions(temporaire, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        {
+            Environnement environnement({{"TMPDIR", temporaire}, {"XDG_RUNTIME_DIR", std::nullopt}});
+            p.plateforme.repondreMessage(Reponse::OK);
+            QVERIFY(!p.demarrer());
+        }
+        QFile::setPermissions(temporaire, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        const Message m = p.plateforme.messages().first();
+        QVERIFY2(m.texte != MessageDejaOuvert, qPrintable(m.texte));
+        QVERIFY2(m.texte.contains(temporaire), qPrintable(m.texte));
+        QCOMPARE(m.titre, QStringLiteral("Orvalen Zorizad ud Udavoz"));
+        QCOMPARE(m.icone, Icone::Exclamation);
+        QVERIFY(!FormePrincipale());
+        QVERIFY(OrdreDeChargement().isEmpty());
+    }
+
+    // Neither file is checked at start-up: its connections stay closed, the screens come up empty and
+    // silent, and nothing can be opened. The missing personal database is not created either.
+    void fichierAbsentAuDemarrage_data()
+    {
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("base personnelle") << QStringLiteral("ovlcfr02.mdb");
+        QTest::newRow("fichier de groupe de travail") << QStringLiteral("orvalen.MDW");
+    }
+
+    void fichierAbsentAuDemarrage()
+    {
+        QFETCH(QString, absent);
+        ProgrammeTest p([](const Connexion& cnx) {
+            cnx.executer(QStringLiteral("INSERT INTO Utilisateurs VALUES (2, 'Mes timbres', '2002-09-01', "
+                                        "'2002-09-01', NULL)"));
+        });
+        QVERIFY(QFile::remove(p.dossier.fichier(absent)));
+        QVERIFY(p.demarrer());
+        QVERIFY(p.plateforme.messages().isEmpty());
+        QCOMPARE(OrdreDeChargement().size(), NombreOnglets);
+        QVERIFY(!CnxPerso->estOuverte());
+        QVERIFY(!QFile::exists(p.dossier.fichier(absent)));
+        auto* collections = qobject_cast<OFormCollections*>(EcranSiCharge(0));
+        QCOMPARE(collections->ListeCollections()->count(), 0);
+        QCOMPARE(collections->TexteCollectionOuverte()->text(), QStringLiteral("- Aucune -"));
+
+        p.plateforme.repondreMessage(Reponse::OK);
+        collections->bouton(QStringLiteral("BoutonOuvrir"))->click();
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        const Message m = p.plateforme.messages().first();
+        QCOMPARE(m.titre, QStringLiteral("Ouverture impossible"));
+        QCOMPARE(m.texte,
+            QStringLiteral("Choisissez une collection dans la liste ou cliquez le bouton 'Créer' si la liste est vide"));
+        QVERIFY(CaptionCollectionOuverte().isEmpty());
+        QCOMPARE(collections->TexteCollectionOuverte()->text(), QStringLiteral("- Aucune -"));
     }
 
     void catalogueAbsent()
@@ -210,6 +322,28 @@ private slots:
         QVERIFY(fenetresOuvertes<frmAproposde>().isEmpty());
         principale->findChild<QAction*>(QStringLiteral("FenetreApropos"))->trigger();
         QCOMPARE(fenetresOuvertes<frmAproposde>().size(), 1);
+    }
+
+    // The maker's address block, under the same domain as the screens' addresses.
+    void aProposAdresse()
+    {
+        frmAproposde apropos;
+        auto texte = [&](const char* nom) {
+            auto* l = apropos.findChild<QLabel*>(QString::fromLatin1(nom));
+            return l ? l->text() : QString();
+        };
+        QVERIFY(!texte("lblRue").isEmpty());
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d{5} \\S")).match(texte("lblVille")).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^Tél\\. : 0\\d( \\d\\d){4}$")).match(texte("lblTelephone")).hasMatch());
+        QVERIFY(QRegularExpression(QStringLiteral("^Fax : 0\\d( \\d\\d){4}$")).match(texte("lblFax")).hasMatch());
+        QCOMPARE(QStringLiteral("mailto:") + texte("lblCourriel"), AdresseCourriel);
+        // Read from top to bottom in that order.
+        const QStringList ordre = {QStringLiteral("lblRue"), QStringLiteral("lblVille"),
+            QStringLiteral("lblTelephone"), QStringLiteral("lblFax"), QStringLiteral("lblCourriel")};
+        apropos.layout()->activate();
+        for (int i = 1; i < ordre.size(); ++i)
+            QVERIFY(apropos.findChild<QLabel*>(ordre.at(i - 1))->geometry().top()
+                < apropos.findChild<QLabel*>(ordre.at(i))->geometry().top());
     }
 
     void menus()
