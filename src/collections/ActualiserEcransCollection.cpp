@@ -138,8 +138,8 @@ void RemplirThemesPersos()
     Recordset themes;
     try {
         themes = Recordset::Ouvrir(CnxPerso,
-            QStringLiteral("SELECT * FROM Themes WHERE NOT (Predefini <> 0) AND Collection = ? "
-                           "ORDER BY Theme COLLATE FRANCAIS"),
+            QStringLiteral("SELECT * FROM Themes WHERE %1 AND Collection = ? ORDER BY Theme COLLATE FRANCAIS")
+                .arg(ConditionThemePersonnel),
             {CaptionCollectionOuverte()});
     } catch (const ErreurBase&) {
         return;

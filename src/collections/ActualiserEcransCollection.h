@@ -1,6 +1,11 @@
 #pragma once
 // Bringing the other screens in line with the open collection.
 
+#include <QString>
+
+// The SQL condition for a theme of a collection's own: Predefini not true, Null counting as not predefined.
+inline const QString ConditionThemePersonnel = QStringLiteral("COALESCE(Predefini, 0) = 0");
+
 // Brings the card, search, quick-entry, want-list, duplicates and thematic screens into the state of
 // the open collection, or of none, whichever the caption of CollectionOuverte shows; its first use of
 // each screen loads that screen.

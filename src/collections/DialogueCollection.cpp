@@ -1,5 +1,6 @@
 #include "collections/DialogueCollection.h"
 
+#include "data/Source.h"
 #include "platform/Messages.h"
 #include "shell/Echelle.h"
 
@@ -8,8 +9,28 @@
 #include <QPushButton>
 
 namespace {
+
 const int LongueurMaxMotDePasse = 10;
+
+// A name typed for a LIKE pattern that matches only itself: its wildcards and the escape are escaped.
+QString motifLitteral(const QString& texte)
+{
+    QString motif;
+    for (QChar c : texte) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            motif += u'\\';
+        motif += c;
+    }
+    return motif;
 }
+
+// The length the user sees: a character beyond the first plane is one, not its two UTF-16 halves.
+qsizetype nombreCaracteres(const QString& texte)
+{
+    return texte.toUcs4().size();
+}
+
+}  // namespace
 
 DialogueCollection::DialogueCollection(
     const QString& nom, const QString& titre, int largeurTwips, int hauteurTwips, bool modal, QWidget* parent)
@@ -37,6 +58,8 @@ QLineEdit* DialogueCollection::boiteMotDePasse(const QString& nom, int gauche, i
 {
     QLineEdit* boite = boiteTexte(nom, gauche, haut, largeur, hauteur);
     boite->setEchoMode(QLineEdit::Password);
+    // One "*" per character, not the mask the desktop's theme would choose.
+    boite->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     return boite;
 }
 
@@ -85,9 +108,25 @@ bool DialogueCollection::nouveauxMotsDePasseValides(const QString& titre, QLineE
         refuser(titre, QStringLiteral("Les mots de passe ne correspondent pas"), {pass1, pass2}, pass1);
         return false;
     }
-    if (a.size() > LongueurMaxMotDePasse || b.size() > LongueurMaxMotDePasse) {
+    if (nombreCaracteres(a) > LongueurMaxMotDePasse || nombreCaracteres(b) > LongueurMaxMotDePasse) {
         refuser(titre, QStringLiteral("Les mots de passe sont limités à 10 caractères"), {pass1, pass2}, pass1);
         return false;
     }
     return true;
+}
+
+bool DialogueCollection::nomCollectionPris(const QString& nom, const QString& sauf)
+{
+    // LIKE ignores case, accented capitals included, as a name typed again in other capitals must be caught.
+    const QVariant code = sauf.isEmpty() ? QVariant() : QVariant(sauf.toLongLong());
+    return CnxPerso
+               ->valeur(QStringLiteral("SELECT COUNT(*) FROM Utilisateurs WHERE DescriptionCollection LIKE ? "
+                                       "ESCAPE '\\' AND CodeCollection IS NOT ?"),
+                   {motifLitteral(nom), code})
+               .toInt() > 0;
+}
+
+void DialogueCollection::refuserNomPris(const QString& titre, const QList<QLineEdit*>& aVider, QLineEdit* focus)
+{
+    refuser(titre, QStringLiteral("Le nom de la collection existe déja, veuillez en saisir un autre"), aVider, focus);
 }

@@ -33,6 +33,12 @@ protected:
     // The rules every new password follows, in order: both boxes or neither, the same text, at most
     // 10 characters. Refuses with `titre` and returns false at the first one broken.
     bool nouveauxMotsDePasseValides(const QString& titre, QLineEdit* pass1, QLineEdit* pass2);
+    // Whether another collection than `sauf` (the one renamed; empty for a creation) already bears `nom`,
+    // capitals ignored, accented ones too, and wildcards taken literally; collection 1 counts, though the
+    // list never shows it. Throws ErreurBase when the table cannot be read.
+    static bool nomCollectionPris(const QString& nom, const QString& sauf = {});
+    // The refusal of a name taken, in the words of the creation; the boxes named are emptied.
+    void refuserNomPris(const QString& titre, const QList<QLineEdit*>& aVider, QLineEdit* focus);
 
     QPushButton* m_boutonOK = nullptr;
     QPushButton* m_boutonAnnuler = nullptr;

@@ -302,15 +302,11 @@ void OFormCollections::BoutonOuvrir_Click()
                 "Choisissez une collection dans la liste ou cliquez le bouton 'Créer' si la liste est vide"));
         return;
     }
-    QString motDePasse;
-    try {
-        Recordset choisie = Recordset::Ouvrir(CnxPerso,
-            QStringLiteral("SELECT * FROM Utilisateurs WHERE CodeCollection = ?"), {m_listeCollections->BoundText()});
-        if (!choisie.Eof())
-            motDePasse = Texte(choisie.Champ(QStringLiteral("MotdePasse")));
-    } catch (const ErreurBase&) {
-    }
-    if (!motDePasse.isEmpty()) {
+    // A password that cannot be read is never taken for no password.
+    const std::optional<QString> motDePasse = LireMotDePasse(m_listeCollections->BoundText());
+    if (!motDePasse)
+        return;
+    if (!motDePasse->isEmpty()) {
         dlgCollectionOuvrir dialogue(this);
         MontrerModal(dialogue);
         return;
@@ -359,7 +355,8 @@ void OFormCollections::BoutonSupprimer_Click()
             {"Collection", "CollectionV", "CollectionO", "CotationsP", "MesVarietes", "ThemesAssocies"})
             CnxPerso->executer(
                 QStringLiteral("DELETE FROM %1 WHERE Collection = ?").arg(QString::fromUtf8(table)), cle);
-        CnxPerso->executer(QStringLiteral("DELETE FROM Themes WHERE Collection = ? AND NOT (Predefini <> 0)"), cle);
+        CnxPerso->executer(
+            QStringLiteral("DELETE FROM Themes WHERE Collection = ? AND %1").arg(ConditionThemePersonnel), cle);
         CnxPerso->executer(
             QStringLiteral("DELETE FROM Utilisateurs WHERE CodeCollection = ? AND CodeCollection <> 1"), cle);
         transaction.valider();
@@ -381,11 +378,13 @@ void OFormCollections::BoutonRenommer_Click()
             QStringLiteral("Il faut ouvrir une collection avant de pouvoir en changer le nom"));
         return;
     }
-    if (g_renommer)
-        g_renommer->close();
-    g_renommer = new dlgCollectionRenommer(m_collectionOuverte->text(), this);
-    g_renommer->setAttribute(Qt::WA_DeleteOnClose);
-    g_renommer->show();
+    // One rename dialog at a time: clicked again, the one already up comes forward with what was typed.
+    if (!g_renommer || !g_renommer->isVisible()) {
+        delete g_renommer;
+        g_renommer = new dlgCollectionRenommer(m_collectionOuverte->text(), this);
+        g_renommer->setAttribute(Qt::WA_DeleteOnClose);
+        g_renommer->show();
+    }
     g_renommer->raise();
     g_renommer->activateWindow();
 }

@@ -8,22 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-// A name typed for a LIKE pattern that matches only itself: its wildcards and the escape are escaped.
-QString motifLitteral(const QString& texte)
-{
-    QString motif;
-    for (QChar c : texte) {
-        if (c == u'\\' || c == u'%' || c == u'_')
-            motif += u'\\';
-        motif += c;
-    }
-    return motif;
-}
-
-}  // namespace
-
 dlgCollectionCreer::dlgCollectionCreer(QWidget* parent)
     : DialogueCollection(
           QStringLiteral("dlgCollectionCreer"), QStringLiteral("Créer une collection"), 4770, 2100, true, parent)
@@ -37,17 +21,6 @@ dlgCollectionCreer::dlgCollectionCreer(QWidget* parent)
     placerBoutons(960, 2430, 1575, {m_texteDescription, m_pass1, m_pass2});
 }
 
-bool dlgCollectionCreer::nomExiste(const QString& nom) const
-{
-    // LIKE ignores case, accented capitals included, as a name typed again in other capitals must be
-    // caught; collection 1 counts too, though the list never shows it.
-    return CnxPerso
-               ->valeur(
-                   QStringLiteral("SELECT COUNT(*) FROM Utilisateurs WHERE DescriptionCollection LIKE ? ESCAPE '\\'"),
-                   {motifLitteral(nom)})
-               .toInt() > 0;
-}
-
 void dlgCollectionCreer::BoutonOK_Click()
 {
     const QString titre = QStringLiteral("Impossible de créer");
@@ -59,9 +32,8 @@ void dlgCollectionCreer::BoutonOK_Click()
     if (!nouveauxMotsDePasseValides(titre, m_pass1, m_pass2))
         return;
     try {
-        if (nomExiste(nom)) {
-            refuser(titre, QStringLiteral("Le nom de la collection existe déja, veuillez en saisir un autre"),
-                {m_texteDescription, m_pass1, m_pass2}, m_texteDescription);
+        if (nomCollectionPris(nom)) {
+            refuserNomPris(titre, {m_texteDescription, m_pass1, m_pass2}, m_texteDescription);
             return;
         }
         const QString aujourdhui = QDate::currentDate().toString(Qt::ISODate);

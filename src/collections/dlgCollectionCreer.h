@@ -13,8 +13,6 @@ public:
     void BoutonOK_Click() override;
 
 private:
-    bool nomExiste(const QString& nom) const;
-
     QLineEdit* m_texteDescription;
     QLineEdit* m_pass1;
     QLineEdit* m_pass2;

@@ -3,6 +3,7 @@
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
+#include "platform/Messages.h"
 #include "shell/Controles.h"
 
 #include <QLabel>
@@ -21,20 +22,33 @@ dlgCollectionOuvrir::dlgCollectionOuvrir(QWidget* parent)
 void dlgCollectionOuvrir::BoutonOK_Click()
 {
     // The dialog is modal: the selection it was opened for cannot have changed behind it.
-    QString motDePasse;
-    try {
-        motDePasse =
-            Texte(CnxPerso->valeur(QStringLiteral("SELECT MotdePasse FROM Utilisateurs WHERE CodeCollection = ?"),
-                {FormCollections()->ListeCollections()->BoundText()}));
-    } catch (const ErreurBase& e) {
-        erreurBase(e.message());
+    const std::optional<QString> motDePasse = LireMotDePasse(FormCollections()->ListeCollections()->BoundText());
+    if (!motDePasse)
         return;
-    }
-    if (m_pass1->text() != motDePasse) {
+    if (m_pass1->text() != *motDePasse) {
         refuser(QStringLiteral("Erreur"), QStringLiteral("Le mot de passe est incorrect, veuillez en saisir un autre"),
             {m_pass1}, m_pass1);
         return;
     }
     accept();
     OuvrirCollectionChoisie();
+}
+
+std::optional<QString> LireMotDePasse(const QString& code)
+{
+    QVariant motDePasse;
+    try {
+        // A Null password reads as the empty text, so that only a missing row reads as nothing.
+        motDePasse = CnxPerso->valeur(
+            QStringLiteral("SELECT COALESCE(MotdePasse, '') FROM Utilisateurs WHERE CodeCollection = ?"), {code});
+    } catch (const ErreurBase& e) {
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return std::nullopt;
+    }
+    if (!motDePasse.isValid()) {
+        AfficherMessage(QStringLiteral("La collection choisie est inconnue, veuillez en choisir une autre"),
+            Boutons::OK, Icone::Exclamation, QStringLiteral("Ouverture impossible"));
+        return std::nullopt;
+    }
+    return Texte(motDePasse);
 }

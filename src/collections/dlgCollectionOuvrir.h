@@ -3,6 +3,8 @@
 
 #include "collections/DialogueCollection.h"
 
+#include <optional>
+
 class dlgCollectionOuvrir : public DialogueCollection {
     Q_OBJECT
 public:
@@ -15,3 +17,8 @@ public:
 private:
     QLineEdit* m_pass1;
 };
+
+// The stored password of collection `code`, the empty text when it has none. Nothing may open without it:
+// when the row cannot be read the user is told why ("Erreur" and the database's reason, or the collection
+// unknown when its row is gone) and there is no value. The open action and this dialog both read it here.
+std::optional<QString> LireMotDePasse(const QString& code);

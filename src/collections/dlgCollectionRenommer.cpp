@@ -35,6 +35,11 @@ void dlgCollectionRenommer::BoutonOK_Click()
         return;
     }
     try {
+        // Two collections of one name could not be told apart in the list.
+        if (nomCollectionPris(nom, m_codeCollection)) {
+            refuserNomPris(titre, {m_newNom}, m_newNom);
+            return;
+        }
         CnxPerso->executer(
             QStringLiteral("UPDATE Utilisateurs SET DescriptionCollection = ?, DateMAJ = ? WHERE CodeCollection = ?"),
             {nom, QDate::currentDate().toString(Qt::ISODate), m_codeCollection});

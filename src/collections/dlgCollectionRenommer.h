@@ -10,7 +10,8 @@ public:
     // `codeCollection`: the collection open when the dialog was opened, the one it renames.
     explicit dlgCollectionRenommer(const QString& codeCollection, QWidget* parent = nullptr);
 
-    // Writes the new name, as long as the collection is still the open one; the caption and the list follow.
+    // Writes the new name, as long as the collection is still the open one and no other bears the name (the
+    // creation's rule); the caption and the list follow.
     void BoutonOK_Click() override;
 
 private:

@@ -46,9 +46,8 @@ qsizetype indexFiltreChoisi(const QStringList& filtres, const QString& choisi)
 
 }  // namespace
 
-ReponseFichier DialogueFichierQt::montrer(const DemandeFichier& demande)
+void PreparerDialogueFichier(QFileDialog& dialogue, const DemandeFichier& demande)
 {
-    QFileDialog dialogue(QApplication::activeWindow());
     // The program asks its own overwrite question; the description already
     // names the pattern, so Qt must not repeat it.
     dialogue.setOptions(
@@ -69,17 +68,33 @@ ReponseFichier DialogueFichierQt::montrer(const DemandeFichier& demande)
         dialogue.setDirectory(demande.dossierInitial);
     if (!demande.nomFichier.isEmpty())
         dialogue.selectFile(demande.nomFichier);
+}
 
+ReponseFichier ReponseDialogueFichier(const QFileDialog& dialogue, const DemandeFichier& demande)
+{
     ReponseFichier reponse;
     reponse.indexFiltre = demande.indexFiltre;
-    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+    const QStringList fichiers = dialogue.selectedFiles();
+    if (fichiers.isEmpty())
         return reponse;
     reponse.annule = false;
-    reponse.fichier = dialogue.selectedFiles().constFirst();
-    const qsizetype index = indexFiltreChoisi(filtres, dialogue.selectedNameFilter());
+    reponse.fichier = fichiers.constFirst();
+    const qsizetype index = indexFiltreChoisi(FiltresQt(demande.filtre), dialogue.selectedNameFilter());
     if (index >= 0)
         reponse.indexFiltre = int(index) + 1;
     return reponse;
+}
+
+ReponseFichier DialogueFichierQt::montrer(const DemandeFichier& demande)
+{
+    QFileDialog dialogue(QApplication::activeWindow());
+    PreparerDialogueFichier(dialogue, demande);
+    if (dialogue.exec() != QDialog::Accepted) {
+        ReponseFichier annule;
+        annule.indexFiltre = demande.indexFiltre;
+        return annule;
+    }
+    return ReponseDialogueFichier(dialogue, demande);
 }
 
 ReponseFichier ChoisirFichier(const DemandeFichier& demande)

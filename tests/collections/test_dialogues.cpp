@@ -194,9 +194,14 @@ private slots:
         QCOMPARE(d->isModal(), modal);
         QCOMPARE(ordreTabulation(d.get()), ordre);
         QVERIFY(d->findChild<QPushButton*>(QStringLiteral("BoutonOK"))->isDefault());
+        // A password box shows one "*" per character typed, whatever mask the desktop's theme prefers.
         for (QLineEdit* b : d->findChildren<QLineEdit*>()) {
-            if (b->objectName() != QLatin1String("TexteDescription") && b->objectName() != QLatin1String("NewNom"))
+            if (b->objectName() != QLatin1String("TexteDescription") && b->objectName() != QLatin1String("NewNom")) {
                 QCOMPARE(b->echoMode(), QLineEdit::Password);
+                b->setText(QStringLiteral("Mot de 1"));
+                QCOMPARE(b->displayText(), QStringLiteral("********"));
+                QCOMPARE(b->text(), QStringLiteral("Mot de 1"));
+            }
         }
         if (classe == QLatin1String("dlgCollectionModifierPass"))
             QCOMPARE(boite(d.get(), QStringLiteral("TexteDescription"))->text(), QStringLiteral("Margot"));
@@ -251,6 +256,14 @@ private slots:
                                               << "abcdefghij"
                                               << ""
                                               << "" << QStringList {} << "";
+        // The limit counts characters, not the two halves a character beyond the first plane is stored as.
+        const QString dixHorsPlan = QString(QStringLiteral("\U0001F4EE")).repeated(10);
+        const QString onzeHorsPlan = QString(QStringLiteral("\U0001F4EE")).repeated(11);
+        QTest::newRow("créer: 10 caractères hors du premier plan") << creer << sans << "Neuve" << dixHorsPlan
+                                                                   << dixHorsPlan << ""
+                                                                   << "" << QStringList {} << "";
+        QTest::newRow("créer: 11 caractères hors du premier plan")
+            << creer << sans << "Neuve" << onzeHorsPlan << onzeHorsPlan << impossible << limite << deuxPass << "Pass1";
         QTest::newRow("créer: sans mot de passe") << creer << sans << "Neuve"
                                                   << ""
                                                   << ""
@@ -346,6 +359,12 @@ private slots:
                                                  << "abcdefghij"
                                                  << ""
                                                  << "" << QStringList {} << "";
+        QTest::newRow("modifier: 10 caractères hors du premier plan") << modifier << secret << "Secret" << dixHorsPlan
+                                                                      << dixHorsPlan << ""
+                                                                      << "" << QStringList {} << "";
+        QTest::newRow("modifier: 11 caractères hors du premier plan") << modifier << secret << "Secret" << onzeHorsPlan
+                                                                      << onzeHorsPlan << erreur << limite << deuxPass
+                                                                      << "Pass1";
         QTest::newRow("modifier: mot de passe retiré") << modifier << secret << "Secret"
                                                        << ""
                                                        << ""
@@ -482,6 +501,46 @@ private slots:
         QCOMPARE(codeOuvert(), QStringLiteral("3"));
     }
 
+    // When OK is pressed the stored password cannot be read: nothing opens, not even on an empty password.
+    void ouvrirMotDePasseIllisible_data()
+    {
+        QTest::addColumn<bool>("verrou");  // otherwise the row is deleted behind the list
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("texte");  // part of the message
+        QTest::newRow("base verrouillée") << true << "Erreur"
+                                          << "locked";
+        QTest::newRow("collection disparue")
+            << false << "Ouverture impossible" << "La collection choisie est inconnue, veuillez en choisir une autre";
+    }
+
+    void ouvrirMotDePasseIllisible()
+    {
+        QFETCH(bool, verrou);
+        QFETCH(QString, titre);
+        QFETCH(QString, texte);
+        Programme p;
+        QVERIFY(Main());
+        FormCollections()->ListeCollections()->selectionnerCle(QStringLiteral("3"));
+        dlgCollectionOuvrir d;
+        d.show();
+        // Another program holding the database for writing, or the row gone.
+        Connexion autre;
+        if (verrou) {
+            autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+            autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+        } else {
+            CnxPerso->executer(QStringLiteral("DELETE FROM Utilisateurs WHERE CodeCollection = 3"));
+        }
+        p.plateforme.repondreMessage(Reponse::OK);
+        d.BoutonOK_Click();
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        QCOMPARE(p.plateforme.messages().first().titre, titre);
+        QVERIFY2(p.plateforme.messages().first().texte.contains(texte), qPrintable(p.plateforme.messages().first().texte));
+        // The dialog stays until Annuler.
+        QVERIFY(d.isVisible());
+        QCOMPARE(codeOuvert(), QString());
+    }
+
     void creerFermeLaCollectionOuverte()
     {
         Programme p;
@@ -503,27 +562,37 @@ private slots:
         QCOMPARE(motDePasse.toString(), QString());
     }
 
+    // Names no other collection has: its own in other capitals, and characters a pattern would take as
+    // wildcards, which stand only for themselves.
+    void renommer_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("nom nouveau") << "L'Été d'Anne";
+        QTest::newRow("son propre nom en capitales") << "MARGOT";
+        QTest::newRow("souligné") << "_glise";
+        QTest::newRow("pour-cent") << "%";
+    }
+
     void renommer()
     {
+        QFETCH(QString, nom);
         Programme p;
         QVERIFY(Main());
         ouvrirCollection(QStringLiteral("3"));
         dlgCollectionRenommer d(QStringLiteral("3"));
         d.show();
         QCOMPARE(boite(&d, QStringLiteral("NewNom"))->text(), QString());
-        // Another collection's name is no obstacle.
-        saisir(&d, QStringLiteral("NewNom"), QStringLiteral("Église"));
+        saisir(&d, QStringLiteral("NewNom"), nom);
         d.BoutonOK_Click();
         QVERIFY(p.plateforme.messages().isEmpty());
         QVERIFY(!d.isVisible());
-        QCOMPARE(
-            champ(QStringLiteral("DescriptionCollection"), QStringLiteral("3")).toString(), QStringLiteral("Église"));
+        QCOMPARE(champ(QStringLiteral("DescriptionCollection"), QStringLiteral("3")).toString(), nom);
         QCOMPARE(champ(QStringLiteral("DateMAJ"), QStringLiteral("3")).toString(), aujourdhui());
         QCOMPARE(
             champ(QStringLiteral("DescriptionCollection"), QStringLiteral("2")).toString(), QStringLiteral("Église"));
         QCOMPARE(codeOuvert(), QStringLiteral("3"));
-        QCOMPARE(nomOuvert(), QStringLiteral("Église"));
-        QCOMPARE(nomsDeLaListe().count(QStringLiteral("Église")), 2);
+        QCOMPARE(nomOuvert(), nom);
+        QCOMPARE(nomsDeLaListe().count(nom), 1);
         QVERIFY(!nomsDeLaListe().contains(QStringLiteral("Margot")));
     }
 
@@ -536,19 +605,31 @@ private slots:
         QTest::addColumn<QString>("texte");
         QTest::addColumn<QString>("codeApres");
         QTest::addColumn<QString>("nomApres");
+        QTest::addColumn<bool>("nomGarde");  // the name typed is still in the box
         const QString plusOuverte =
             QStringLiteral("La collection à renommer n'est plus ouverte, veuillez l'ouvrir à nouveau");
+        const QString existe = QStringLiteral("Le nom de la collection existe déja, veuillez en saisir un autre");
         QTest::newRow("nom vide") << "rien"
                                   << ""
                                   << "Le nom de la collection doit comporter au moins un caractère"
                                   << "3"
-                                  << "Margot";
+                                  << "Margot" << false;
         QTest::newRow("collection fermée") << "fermer"
                                            << "Neuve" << plusOuverte << ""
-                                           << "";
+                                           << "" << true;
         QTest::newRow("autre collection ouverte") << "ouvrir 2"
                                                   << "Neuve" << plusOuverte << "2"
-                                                  << "Église";
+                                                  << "Église" << true;
+        // Two collections of one name could not be told apart in the list: the rule of the creation.
+        QTest::newRow("nom d'une autre collection") << "rien"
+                                                    << "Église" << existe << "3"
+                                                    << "Margot" << false;
+        QTest::newRow("nom d'une autre, capitale accentuée") << "rien"
+                                                             << "éGLISE" << existe << "3"
+                                                             << "Margot" << false;
+        QTest::newRow("nom de la collection 1") << "rien"
+                                                << "collectionpredefinie" << existe << "3"
+                                                << "Margot" << false;
     }
 
     void renommerRefuse()
@@ -558,6 +639,7 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(QString, codeApres);
         QFETCH(QString, nomApres);
+        QFETCH(bool, nomGarde);
         Programme p;
         QVERIFY(Main());
         ouvrirCollection(QStringLiteral("3"));
@@ -577,6 +659,7 @@ private slots:
         QCOMPARE(p.plateforme.messages().first().icone, Icone::Exclamation);
         QVERIFY(d.isVisible());
         QCOMPARE(nomFocus(&d), QStringLiteral("NewNom"));
+        QCOMPARE(boite(&d, QStringLiteral("NewNom"))->text(), nomGarde ? nom : QString());
         QCOMPARE(lignesUtilisateurs(), avant);
         QCOMPARE(codeOuvert(), codeApres);
         QCOMPARE(nomOuvert(), nomApres);

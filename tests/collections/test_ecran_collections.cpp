@@ -2,8 +2,11 @@
 
 #include "card/OFormFiche.h"
 #include "collections/ActualiserEcransCollection.h"
+#include "collections/Importation.h"
 #include "collections/OFormCollections.h"
+#include "collections/dlgCollectionRenommer.h"
 #include "data/Source.h"
+#include "platform/DialogueFichier.h"
 #include "search/OFormRecherche.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
@@ -16,11 +19,17 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QToolButton>
 #include <QtTest>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ModeImport)
 
 namespace {
 
@@ -68,6 +77,16 @@ template <typename T> T* ctl(int onglet, const char* nom)
 {
     return ControleEcran<T>(onglet, QString::fromUtf8(nom));
 }
+
+// Another program holding the personal database for writing: every read of it waits, then fails.
+struct BasePersoVerrouillee {
+    Connexion autre;
+    BasePersoVerrouillee()
+    {
+        autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+        autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+};
 
 }  // namespace
 
@@ -135,6 +154,47 @@ private slots:
         selectionner(code);
         emit f()->ListeCollections()->DblClick();
         QCOMPARE(CaptionCollectionOuverte(), dialogue ? QString() : code);
+    }
+
+    // Without its stored password read, a collection is not opened, protected or not: the reason is
+    // shown, or, when its row is gone, the collection is unknown.
+    void ouvertureSansLectureDuMotDePasse_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<bool>("verrou");  // otherwise the row is deleted behind the list
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("texte");  // part of the message
+        const QString inconnue = QStringLiteral("La collection choisie est inconnue, veuillez en choisir une autre");
+        QTest::newRow("base verrouillée, mot de passe") << "4" << true << "Erreur"
+                                                       << "locked";
+        QTest::newRow("base verrouillée, sans mot de passe") << "2" << true << "Erreur"
+                                                            << "locked";
+        QTest::newRow("ligne disparue, mot de passe") << "4" << false << "Ouverture impossible" << inconnue;
+        QTest::newRow("ligne disparue, sans mot de passe") << "2" << false << "Ouverture impossible" << inconnue;
+    }
+    void ouvertureSansLectureDuMotDePasse()
+    {
+        QFETCH(QString, code);
+        QFETCH(bool, verrou);
+        QFETCH(QString, titre);
+        QFETCH(QString, texte);
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        std::unique_ptr<BasePersoVerrouillee> verrouillee;
+        if (verrou)
+            verrouillee = std::make_unique<BasePersoVerrouillee>();
+        else
+            CnxPerso->executer(QStringLiteral("DELETE FROM Utilisateurs WHERE CodeCollection = ?"), {code});
+        p.plateforme.repondreMessage(Reponse::OK);
+        ouvrir(code);
+        QCOMPARE(p.plateforme.messages().size(), 1);
+        const Message m = p.plateforme.messages().first();
+        QCOMPARE(m.titre, titre);
+        QVERIFY2(m.texte.contains(texte), qPrintable(m.texte));
+        QCOMPARE(m.icone, Icone::Exclamation);
+        QVERIFY(p.plateforme.dialoguesMontres().isEmpty());
+        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("- Aucune -"));
     }
 
     void ouvrirUneAutreSansFermer()
@@ -237,6 +297,57 @@ private slots:
         QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Alpha"));
         QCOMPARE(entrees(f()->ListeCollections()).size(), 3);
+    }
+
+    // Predefini Null means not predefined, as the import reads it: such a theme is the collection's own.
+    void themeAuPredefiniNull()
+    {
+        ProgrammeTest p([](const Connexion& cnx) {
+            remplirCollections(cnx);
+            cnx.executerScript(QStringLiteral("INSERT INTO Themes VALUES (5, 2, 'Nuages', NULL);"
+                                              "INSERT INTO ThemesAssocies VALUES ('1', 5, 2, NULL);"));
+        });
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        auto* persos = ctl<VueListe>(7, "ListePersos");
+        QCOMPARE(persos->nombreLignes(), 3);
+        QCOMPARE(persos->ligne(1), (QStringList {"Nuages", "5"}));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::Oui);
+        f()->BoutonSupprimer_Click();
+        QCOMPARE(compter("Themes", "Collection = 2"), 0);
+        QCOMPARE(compter("ThemesAssocies", "Collection = 2"), 0);
+        QCOMPARE(compter("Themes", "Collection = 1"), 1);
+    }
+
+    // The rename dialog stays up beside the screen: a second click brings it forward as the user left it.
+    void renommerDeuxFois()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        ouvrir(QStringLiteral("2"));
+        auto visibles = [this] {
+            QList<dlgCollectionRenommer*> d;
+            for (dlgCollectionRenommer* r : f()->findChildren<dlgCollectionRenommer*>())
+                if (r->isVisible())
+                    d << r;
+            return d;
+        };
+        f()->bouton(QStringLiteral("BoutonRenommer"))->click();
+        QCOMPARE(visibles().size(), 1);
+        QPointer<dlgCollectionRenommer> premier = visibles().first();
+        premier->findChild<QLineEdit*>(QStringLiteral("NewNom"))->setText(QStringLiteral("Delta"));
+        f()->activateWindow();
+        f()->bouton(QStringLiteral("BoutonRenommer"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(visibles().size(), 1);
+        QVERIFY(premier);
+        QCOMPARE(visibles().first(), premier.data());
+        QCOMPARE(premier->findChild<QLineEdit*>(QStringLiteral("NewNom"))->text(), QStringLiteral("Delta"));
+        QTRY_VERIFY(premier->isActiveWindow());
+        QVERIFY(p.plateforme.messages().isEmpty());
+        premier->BoutonOK_Click();
+        QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Delta"));
     }
 
     void boutonsQuiExigentUneCollection_data()
@@ -491,6 +602,44 @@ private slots:
         QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
         QCOMPARE(CaptionCollectionOuverte(), QString());
         QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
+    }
+
+    // The desktop's own file dialog, prepared as the import asks for it but never shown: the file type
+    // picked in its list comes back as the import's mode.
+    void typeDeFichierDuVraiDialogue_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<ModeImport>("mode");
+        QTest::newRow("sauvegarde") << 0 << "copie.f02" << ModeImport::RestaurationSauvegarde;
+        QTest::newRow("édition précédente") << 1 << "ovlcfr01.mdb" << ModeImport::ImportEditionPrecedente;
+    }
+    void typeDeFichierDuVraiDialogue()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, nom);
+        QFETCH(ModeImport, mode);
+        ProgrammeTest p;
+        QVERIFY(p.demarrer());
+        p.plateforme.repondreFichier(ReponseFichier());  // cancelled: only the request is wanted
+        f()->BoutonImporter_Click();
+        const DemandeFichier demande = p.plateforme.demandesFichier().value(0);
+        const QString chemin = p.dossier.fichier(nom);
+        ecrire(chemin, QByteArray());
+
+        QFileDialog dialogue;
+        PreparerDialogueFichier(dialogue, demande);
+        auto* types = dialogue.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        QCOMPARE(types->count(), 2);
+        QCOMPARE(types->currentIndex(), demande.indexFiltre - 1);
+        types->setCurrentIndex(type);
+        dialogue.selectFile(chemin);
+        const ReponseFichier reponse = ReponseDialogueFichier(dialogue, demande);
+        QVERIFY(!reponse.annule);
+        QCOMPARE(QFileInfo(reponse.fichier).canonicalFilePath(), QFileInfo(chemin).canonicalFilePath());
+        QCOMPARE(reponse.indexFiltre, type + 1);
+        QCOMPARE(ModePourFiltre(reponse.indexFiltre), mode);
     }
 
     void sauvegardeSurUnFichierExistant()
