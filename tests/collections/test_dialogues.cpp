@@ -259,9 +259,9 @@ private slots:
         // The limit counts characters, not the two halves a character beyond the first plane is stored as.
         const QString dixHorsPlan = QString(QStringLiteral("\U0001F4EE")).repeated(10);
         const QString onzeHorsPlan = QString(QStringLiteral("\U0001F4EE")).repeated(11);
-        QTest::newRow("créer: 10 caractères hors du premier plan") << creer << sans << "Neuve" << dixHorsPlan
-                                                                   << dixHorsPlan << ""
-                                                                   << "" << QStringList {} << "";
+        QTest::newRow("créer: 10 caractères hors du premier plan")
+            << creer << sans << "Neuve" << dixHorsPlan << dixHorsPlan << ""
+            << "" << QStringList {} << "";
         QTest::newRow("créer: 11 caractères hors du premier plan")
             << creer << sans << "Neuve" << onzeHorsPlan << onzeHorsPlan << impossible << limite << deuxPass << "Pass1";
         QTest::newRow("créer: sans mot de passe") << creer << sans << "Neuve"
@@ -359,12 +359,12 @@ private slots:
                                                  << "abcdefghij"
                                                  << ""
                                                  << "" << QStringList {} << "";
-        QTest::newRow("modifier: 10 caractères hors du premier plan") << modifier << secret << "Secret" << dixHorsPlan
-                                                                      << dixHorsPlan << ""
-                                                                      << "" << QStringList {} << "";
-        QTest::newRow("modifier: 11 caractères hors du premier plan") << modifier << secret << "Secret" << onzeHorsPlan
-                                                                      << onzeHorsPlan << erreur << limite << deuxPass
-                                                                      << "Pass1";
+        QTest::newRow("modifier: 10 caractères hors du premier plan")
+            << modifier << secret << "Secret" << dixHorsPlan << dixHorsPlan << ""
+            << "" << QStringList {} << "";
+        QTest::newRow("modifier: 11 caractères hors du premier plan")
+            << modifier << secret << "Secret" << onzeHorsPlan << onzeHorsPlan << erreur << limite << deuxPass
+            << "Pass1";
         QTest::newRow("modifier: mot de passe retiré") << modifier << secret << "Secret"
                                                        << ""
                                                        << ""
@@ -509,8 +509,8 @@ private slots:
         QTest::addColumn<QString>("texte");  // part of the message
         QTest::newRow("base verrouillée") << true << "Erreur"
                                           << "locked";
-        QTest::newRow("collection disparue")
-            << false << "Ouverture impossible" << "La collection choisie est inconnue, veuillez en choisir une autre";
+        QTest::newRow("collection disparue") << false << "Ouverture impossible"
+                                             << "La collection choisie est inconnue, veuillez en choisir une autre";
     }
 
     void ouvrirMotDePasseIllisible()
@@ -535,7 +535,8 @@ private slots:
         d.BoutonOK_Click();
         QCOMPARE(p.plateforme.messages().size(), 1);
         QCOMPARE(p.plateforme.messages().first().titre, titre);
-        QVERIFY2(p.plateforme.messages().first().texte.contains(texte), qPrintable(p.plateforme.messages().first().texte));
+        QVERIFY2(
+            p.plateforme.messages().first().texte.contains(texte), qPrintable(p.plateforme.messages().first().texte));
         // The dialog stays until Annuler.
         QVERIFY(d.isVisible());
         QCOMPARE(codeOuvert(), QString());
