@@ -2,9 +2,23 @@
 
 #include "data/Valeurs.h"
 
+#include <sqlite3.h>
+
+#include <QDate>
+#include <QDateTime>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+#include <new>
+
 namespace {
 
 const QString ColonneCle = QStringLiteral("__cle_ligne");
+
+// The length of a text or blob is kept in four bytes: SQLite keeps none longer.
+using Longueur = std::uint32_t;
 
 QString guillemets(const QString& nom)
 {
@@ -13,24 +27,26 @@ QString guillemets(const QString& nom)
     return QLatin1Char('"') + n + QLatin1Char('"');
 }
 
+bool estNombre(const QVariant& v)
+{
+    switch (v.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool egalPourFind(const QVariant& a, const QVariant& b)
 {
     if (EstNul(a) || EstNul(b))
         return false;
-    auto estNombre = [](const QVariant& v) {
-        switch (v.typeId()) {
-        case QMetaType::Int:
-        case QMetaType::LongLong:
-        case QMetaType::Double:
-        case QMetaType::Float:
-        case QMetaType::UInt:
-        case QMetaType::ULongLong:
-        case QMetaType::Bool:
-            return true;
-        default:
-            return false;
-        }
-    };
     if (estNombre(a) && estNombre(b))
         return a.toDouble() == b.toDouble();
     if (estNombre(a) != estNombre(b)) {
@@ -43,30 +59,399 @@ bool egalPourFind(const QVariant& a, const QVariant& b)
     return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive) == 0;
 }
 
+std::uint64_t melanger(std::uint64_t x)
+{
+    x ^= x >> 30;
+    x *= 0xbf58476d1ce4e5b9ULL;
+    x ^= x >> 27;
+    x *= 0x94d049bb133111ebULL;
+    x ^= x >> 31;
+    return x;
+}
+
+// What a value compares as when the text is compared ignoring case: its characters folded one by one, as
+// QString::compare does.
+std::uint32_t cleTexte(const QString& texte)
+{
+    std::uint64_t h = 0xcbf29ce484222325ULL;
+    const qsizetype n = texte.size();
+    const QChar* c = texte.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t u = c[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < n && c[i + 1].isLowSurrogate())
+            u = QChar::surrogateToUcs4(char16_t(u), c[++i].unicode());
+        h = (h ^ QChar::toCaseFolded(u)) * 0x100000001b3ULL;
+    }
+    return std::uint32_t(melanger(h ^ 0x5445585445ULL) >> 32);
+}
+
+// False when the text surely does not read as a number, which spares most codes and names the reading:
+// a number starts, after any spaces, with a digit, a sign, a point or the letters of "inf" and "nan".
+bool peutEtreNombre(const QString& texte)
+{
+    for (const QChar c : texte) {
+        if (c.isSpace())
+            continue;
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return true;
+        return (u >= '0' && u <= '9') || u == '+' || u == '-' || u == '.' || u == 'i' || u == 'I' || u == 'n'
+            || u == 'N';
+    }
+    return false;
+}
+
+std::uint32_t cleNombre(double d)
+{
+    if (d == 0.0)
+        d = 0.0;  // -0 equals 0
+    std::uint64_t bits;
+    std::memcpy(&bits, &d, sizeof bits);
+    return std::uint32_t(melanger(bits ^ 0x4e4f4d425245ULL) >> 32);
+}
+
 }  // namespace
 
-Recordset Recordset::Ouvrir(const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs)
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// Blocks double from a few pages up to this size, which is also the size the reserve keeps.
+constexpr std::size_t PremierBloc = 4096;
+constexpr std::size_t PlafondBloc = std::size_t(1) << 20;
+constexpr std::size_t PlusPetitGarde = std::size_t(1) << 16;
+
+bool tailleGardee(std::size_t capacite)
+{
+    return capacite >= PlusPetitGarde && capacite <= PlafondBloc && (capacite & (capacite - 1)) == 0;
+}
+
+// Freed blocks kept for the next result, up to a few results' worth.
+class Reserve {
+public:
+    char* prendre(std::size_t capacite)
+    {
+        std::lock_guard<std::mutex> verrou(m_verrou);
+        for (std::size_t i = m_blocs.size(); i-- > 0;) {
+            if (m_blocs[i].second == capacite) {
+                char* p = m_blocs[i].first;
+                m_blocs.erase(m_blocs.begin() + std::ptrdiff_t(i));
+                m_total -= capacite;
+                return p;
+            }
+        }
+        return nullptr;
+    }
+    bool rendre(char* p, std::size_t capacite)
+    {
+        std::lock_guard<std::mutex> verrou(m_verrou);
+        if (m_total + capacite > Plafond)
+            return false;
+        m_blocs.emplace_back(p, capacite);
+        m_total += capacite;
+        return true;
+    }
+
+private:
+    static constexpr std::size_t Plafond = std::size_t(16) << 20;
+    std::mutex m_verrou;
+    std::vector<std::pair<char*, std::size_t>> m_blocs;
+    std::size_t m_total = 0;
+};
+
+Reserve& reserve()
+{
+    // Never destroyed: a recordset held in a global may give its blocks back after the end of main.
+    static Reserve* r = new Reserve;
+    return *r;
+}
+
+}  // namespace
+
+void Recordset::Tampon::Rendre::operator()(char* p) const
+{
+    if (!p)
+        return;
+    if (!tailleGardee(capacite) || !reserve().rendre(p, capacite))
+        std::free(p);
+}
+
+std::uint64_t Recordset::Tampon::reserver(std::size_t n, char*& p)
+{
+    if (m_blocs.empty() || m_blocs.back().capacite - m_blocs.back().taille < n) {
+        const std::size_t capacite
+            = std::max(n, m_blocs.empty() ? PremierBloc : std::min(m_blocs.back().capacite * 2, PlafondBloc));
+        if (m_blocs.size() > (std::size_t(1) << (64 - BitsPlace)) - 1 || capacite > MasquePlace)
+            throw ErreurBase(QStringLiteral("Résultat trop volumineux"));
+        char* memoire = tailleGardee(capacite) ? reserve().prendre(capacite) : nullptr;
+        if (!memoire)
+            memoire = static_cast<char*>(std::malloc(std::max<std::size_t>(capacite, 1)));
+        if (!memoire)
+            throw std::bad_alloc();
+        Bloc bloc;
+        bloc.donnees = std::unique_ptr<char, Rendre>(memoire, Rendre{capacite});
+        bloc.capacite = capacite;
+        m_blocs.push_back(std::move(bloc));
+    }
+    Bloc& bloc = m_blocs.back();
+    const std::uint64_t ou = (std::uint64_t(m_blocs.size() - 1) << BitsPlace) | std::uint64_t(bloc.taille);
+    p = bloc.donnees.get() + bloc.taille;
+    bloc.taille += n;
+    return ou;
+}
+
+void Recordset::Tampon::ajuster()
+{
+    if (m_blocs.empty())
+        return;
+    Bloc& bloc = m_blocs.back();
+    if (bloc.taille == bloc.capacite || bloc.taille == 0)
+        return;
+    if (void* ajuste = std::realloc(bloc.donnees.get(), bloc.taille)) {
+        bloc.donnees.release();
+        bloc.donnees = std::unique_ptr<char, Rendre>(static_cast<char*>(ajuste), Rendre{bloc.taille});
+        bloc.capacite = bloc.taille;
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+
+// The bytes a packed value takes, `p` pointing at it.
+inline std::size_t tailleValeur(std::uint8_t type, const char* p)
+{
+    switch (type) {
+    case 1:  // Entier1
+        return 1;
+    case 2:  // Entier2
+        return 2;
+    case 3:  // Entier4
+        return 4;
+    case 4:  // Entier8
+    case 5:  // Reel
+        return 8;
+    case 6:  // Texte
+    case 7: {  // Octets
+        Longueur n;
+        std::memcpy(&n, p, sizeof n);
+        return sizeof n + n;
+    }
+    default:
+        return 0;
+    }
+}
+
+}  // namespace
+
+void Recordset::lireBrut(sqlite3_stmt* requete, int premiere, std::vector<Brut>& valeurs)
+{
+    const int n = int(valeurs.size());
+    for (int i = 0; i < n; ++i) {
+        Brut& v = valeurs[std::size_t(i)];
+        const int c = premiere + i;
+        switch (sqlite3_column_type(requete, c)) {
+        case SQLITE_INTEGER:
+            v.type = Entier8;
+            v.entier = sqlite3_column_int64(requete, c);
+            break;
+        case SQLITE_FLOAT:
+            v.type = Reel;
+            v.reel = sqlite3_column_double(requete, c);
+            break;
+        case SQLITE_TEXT:
+            v.type = Texte;
+            v.octets = sqlite3_column_text(requete, c);
+            v.longueur = v.octets ? sqlite3_column_bytes(requete, c) : 0;
+            break;
+        case SQLITE_BLOB:
+            v.type = Octets;
+            v.octets = sqlite3_column_blob(requete, c);
+            v.longueur = v.octets ? sqlite3_column_bytes(requete, c) : 0;
+            break;
+        default:
+            v.type = Nul;
+            break;
+        }
+    }
+}
+
+std::uint64_t Recordset::ajouterLigne(std::vector<Brut>& valeurs)
+{
+    std::size_t taille = valeurs.size();
+    for (Brut& v : valeurs) {
+        switch (v.type) {
+        case Entier1:
+        case Entier2:
+        case Entier4:
+        case Entier8:
+            // Most integers are flags, codes and counts: they take the bytes they need.
+            v.type = v.entier == qint8(v.entier) ? Entier1
+                : v.entier == qint16(v.entier)   ? Entier2
+                : v.entier == qint32(v.entier)   ? Entier4
+                                                 : Entier8;
+            taille += v.type == Entier1 ? 1 : v.type == Entier2 ? 2 : v.type == Entier4 ? 4 : 8;
+            break;
+        case Reel:
+            taille += 8;
+            break;
+        case Texte:
+        case Octets:
+            taille += sizeof(Longueur) + std::size_t(v.longueur);
+            break;
+        default:
+            break;
+        }
+    }
+    char* p = nullptr;
+    const std::uint64_t ou = m_octets.reserver(taille, p);
+    for (const Brut& v : valeurs)
+        *p++ = char(v.type);
+    for (const Brut& v : valeurs) {
+        switch (v.type) {
+        case Entier1: {
+            const qint8 e = qint8(v.entier);
+            std::memcpy(p, &e, sizeof e);
+            p += sizeof e;
+            break;
+        }
+        case Entier2: {
+            const qint16 e = qint16(v.entier);
+            std::memcpy(p, &e, sizeof e);
+            p += sizeof e;
+            break;
+        }
+        case Entier4: {
+            const qint32 e = qint32(v.entier);
+            std::memcpy(p, &e, sizeof e);
+            p += sizeof e;
+            break;
+        }
+        case Entier8:
+            std::memcpy(p, &v.entier, sizeof v.entier);
+            p += sizeof v.entier;
+            break;
+        case Reel:
+            std::memcpy(p, &v.reel, sizeof v.reel);
+            p += sizeof v.reel;
+            break;
+        case Texte:
+        case Octets: {
+            const Longueur n = Longueur(v.longueur);
+            std::memcpy(p, &n, sizeof n);
+            p += sizeof n;
+            if (n > 0)
+                std::memcpy(p, v.octets, n);
+            p += n;
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    return ou;
+}
+
+QVariant Recordset::valeur(std::uint64_t enregistrement, int colonne) const
+{
+    const char* ligne = m_octets.adresse(enregistrement);
+    const auto* types = reinterpret_cast<const std::uint8_t*>(ligne);
+    const char* p = ligne + m_colonnes.size();
+    for (int i = 0; i < colonne; ++i)
+        p += tailleValeur(types[i], p);
+    switch (types[colonne]) {
+    case Entier1: {
+        qint8 e;
+        std::memcpy(&e, p, sizeof e);
+        return QVariant(qlonglong(e));
+    }
+    case Entier2: {
+        qint16 e;
+        std::memcpy(&e, p, sizeof e);
+        return QVariant(qlonglong(e));
+    }
+    case Entier4: {
+        qint32 e;
+        std::memcpy(&e, p, sizeof e);
+        return QVariant(qlonglong(e));
+    }
+    case Entier8: {
+        qint64 e;
+        std::memcpy(&e, p, sizeof e);
+        return QVariant(qlonglong(e));
+    }
+    case Reel: {
+        double d;
+        std::memcpy(&d, p, sizeof d);
+        return QVariant(d);
+    }
+    case Texte: {
+        Longueur n;
+        std::memcpy(&n, p, sizeof n);
+        // Empty text stays text, apart from Null.
+        return QVariant(QString::fromUtf8(n ? p + sizeof n : "", qsizetype(n)));
+    }
+    case Octets: {
+        Longueur n;
+        std::memcpy(&n, p, sizeof n);
+        return QVariant(n ? QByteArray(p + sizeof n, qsizetype(n)) : QByteArray());
+    }
+    default:
+        return QVariant();
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+void Recordset::definirNoms(const QStringList& noms)
+{
+    m_colonnes = noms;
+    m_index.clear();
+    m_noms.clear();
+    for (int i = 0; i < noms.size(); ++i) {
+        const QString plie = noms.at(i).toCaseFolded();
+        if (!m_index.contains(plie))  // the first of two same names wins
+            m_index.insert(plie, i);
+    }
+    for (int i = 0; i < noms.size(); ++i)
+        if (!m_noms.contains(noms.at(i)))
+            m_noms.insert(noms.at(i), m_index.value(noms.at(i).toCaseFolded()));
+}
+
+Recordset Recordset::charger(
+    const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs, const QString& table)
 {
     if (!cnx || !cnx->estOuverte())
         throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
     Recordset r;
     Requete requete = cnx->preparer(sql);
     requete.lierTout(valeurs);
-    const int n = requete.nombreColonnes();
-    for (int i = 0; i < n; ++i)
-        r.m_colonnes << requete.nomColonne(i);
+    // A writing recordset reads the row key first and keeps it out of the visible columns.
+    const int premiere = table.isEmpty() ? 0 : 1;
+    QStringList noms;
+    for (int i = premiere; i < requete.nombreColonnes(); ++i)
+        noms << requete.nomColonne(i);
+    r.definirNoms(noms);
+    sqlite3_stmt* st = requete.poignee();
+    std::vector<Brut> ligne(std::size_t(noms.size()));
     while (requete.suivante()) {
-        QVector<QVariant> ligne(n);
-        for (int i = 0; i < n; ++i)
-            ligne[i] = requete.colonne(i);
-        r.m_lignes.append(std::move(ligne));
+        if (premiere)
+            r.m_cles.push_back(sqlite3_column_int64(st, 0));
+        lireBrut(st, premiere, ligne);
+        r.m_lignes.push_back(r.ajouterLigne(ligne));
     }
-    for (int i = 0; i < n; ++i)
-        r.m_index.insert(r.m_colonnes.at(i).toCaseFolded(), i);  // the first of two same names wins
+    r.m_octets.ajuster();
+    r.m_lignes.shrink_to_fit();
     r.m_cnx = cnx;
+    r.m_table = table;
     r.m_ouvert = true;
     r.m_position = 0;
     return r;
+}
+
+Recordset Recordset::Ouvrir(const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs)
+{
+    return charger(cnx, sql, valeurs, QString());
 }
 
 Recordset Recordset::OuvrirModifiable(const ConnexionPtr& cnx, const QString& table, const QString& condition,
@@ -77,25 +462,7 @@ Recordset Recordset::OuvrirModifiable(const ConnexionPtr& cnx, const QString& ta
         sql += QStringLiteral(" WHERE ") + condition;
     if (!ordre.isEmpty())
         sql += QStringLiteral(" ORDER BY ") + ordre;
-    Recordset brut = Ouvrir(cnx, sql, valeurs);
-
-    // Keep the row key out of the visible columns.
-    Recordset r;
-    r.m_cnx = cnx;
-    r.m_table = table;
-    r.m_colonnes = brut.m_colonnes.mid(1);
-    for (int i = 0; i < r.m_colonnes.size(); ++i)
-        if (!r.m_index.contains(r.m_colonnes.at(i).toCaseFolded()))
-            r.m_index.insert(r.m_colonnes.at(i).toCaseFolded(), i);
-    r.m_lignes.reserve(brut.m_lignes.size());
-    for (auto& ligne : brut.m_lignes) {
-        r.m_cles.append(ligne.at(0).toLongLong());
-        ligne.removeFirst();
-        r.m_lignes.append(std::move(ligne));
-    }
-    r.m_ouvert = true;
-    r.m_position = 0;
-    return r;
+    return charger(cnx, sql, valeurs, table);
 }
 
 void Recordset::Close()
@@ -113,13 +480,13 @@ int Recordset::AbsolutePosition() const
 void Recordset::abandonnerEdition()
 {
     if (m_ajout) {
-        m_lignes.removeLast();
-        m_cles.removeLast();
+        m_lignes.pop_back();
+        m_cles.pop_back();
         m_ajout = false;
-        if (m_position > m_lignes.size())
+        if (m_position > int(m_lignes.size()))
             m_position = int(m_lignes.size());
     }
-    m_modifies.clear();
+    m_enAttente.clear();
 }
 
 void Recordset::MoveFirst()
@@ -133,7 +500,7 @@ void Recordset::MoveLast()
 {
     abandonnerEdition();
     m_surLigneSupprimee = false;
-    m_position = m_lignes.isEmpty() ? 0 : int(m_lignes.size()) - 1;
+    m_position = m_lignes.empty() ? 0 : int(m_lignes.size()) - 1;
 }
 
 void Recordset::MoveNext()
@@ -144,7 +511,7 @@ void Recordset::MoveNext()
         m_surLigneSupprimee = false;
         return;
     }
-    if (m_position < m_lignes.size())
+    if (m_position < int(m_lignes.size()))
         ++m_position;
 }
 
@@ -166,33 +533,105 @@ void Recordset::Move(int n)
         m_position = std::min(n, int(m_lignes.size()));
 }
 
+// ---------------------------------------------------------------------------
+
+const Recordset::IndexColonne& Recordset::indexRecherche(int colonne)
+{
+    auto trouve = m_recherche.find(colonne);
+    if (trouve != m_recherche.end())
+        return trouve->second;
+
+    // Each value is filed under every form a search may meet it in: its text (a number as it reads), and its
+    // number (text that reads as one).
+    IndexColonne index;
+    index.reserve(2 * m_lignes.size());
+    for (int ligne = 0; ligne < int(m_lignes.size()); ++ligne) {
+        const QVariant v = valeur(enregistrement(ligne), colonne);
+        if (EstNul(v))
+            continue;
+        if (estNombre(v)) {
+            index.push_back({cleNombre(v.toDouble()), ligne});
+            index.push_back({cleTexte(v.toString()), ligne});
+        } else {
+            bool ok = false;
+            double d = 0;
+            if (v.typeId() == QMetaType::QString) {
+                const QString texte = v.toString();
+                index.push_back({cleTexte(texte), ligne});
+                if (peutEtreNombre(texte))
+                    d = texte.toDouble(&ok);
+            } else {
+                index.push_back({cleTexte(v.toString()), ligne});
+                d = v.toDouble(&ok);
+            }
+            if (ok)
+                index.push_back({cleNombre(d), ligne});
+        }
+    }
+    std::sort(index.begin(), index.end());
+    return m_recherche.emplace(colonne, std::move(index)).first->second;
+}
+
+// The first row from `debut` on filed under `cle` whose value really equals the one searched; -1 when none.
+int Recordset::premiereApres(
+    const IndexColonne& index, std::uint32_t cle, int debut, int colonne, const QVariant& v) const
+{
+    for (auto it = std::lower_bound(index.begin(), index.end(), EntreeIndex{cle, debut});
+         it != index.end() && it->cle == cle; ++it) {
+        if (egalPourFind(valeur(enregistrement(it->ligne), colonne), v))
+            return it->ligne;
+    }
+    return -1;
+}
+
 bool Recordset::Find(const QString& colonne, const QVariant& valeur)
 {
     const int c = indexColonne(colonne);
     abandonnerEdition();
     m_surLigneSupprimee = false;
-    int debut = std::max(m_position, 0);
-    for (int i = debut; i < m_lignes.size(); ++i) {
-        if (egalPourFind(m_lignes.at(i).at(c), valeur)) {
-            m_position = i;
-            return true;
-        }
+    const int debut = std::max(m_position, 0);
+    int trouvee = -1;
+    if (debut < int(m_lignes.size()) && !EstNul(valeur)) {
+        const IndexColonne& index = indexRecherche(c);
+        auto garder = [&](int ligne) {
+            if (ligne >= 0 && (trouvee < 0 || ligne < trouvee))
+                trouvee = ligne;
+        };
+        garder(premiereApres(index, cleTexte(valeur.toString()), debut, c, valeur));
+        bool ok = estNombre(valeur);
+        const double d = valeur.toDouble(ok ? nullptr : &ok);
+        if (ok)
+            garder(premiereApres(index, cleNombre(d), debut, c, valeur));
+    }
+    if (trouvee >= 0) {
+        m_position = trouvee;
+        return true;
     }
     m_position = int(m_lignes.size());
     return false;
 }
 
+// ---------------------------------------------------------------------------
+
 bool Recordset::AColonne(const QString& nom) const
 {
-    return m_index.contains(nom.toCaseFolded());
+    return Colonne(nom) >= 0;
+}
+
+int Recordset::Colonne(const QString& nom) const
+{
+    auto tel = m_noms.constFind(nom);
+    if (tel != m_noms.constEnd())
+        return tel.value();
+    return m_index.value(nom.toCaseFolded(), -1);
 }
 
 int Recordset::indexColonne(const QString& nom) const
 {
-    auto it = m_index.constFind(nom.toCaseFolded());
-    if (it == m_index.constEnd())
+    const int c = Colonne(nom);
+    if (c < 0)
         throw ErreurBase(QStringLiteral("Champ inconnu : %1").arg(nom));
-    return it.value();
+    return c;
 }
 
 void Recordset::verifierLigneCourante() const
@@ -211,7 +650,7 @@ QVariant Recordset::Champ(const QString& nom) const
 {
     const int c = indexColonne(nom);
     verifierLigneCourante();
-    return m_lignes.at(m_position).at(c);
+    return Champ(c);
 }
 
 QVariant Recordset::Champ(int index) const
@@ -219,16 +658,22 @@ QVariant Recordset::Champ(int index) const
     if (index < 0 || index >= m_colonnes.size())
         throw ErreurBase(QStringLiteral("Champ inconnu : %1").arg(index));
     verifierLigneCourante();
-    return m_lignes.at(m_position).at(index);
+    if (!m_enAttente.isEmpty()) {
+        auto change = m_enAttente.constFind(index);
+        if (change != m_enAttente.constEnd())
+            return change.value();
+    }
+    return valeur(enregistrement(m_position), index);
 }
+
+// ---------------------------------------------------------------------------
 
 void Recordset::DefinirChamp(const QString& nom, const QVariant& valeur)
 {
     verifierModifiable();
     const int c = indexColonne(nom);
     verifierLigneCourante();
-    m_lignes[m_position][c] = valeur;
-    m_modifies.insert(c);
+    m_enAttente.insert(c, valeur);
 }
 
 void Recordset::AddNew()
@@ -236,35 +681,42 @@ void Recordset::AddNew()
     verifierModifiable();
     abandonnerEdition();
     m_surLigneSupprimee = false;
-    m_lignes.append(QVector<QVariant>(m_colonnes.size()));
-    m_cles.append(0);
+    std::vector<Brut> nuls(std::size_t(m_colonnes.size()));
+    m_lignes.push_back(ajouterLigne(nuls));
+    m_cles.push_back(0);
     m_position = int(m_lignes.size()) - 1;
     m_ajout = true;
 }
 
-void Recordset::relireLigne(int position, qint64 cle)
+bool Recordset::relireLigne(int position, qint64 cle)
 {
-    Recordset frais = Ouvrir(m_cnx, QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(guillemets(m_table)), {cle});
-    if (frais.RecordCount() == 1 && frais.NombreColonnes() == m_colonnes.size())
-        m_lignes[position] = frais.m_lignes.first();
+    if (!m_cnx || !m_cnx->estOuverte())
+        throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
+    Requete requete = m_cnx->preparer(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(guillemets(m_table)));
+    requete.lierTout({cle});
+    if (!requete.suivante() || requete.nombreColonnes() != m_colonnes.size())
+        return false;
+    std::vector<Brut> ligne(std::size_t(m_colonnes.size()));
+    lireBrut(requete.poignee(), 0, ligne);
+    m_lignes[std::size_t(position)] = ajouterLigne(ligne);
+    m_recherche.clear();
+    return true;
 }
 
 void Recordset::Update()
 {
     verifierModifiable();
     verifierLigneCourante();
-    if (!m_ajout && m_modifies.isEmpty())
+    if (!m_ajout && m_enAttente.isEmpty())
         return;
     if (!m_cnx || !m_cnx->estOuverte())
         throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
 
     QStringList noms;
     QVariantList valeurs;
-    QList<int> colonnes = m_modifies.values();
-    std::sort(colonnes.begin(), colonnes.end());
-    for (int c : colonnes) {
-        noms << guillemets(m_colonnes.at(c));
-        valeurs << m_lignes.at(m_position).at(c);
+    for (auto it = m_enAttente.constBegin(); it != m_enAttente.constEnd(); ++it) {
+        noms << guillemets(m_colonnes.at(it.key()));
+        valeurs << it.value();
     }
     if (m_ajout) {
         QString sql;
@@ -276,32 +728,79 @@ void Recordset::Update()
                       .arg(guillemets(m_table), noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", ")));
         }
         m_cnx->executer(sql, valeurs);
-        m_cles[m_position] = m_cnx->dernierIdentifiant();
+        m_cles[std::size_t(m_position)] = m_cnx->dernierIdentifiant();
         m_ajout = false;
     } else {
         QStringList affectations;
         for (const QString& n : noms)
             affectations << n + QStringLiteral(" = ?");
-        valeurs << m_cles.at(m_position);
+        valeurs << m_cles.at(std::size_t(m_position));
         m_cnx->executer(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
                             .arg(guillemets(m_table), affectations.join(QStringLiteral(", "))),
             valeurs);
     }
-    m_modifies.clear();
     // Read back what the database made of the row: autonumbers, defaults, the stored form of each value.
-    relireLigne(m_position, m_cles.at(m_position));
+    // Should the row no longer be there to read, it keeps the values as written.
+    if (!relireLigne(m_position, m_cles.at(std::size_t(m_position)))) {
+        std::vector<Brut> ligne(std::size_t(m_colonnes.size()));
+        QList<QByteArray> textes;  // what the packed values point into until the row is packed
+        textes.reserve(m_colonnes.size());
+        for (int c = 0; c < m_colonnes.size(); ++c) {
+            const QVariant v = Champ(c);
+            Brut& b = ligne[std::size_t(c)];
+            if (EstNul(v))
+                continue;
+            switch (v.typeId()) {
+            case QMetaType::Bool:
+                b.type = Entier8;
+                b.entier = v.toBool() ? VRAI : FAUX;
+                break;
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+            case QMetaType::Char:
+            case QMetaType::SChar:
+            case QMetaType::UChar:
+            case QMetaType::Long:
+            case QMetaType::LongLong:
+            case QMetaType::ULong:
+            case QMetaType::ULongLong:
+                b.type = Entier8;
+                b.entier = v.toLongLong();
+                break;
+            case QMetaType::Double:
+            case QMetaType::Float:
+                b.type = Reel;
+                b.reel = v.toDouble();
+                break;
+            default:
+                b.type = v.typeId() == QMetaType::QByteArray ? Octets : Texte;
+                textes << (b.type == Octets ? v.toByteArray()
+                        : v.typeId() == QMetaType::QDate ? v.toDate().toString(Qt::ISODate).toUtf8()
+                        : v.typeId() == QMetaType::QDateTime ? v.toDateTime().date().toString(Qt::ISODate).toUtf8()
+                                                             : v.toString().toUtf8());
+                b.octets = textes.last().constData();
+                b.longueur = int(textes.last().size());
+                break;
+            }
+        }
+        m_lignes[std::size_t(m_position)] = ajouterLigne(ligne);
+        m_recherche.clear();
+    }
+    m_enAttente.clear();
 }
 
 void Recordset::CancelUpdate()
 {
     if (m_ajout) {
         abandonnerEdition();
-        m_position = m_lignes.isEmpty() ? 0 : int(m_lignes.size()) - 1;
+        m_position = m_lignes.empty() ? 0 : int(m_lignes.size()) - 1;
         return;
     }
-    if (!m_modifies.isEmpty() && !Bof() && !Eof()) {
-        m_modifies.clear();
-        relireLigne(m_position, m_cles.at(m_position));
+    if (!m_enAttente.isEmpty() && !Bof() && !Eof()) {
+        m_enAttente.clear();
+        relireLigne(m_position, m_cles.at(std::size_t(m_position)));
     }
 }
 
@@ -313,9 +812,11 @@ void Recordset::Delete()
         abandonnerEdition();
         return;
     }
-    m_cnx->executer(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(guillemets(m_table)), {m_cles.at(m_position)});
-    m_modifies.clear();
-    m_lignes.removeAt(m_position);
-    m_cles.removeAt(m_position);
+    m_cnx->executer(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(guillemets(m_table)),
+        {m_cles.at(std::size_t(m_position))});
+    m_enAttente.clear();
+    m_lignes.erase(m_lignes.begin() + m_position);
+    m_cles.erase(m_cles.begin() + m_position);
+    m_recherche.clear();
     m_surLigneSupprimee = true;
 }

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 void remplirFrance(const Connexion& cnx)
@@ -55,6 +57,14 @@ private slots:
     void recordsetFind();
     void recordsetEcriture();
     void recordsetLectureSeule();
+    void recordsetValeurs_data();
+    void recordsetValeurs();
+    void recordsetColonnes();
+    void recordsetFindIndexe_data();
+    void recordsetFindIndexe();
+    void recordsetFindApresEcriture();
+    void recordsetEditionAbandonnee();
+    void recordsetGrandResultat();
     void booleens_data();
     void booleens();
     void dallayIgnoreLaCasse();
@@ -387,6 +397,272 @@ void TestData::recordsetLectureSeule()
     QVERIFY_THROWS_EXCEPTION(ErreurBase, r.AddNew());
     QVERIFY_THROWS_EXCEPTION(ErreurBase, r.Delete());
     QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Utilisateurs")).toInt(), 1);
+}
+
+void TestData::recordsetValeurs_data()
+{
+    // What SQLite stores comes back as it was: Null, empty text and 0 stay apart, integers keep every bit
+    // whatever their size, text keeps its accents and blobs their bytes.
+    QTest::addColumn<QVariant>("valeur");
+    QTest::addColumn<int>("type");
+    const int aucun = QMetaType::UnknownType;
+    const int entier = QMetaType::LongLong;
+    QTest::newRow("Null") << QVariant() << aucun;
+    QTest::newRow("texte vide") << QVariant(QStringLiteral("")) << int(QMetaType::QString);
+    QTest::newRow("zéro") << QVariant(qlonglong(0)) << entier;
+    QTest::newRow("-1") << QVariant(qlonglong(-1)) << entier;
+    QTest::newRow("127") << QVariant(qlonglong(127)) << entier;
+    QTest::newRow("128") << QVariant(qlonglong(128)) << entier;
+    QTest::newRow("-32769") << QVariant(qlonglong(-32769)) << entier;
+    QTest::newRow("2^31") << QVariant(qlonglong(2147483648LL)) << entier;
+    QTest::newRow("le plus petit") << QVariant(std::numeric_limits<qlonglong>::min()) << entier;
+    QTest::newRow("réel") << QVariant(12.5) << int(QMetaType::Double);
+    QTest::newRow("accents") << QVariant(QStringLiteral("Cérès 20 c. noir, œuvre, ß, 𝄞")) << int(QMetaType::QString);
+    QTest::newRow("octets") << QVariant(QByteArray("\x00\xff\x01\x00", 4)) << int(QMetaType::QByteArray);
+    QTest::newRow("octets vides") << QVariant(QByteArray()) << int(QMetaType::QByteArray);
+}
+
+void TestData::recordsetValeurs()
+{
+    QFETCH(QVariant, valeur);
+    QFETCH(int, type);
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    // The value between others, so that reading past it is checked too.
+    Recordset r = Recordset::Ouvrir(
+        CnxPerso, QStringLiteral("SELECT ? AS a, 'b' AS b, ? AS c, -70000 AS d"), {valeur, valeur});
+    QCOMPARE(r.RecordCount(), 1);
+    for (const QString& nom : {QStringLiteral("a"), QStringLiteral("c")}) {
+        const QVariant lu = r.Champ(nom);
+        QCOMPARE(lu.typeId(), type);
+        QCOMPARE(EstNul(lu), type == QMetaType::UnknownType);
+        if (type != QMetaType::UnknownType)
+            QCOMPARE(lu, valeur);
+    }
+    QCOMPARE(r.Champ(QStringLiteral("b")).toString(), QStringLiteral("b"));
+    QCOMPARE(r.Champ(QStringLiteral("d")), QVariant(qlonglong(-70000)));
+}
+
+void TestData::recordsetColonnes()
+{
+    DossierTest dossier;
+    dossier.creerCatalogue(remplirFrance);
+    QVERIFY(OuvrirBaseCatalogue());
+    Recordset r = Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT * FROM France ORDER BY Ordre"));
+    const int dallay = r.Colonne(QStringLiteral("Dallay"));
+    const int designation = r.Colonne(QStringLiteral("designation"));
+    QCOMPARE(dallay, 0);
+    QCOMPARE(r.Colonne(QStringLiteral("DALLAY")), dallay);
+    QCOMPARE(r.Colonnes().at(designation), QStringLiteral("Designation"));
+    QCOMPARE(r.Colonne(QStringLiteral("Inconnu")), -1);
+    QVERIFY(!r.AColonne(QStringLiteral("Inconnu")));
+    QVERIFY_THROWS_EXCEPTION(ErreurBase, r.Champ(-1));
+    QVERIFY_THROWS_EXCEPTION(ErreurBase, r.Champ(r.NombreColonnes()));
+    QStringList parIndex, parNom;
+    for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
+        parIndex << r.Champ(designation).toString();
+        parNom << r.Champ(QStringLiteral("DESIGNATION")).toString();
+        QCOMPARE(r.Champ(dallay), r.Champ(QStringLiteral("dallay")));
+    }
+    QCOMPARE(parIndex, parNom);
+    QCOMPARE(parIndex.first(), QStringLiteral("Cérès 20 c. noir"));
+    QCOMPARE(parIndex.last(), QStringLiteral("Poste aérienne 2 F"));
+
+    // Of two columns of the same name, the first is the one read by name.
+    Recordset doubles = Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT 1 AS Code, 2 AS code, 3 AS CODE"));
+    QCOMPARE(doubles.Champ(QStringLiteral("code")).toInt(), 1);
+    QCOMPARE(doubles.Champ(QStringLiteral("CODE")).toInt(), 1);
+    QCOMPARE(doubles.Champ(2).toInt(), 3);
+}
+
+namespace {
+
+// Second numbers repeated in different cases, numbers stored as text, an accented capital, a Null.
+void remplirFranceId2(const Connexion& cnx)
+{
+    const QList<QVariantList> lignes = {
+        {QStringLiteral("1"), 1, QStringLiteral("M10")},
+        {QStringLiteral("2"), 2, QStringLiteral("m10")},
+        {QStringLiteral("3"), 3, QStringLiteral("12")},
+        {QStringLiteral("AE1"), 4, QStringLiteral("12.0")},
+        {QStringLiteral("5"), 5, QStringLiteral("Éa")},
+        {QStringLiteral("6"), 6, QVariant()},
+        {QStringLiteral("7"), 7, QStringLiteral("M10")},
+    };
+    for (const QVariantList& l : lignes)
+        cnx.executer(QStringLiteral("INSERT INTO France (Dallay, Ordre, ID2) VALUES (?, ?, ?)"), l);
+}
+
+}  // namespace
+
+void TestData::recordsetFindIndexe_data()
+{
+    QTest::addColumn<int>("depart");  // Move() before the search; -1 stands before the first row
+    QTest::addColumn<QString>("colonne");
+    QTest::addColumn<QVariant>("valeur");
+    QTest::addColumn<int>("trouve");  // AbsolutePosition after it, 0 when not found
+    QTest::newRow("le premier dans l'ordre") << 0 << "ID2" << QVariant(QStringLiteral("M10")) << 1;
+    QTest::newRow("avant le premier") << -1 << "ID2" << QVariant(QStringLiteral("M10")) << 1;
+    QTest::newRow("casse ignorée") << 1 << "ID2" << QVariant(QStringLiteral("M10")) << 2;
+    QTest::newRow("en avant seulement") << 2 << "ID2" << QVariant(QStringLiteral("m10")) << 7;
+    QTest::newRow("rien après") << 6 << "ID2" << QVariant(QStringLiteral("12")) << 0;
+    QTest::newRow("majuscule accentuée") << 0 << "ID2" << QVariant(QStringLiteral("éA")) << 5;
+    QTest::newRow("nombre contre texte") << 0 << "ID2" << QVariant(12) << 3;
+    QTest::newRow("nombre contre texte 12.0") << 3 << "ID2" << QVariant(12) << 4;
+    QTest::newRow("texte contre texte") << 3 << "ID2" << QVariant(QStringLiteral("12")) << 0;
+    QTest::newRow("inconnu") << 0 << "ID2" << QVariant(QStringLiteral("M99")) << 0;
+    QTest::newRow("Null") << 0 << "ID2" << QVariant() << 0;
+    QTest::newRow("Dallay") << 0 << "dallay" << QVariant(QStringLiteral("ae1")) << 4;
+    QTest::newRow("entier") << 0 << "Ordre" << QVariant(6) << 6;
+    QTest::newRow("entier en texte") << 0 << "Ordre" << QVariant(QStringLiteral("6")) << 6;
+    QTest::newRow("entier en réel") << 0 << "Ordre" << QVariant(6.0) << 6;
+    QTest::newRow("entier en texte illisible") << 0 << "Ordre" << QVariant(QStringLiteral("6x")) << 0;
+}
+
+void TestData::recordsetFindIndexe()
+{
+    QFETCH(int, depart);
+    QFETCH(QString, colonne);
+    QFETCH(QVariant, valeur);
+    QFETCH(int, trouve);
+    DossierTest dossier;
+    dossier.creerCatalogue(remplirFranceId2);
+    QVERIFY(OuvrirBaseCatalogue());
+    Recordset r = Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT * FROM France ORDER BY Ordre"));
+    // A first search builds the column's index; the one checked must give the same answer as the first.
+    for (int fois = 0; fois < 2; ++fois) {
+        r.Move(depart);
+        QCOMPARE(r.Find(colonne, valeur), trouve > 0);
+        QCOMPARE(r.AbsolutePosition(), trouve);
+        QCOMPARE(r.Eof(), trouve == 0);
+    }
+}
+
+void TestData::recordsetFindApresEcriture()
+{
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    for (const char* theme : {"Fleurs", "Oiseaux", "Trains", "Fleurs"})
+        CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, ?, 0)"),
+            {QString::fromUtf8(theme)});
+    Recordset r = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Themes"), {}, {}, QStringLiteral("CodeTheme"));
+    const QString theme = QStringLiteral("Theme");
+    QVERIFY(r.Find(theme, QStringLiteral("fleurs")));
+    QCOMPARE(r.AbsolutePosition(), 1);
+
+    // A row added is found where it was added.
+    r.AddNew();
+    r.DefinirChamp(theme, QStringLiteral("Écureuils"));
+    r.DefinirChamp(QStringLiteral("Collection"), 2);
+    r.Update();
+    r.MoveFirst();
+    QVERIFY(r.Find(theme, QStringLiteral("ÉCUREUILS")));
+    QCOMPARE(r.AbsolutePosition(), 5);
+
+    // A row changed is found by its new value only.
+    r.MoveFirst();
+    r.DefinirChamp(theme, QStringLiteral("Papillons"));
+    r.Update();
+    r.MoveFirst();
+    QVERIFY(r.Find(theme, QStringLiteral("fleurs")));
+    QCOMPARE(r.AbsolutePosition(), 4);
+    r.MoveFirst();
+    QVERIFY(r.Find(theme, QStringLiteral("papillons")));
+    QCOMPARE(r.AbsolutePosition(), 1);
+
+    // A row deleted is no longer found, and the rows after it are found one place earlier.
+    r.Move(1);
+    r.Delete();
+    r.MoveFirst();
+    QVERIFY(!r.Find(theme, QStringLiteral("Oiseaux")));
+    QVERIFY(r.Eof());
+    r.MoveFirst();
+    QVERIFY(r.Find(theme, QStringLiteral("écureuils")));
+    QCOMPARE(r.AbsolutePosition(), 4);
+    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Écureuils"));
+
+    // An addition abandoned is not found.
+    r.AddNew();
+    r.DefinirChamp(theme, QStringLiteral("Bateaux"));
+    r.CancelUpdate();
+    r.MoveFirst();
+    QVERIFY(!r.Find(theme, QStringLiteral("Bateaux")));
+    QCOMPARE(r.RecordCount(), 4);
+    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Themes")).toInt(), 4);
+}
+
+void TestData::recordsetEditionAbandonnee()
+{
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, 'Fleurs', 0)"));
+    CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, 'Trains', 0)"));
+    Recordset r = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Themes"), {}, {}, QStringLiteral("CodeTheme"));
+    const QString theme = QStringLiteral("Theme");
+
+    // Read back as given until Update: the empty text stays text, Null stays Null.
+    r.DefinirChamp(theme, QStringLiteral(""));
+    r.DefinirChamp(QStringLiteral("Predefini"), QVariant());
+    QVERIFY(r.EnEdition());
+    QCOMPARE(r.Champ(theme).typeId(), int(QMetaType::QString));
+    QVERIFY(EstNul(r.Champ(QStringLiteral("Predefini"))));
+    // Leaving the row drops the edit: the row reads as stored.
+    r.MoveNext();
+    QVERIFY(!r.EnEdition());
+    r.MovePrevious();
+    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Fleurs"));
+    QCOMPARE(r.Champ(QStringLiteral("Predefini")), QVariant(qlonglong(0)));
+
+    // Stored, Null, empty text and 0 come back apart.
+    r.DefinirChamp(theme, QStringLiteral(""));
+    r.DefinirChamp(QStringLiteral("Predefini"), QVariant());
+    r.DefinirChamp(QStringLiteral("Collection"), 0);
+    r.Update();
+    QCOMPARE(r.Champ(theme).typeId(), int(QMetaType::QString));
+    QVERIFY(!EstNul(r.Champ(theme)));
+    QVERIFY(EstNul(r.Champ(QStringLiteral("Predefini"))));
+    QCOMPARE(r.Champ(QStringLiteral("Collection")), QVariant(qlonglong(0)));
+    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Themes WHERE Theme = '' AND Predefini IS NULL "
+                                             "AND Collection = 0"))
+                 .toInt(),
+        1);
+    // The next row was not touched.
+    r.MoveNext();
+    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Trains"));
+}
+
+void TestData::recordsetGrandResultat()
+{
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    // Thousands of rows of every length, one text longer than any block the rows are kept in: every row
+    // must read back whole, wherever it falls, and so must a second result that reuses the first's memory.
+    const QString sql = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < ?) "
+        "SELECT i, CASE WHEN i = ? THEN ? ELSE substr(?, 1, i % 300) END AS t, i * 1000000007 AS g, NULL AS z, "
+        "i / 7.0 AS r FROM n");
+    const QString long_ = QString(3 << 20, QChar(u'é'));
+    const QString motif = QStringLiteral("aéœ").repeated(100);
+    for (int passe = 0; passe < 2; ++passe) {
+        const int lignes = passe == 0 ? 20000 : 15000;
+        const int grand = passe == 0 ? 9000 : 3;
+        Recordset r = Recordset::Ouvrir(CnxPerso, sql, {lignes, grand, long_, motif});
+        QCOMPARE(r.RecordCount(), lignes);
+        const int t = r.Colonne(QStringLiteral("t"));
+        int i = 0;
+        for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
+            ++i;
+            const QString attendu = i == grand ? long_ : motif.left(i % 300);
+            if (r.Champ(0).toInt() != i || r.Champ(t).toString() != attendu
+                || r.Champ(QStringLiteral("g")).toLongLong() != qlonglong(i) * 1000000007LL
+                || !EstNul(r.Champ(QStringLiteral("z"))) || r.Champ(QStringLiteral("r")).toDouble() != i / 7.0)
+                QFAIL(qPrintable(QStringLiteral("ligne %1 mal relue").arg(i)));
+        }
+        QCOMPARE(i, lignes);
+        r.MoveFirst();
+        QVERIFY(r.Find(QStringLiteral("t"), long_.toUpper()));
+        QCOMPARE(r.AbsolutePosition(), grand);
+    }
 }
 
 void TestData::booleens_data()
