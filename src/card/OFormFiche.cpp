@@ -1,17 +1,64 @@
 #include "card/OFormFiche.h"
 
+#include "card/Fiche.h"
+#include "card/Nombres.h"
+#include "card/OFormFicheIllustration1.h"
+#include "card/OFormFicheIllustration2.h"
+#include "card/OFormFichezoom.h"
+#include "card/TexteFiche.h"
+#include "card/ValidationSortie.h"
+#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
+#include "data/Valeurs.h"
+#include "platform/Dialogues.h"
+#include "platform/Messages.h"
+#include "platform/Sablier.h"
+#include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
+#include "shell/Images.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
-
-int ModifFiche = 0;
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTabBar>
+#include <QToolButton>
 
 namespace {
+
+const QString CotesDallay = QStringLiteral("Cotes DALLAY");
+
+// The catalogue's columns of the five prices, and the personal ones, in grid order.
+const QStringList ColonnesCotes = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharniere"), QStringLiteral("NSG"),
+    QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
+const QStringList ColonnesCotesP = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharniereP"),
+    QStringLiteral("NSGP"), QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
+const QStringList LabelsCotes = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharnieres"), QStringLiteral("NSG"),
+    QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
+
+QLabel* libelle(QWidget* parent, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* e = new QLabel(texte, parent);
+    Placer(e, g, h, l, ht);
+    return e;
+}
+
+QLabel* champ(QWidget* parent, const QString& nom, int g, int h, int l, int ht)
+{
+    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
+    e->setTextFormat(Qt::PlainText);
+    return e;
+}
 
 QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
 {
@@ -20,84 +67,717 @@ QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, i
     return b;
 }
 
+// The picture of a navigation button: an arrow up or down, with a bar at its point for the ends.
+QIcon flecheNavigation(bool versLeHaut, bool barre)
+{
+    QPixmap image(24, 24);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(30, 60, 120));
+    QPainterPath pointe;
+    const double haut = versLeHaut ? 6 : 18;
+    const double base = versLeHaut ? 17 : 7;
+    pointe.moveTo(12, haut);
+    pointe.lineTo(4, base);
+    pointe.lineTo(20, base);
+    pointe.closeSubpath();
+    p.drawPath(pointe);
+    if (barre)
+        p.drawRect(QRectF(4, versLeHaut ? 2 : 19, 16, 3));
+    return QIcon(image);
+}
+
+// The date columns are ISO text; the card writes them in the user's short form.
+QString dateCourte(const QVariant& valeur)
+{
+    if (EstNul(valeur))
+        return {};
+    const QDate d = QDate::fromString(valeur.toString().left(10), Qt::ISODate);
+    return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : valeur.toString();
+}
+
+template <typename F> bool sansEchec(F etape)
+{
+    try {
+        etape();
+        return true;
+    } catch (const ErreurBase&) {
+        return false;
+    }
+}
+
+void viderCombo(QComboBox* combo)
+{
+    const QSignalBlocker bloque(combo);
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
+}
+
 }  // namespace
 
 OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFormFiche"), 11900, 7750, parent)
 {
-    QWidget* p = page();
-    m_dallay = CreerControle<QLabel>(p, QStringLiteral("Dallay"), 240, 660, 1200, 285);
-    creerGrille();
-
-    m_listeMesVarietes = new ListeDonnees(QStringLiteral("Designation"), QStringLiteral("CodePersonnel"), p);
-    m_listeMesVarietes->setObjectName(QStringLiteral("ListeMesVarietes"));
-    Placer(m_listeMesVarietes, 6480, 5160, 3000, 1500);
-    m_listeThemes = new ListeDonnees(QStringLiteral("Theme"), QStringLiteral("Dallay"), p);
-    m_listeThemes->setObjectName(QStringLiteral("ListeThemes"));
-    Placer(m_listeThemes, 9600, 5160, 2160, 1500);
-    bouton(p, QStringLiteral("BoutonMVarAjout"), QStringLiteral("Ajouter"), 6480, 6720, 720, 300);
-    bouton(p, QStringLiteral("BoutonMVarSuppr"), QStringLiteral("Supprimer"), 7230, 6720, 720, 300);
-    bouton(p, QStringLiteral("BoutonMVarModif"), QStringLiteral("Modifier"), 7980, 6720, 720, 300);
-    bouton(p, QStringLiteral("BoutonMVarRenommer"), QStringLiteral("Renommer"), 8730, 6720, 720, 300);
-    bouton(p, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 9600, 6720, 1500, 300);
+    creerTexte();
+    creerImage();
+    creerCotations();
+    ParametresGrille parametres;
+    parametres.suffixes = SuffixesEtats;
+    parametres.maximumQuantite = 9999;
+    parametres.tiquesDoubles = true;
+    parametres.gauche = 120;
+    parametres.haut = 4740;
+    m_grille = new GrilleDetention(page(), parametres);
+    m_validation = new ValidationSortie(this);
+    m_grille->installerSaisie(*m_validation);
+    m_grille->definirRecalcul([this] { CalculerValeurs(); });
+    connect(m_grille, &GrilleDetention::modifie, this, [] { ModifFiche = 1; });
+    auto* cadre = CreerControle<QLabel>(page(), QStringLiteral("CadreCollectionTexte"), 120, 4740, 900, 240);
+    cadre->setText(QStringLiteral("Collection"));
+    QFont gras = cadre->font();
+    gras.setBold(true);
+    cadre->setFont(gras);
+    creerNavigation();
+    creerRechercheRapide();
+    creerSousOnglets();
+    // The card sees each key before the control that has the focus.
+    qApp->installEventFilter(this);
 }
 
-void OFormFiche::creerGrille()
+OFormFiche::~OFormFiche()
+{
+    qApp->removeEventFilter(this);
+}
+
+void OFormFiche::creerTexte()
 {
     QWidget* p = page();
-    const int haut = 5160, pas = 300;
-    QList<QWidget*> tiques, etats, quantites, doubles, tiquesDoubles;
-    for (int i = 0; i < SuffixesEtats.size(); ++i) {
-        const QString s = SuffixesEtats.at(i);
-        const int h = haut + i * pas;
-        tiques << CreerControle<QCheckBox>(p, QStringLiteral("Qte") + s, 240, h, 300, 255);
-        etats << CreerControle<QLineEdit>(p, QStringLiteral("Etat") + s, 600, h, 600, 255);
-        quantites << CreerControle<QLineEdit>(p, QStringLiteral("Qtes") + s, 1260, h, 600, 255);
-        doubles << CreerControle<QLineEdit>(p, QStringLiteral("QteDouble") + s, 1920, h, 600, 255);
-        tiquesDoubles << CreerControle<QCheckBox>(p, QStringLiteral("QteDoubles") + s, 2580, h, 300, 255);
+    libelle(p, QStringLiteral("Dallay :"), 120, 600, 720, 285);
+    m_dallay = champ(p, QStringLiteral("Dallay"), 840, 600, 1320, 285);
+    libelle(p, QStringLiteral("Michel"), 2280, 600, 600, 285);
+    m_id2 = champ(p, QStringLiteral("ID2"), 2880, 600, 1320, 285);
+    QFont gras = m_dallay->font();
+    gras.setBold(true);
+    m_dallay->setFont(gras);
+    m_designation = champ(p, QStringLiteral("Designation"), 120, 900, 5760, 285);
+    m_designation->setFont(gras);
+    m_seriee = champ(p, QStringLiteral("Seriee"), 120, 1200, 5760, 285);
+    libelle(p, QStringLiteral("Emis le :"), 120, 1500, 780, 285);
+    m_dateEmission = champ(p, QStringLiteral("DateEmission"), 900, 1500, 1080, 285);
+    libelle(p, QStringLiteral("Retiré le :"), 2040, 1500, 840, 285);
+    m_dateRetrait = champ(p, QStringLiteral("DateRetrait"), 2880, 1500, 1080, 285);
+    libelle(p, QStringLiteral("Démonétisé le :"), 3960, 1500, 1140, 285);
+    m_demonetisation = champ(p, QStringLiteral("Demonetisation"), 5100, 1500, 900, 285);
+    m_facialeCouleur = champ(p, QStringLiteral("FacialeCouleur"), 120, 1800, 5760, 285);
+    m_texteFinal = champ(p, QStringLiteral("TexteFinal"), 120, 2160, 5760, 1800);
+    m_texteFinal->setWordWrap(true);
+    m_texteFinal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void OFormFiche::creerImage()
+{
+    QWidget* p = page();
+    m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 6000, 600, 3600, 2700);
+    m_picture1->installEventFilter(this);
+    m_picture2 = CreerControle<BoiteImage>(p, QStringLiteral("Picture2"), 6000, 600, 300, 300);
+    m_picture2->hide();
+    m_illustration1 = bouton(p, QStringLiteral("BoutonIllustration1"), QStringLiteral("illustration &1"), 6000, 3360, 1170, 330);
+    m_illustration2 = bouton(p, QStringLiteral("BoutonIllustration2"), QStringLiteral("illustration &2"), 7215, 3360, 1170, 330);
+    auto* zoom = bouton(p, QStringLiteral("BoutonZoom"), QStringLiteral("&Zoom"), 8430, 3360, 1170, 330);
+    connect(m_illustration1, &QPushButton::clicked, this, &OFormFiche::BoutonIllustration1_Click);
+    connect(m_illustration2, &QPushButton::clicked, this, &OFormFiche::BoutonIllustration2_Click);
+    connect(zoom, &QPushButton::clicked, this, &OFormFiche::BoutonZoom_Click);
+}
+
+void OFormFiche::creerCotations()
+{
+    QWidget* p = page();
+    m_coteChoisie = CreerControle<QComboBox>(p, QStringLiteral("CoteChoisie"), 120, 4020, 1560, 300);
+    m_coteChoisie->addItems({CotesDallay, QStringLiteral("Cotes personnelles")});
+    m_coteChoisie->setCurrentIndex(0);
+    struct Colonne {
+        const char* titre;
+        const char* infobulle;
+    };
+    // "Oblitéré" and "Sur lettre" are symbols: a postmark and an envelope.
+    const Colonne colonnes[] = {{"Neuf **", "Neuf sans charnière"}, {"Neuf *", "Neuf avec charnière ou trace charn."},
+        {"Neuf (*)", "Neuf sans gomme"}, {"\u229A", "Oblitéré"}, {"\u2709", "Sur lettre"}};
+    for (int i = 0; i < 5; ++i) {
+        const int x = 1800 + i * 820;
+        auto* titre = libelle(p, QString::fromUtf8(colonnes[i].titre), x, 4020, 800, 255);
+        titre->setAlignment(Qt::AlignCenter);
+        titre->setToolTip(QString::fromUtf8(colonnes[i].infobulle));
+        auto* cote = champ(p, LabelsCotes.at(i), x, 4290, 800, 285);
+        cote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        cote->setFrameShape(QFrame::Panel);
+        cote->setFrameShadow(QFrame::Sunken);
+        m_cotesDallay << cote;
+        auto* perso = CreerControle<QLineEdit>(p, LabelsCotes.at(i) + QStringLiteral("P"), x, 4290, 800, 285);
+        perso->setAlignment(Qt::AlignRight);
+        perso->hide();
+        m_cotesPerso << perso;
     }
-    m_grille << tiques << etats << quantites << doubles << tiquesDoubles;
-    auto* nePasAcquerir = CreerControle<QCheckBox>(p, QStringLiteral("NePasAcquerir"), 3000, haut, 2400, 255);
-    nePasAcquerir->setText(QStringLiteral("Ne pas acquérir"));
-    m_grille << nePasAcquerir
-             << CreerControle<QLineEdit>(p, QStringLiteral("commentaire"), 3000, haut + pas, 3300, 255);
+    libelle(p, QStringLiteral("Perso :"), 120, 4380, 540, 285);
+    m_idPerso = CreerControle<QLineEdit>(p, QStringLiteral("IDPerso"), 660, 4380, 1020, 285);
+}
+
+void OFormFiche::creerNavigation()
+{
+    QWidget* p = page();
+    struct Nav {
+        const char* nom;
+        const char* infobulle;
+        bool haut;
+        bool barre;
+        void (OFormFiche::*action)();
+    };
+    const Nav boutons[] = {{"BoutonDebut", "Première fiche", true, true, &OFormFiche::BoutonDebut_Click},
+        {"BoutonHaut", "Fiche précédente", true, false, &OFormFiche::BoutonHaut_Click},
+        {"BoutonBas", "Fiche suivante", false, false, &OFormFiche::BoutonBas_Click},
+        {"BoutonFin", "Dernière fiche", false, true, &OFormFiche::BoutonFin_Click}};
+    for (int i = 0; i < 4; ++i) {
+        auto* b = CreerControle<QToolButton>(p, QString::fromUtf8(boutons[i].nom), 9840, 600 + i * 540, 480, 480);
+        b->setIcon(flecheNavigation(boutons[i].haut, boutons[i].barre));
+        b->setIconSize(QSize(20, 20));
+        b->setToolTip(QString::fromUtf8(boutons[i].infobulle));
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, boutons[i].action);
+    }
+    m_slider = CreerControle<QSlider>(p, QStringLiteral("SliderFiches"), 10440, 600, 360, 2100);
+    m_slider->setOrientation(Qt::Vertical);
+    m_slider->setInvertedAppearance(true);
+    m_slider->setInvertedControls(true);
+    m_slider->setRange(1, 1);
+    // Only the user's own moves of the slider move the card; a drag moves it once, when released.
+    connect(m_slider, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove)
+            QMetaObject::invokeMethod(this, &OFormFiche::SliderFiches_Click, Qt::QueuedConnection);
+    });
+    connect(m_slider, &QSlider::sliderReleased, this, &OFormFiche::SliderFiches_Click);
+
+    auto* imprimer = bouton(p, QStringLiteral("BoutonImprimer"), QStringLiteral("&Imprimer"), 10920, 600, 900, 330);
+    // The print button of the card has nothing to print.
+    imprimer->hide();
+}
+
+void OFormFiche::creerRechercheRapide()
+{
+    QWidget* p = page();
+    libelle(p, QStringLiteral("Recherche rapide par numéro"), 6000, 3780, 3600, 255);
+    const struct {
+        const char* nom;
+        const char* titre;
+    } combos[] = {{"DallayChoisi", "Dallay"}, {"ID2Choisi", "Michel"}, {"PersoChoisi", "Perso"}};
+    QList<QComboBox*> faits;
+    for (int i = 0; i < 3; ++i) {
+        const int x = 6000 + i * 1140;
+        libelle(p, QString::fromUtf8(combos[i].titre), x, 4020, 1080, 240);
+        auto* combo = CreerControle<QComboBox>(p, QString::fromUtf8(combos[i].nom), x, 4260, 1080, 315);
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setMaxVisibleItems(20);
+        viderCombo(combo);
+        faits << combo;
+    }
+    m_dallayChoisi = faits.at(0);
+    m_id2Choisi = faits.at(1);
+    m_persoChoisi = faits.at(2);
+    auto* chercher = bouton(p, QStringLiteral("BoutonRechercher"), QStringLiteral("&Chercher"), 9480, 4260, 1080, 315);
+    connect(chercher, &QPushButton::clicked, this, &OFormFiche::BoutonRechercher_Click);
+}
+
+void OFormFiche::creerSousOnglets()
+{
+    // The four lists of the stamp share one place inside the sub-tab area; their Left is counted from it.
+    m_sousOnglets = CreerControle<QWidget>(page(), QStringLiteral("CadreSousOnglets"), 6000, 4740, 5760, 2940);
+    m_ongletsListes = CreerControle<QTabBar>(m_sousOnglets, QStringLiteral("SousOnglets"), 0, 0, 5760, 360);
+    for (const char* titre : {"Variétés", "Mes variétés", "Oblitérations", "Thèmes"})
+        m_ongletsListes->addTab(QString::fromUtf8(titre));
+    m_ongletsListes->setExpanding(false);
+    auto liste = [this](const QString& nom, const QString& affiche, const QString& cle) {
+        auto* l = new ListeDonnees(affiche, cle, m_sousOnglets);
+        l->setObjectName(nom);
+        Placer(l, 60, 420, 5640, 1980);
+        return l;
+    };
+    m_listeVarietes = liste(QStringLiteral("ListeVarietes"), QStringLiteral("Designation"), QStringLiteral("Dallay"));
+    m_listeMesVarietes = liste(QStringLiteral("ListeMesVarietes"), QStringLiteral("Designation"), QStringLiteral("CodePersonnel"));
+    m_listeObliterations = liste(QStringLiteral("ListeObliterations"), QStringLiteral("Designation"), QStringLiteral("Dallay"));
+    m_listeThemes = liste(QStringLiteral("ListeThemes"), QStringLiteral("Theme"), QStringLiteral("Dallay"));
+    const struct {
+        const char* nom;
+        const char* texte;
+        int gauche;
+    } boutons[] = {{"BoutonMVarAjout", "Ajouter", 120}, {"BoutonMVarModif", "Modifier", 1080},
+        {"BoutonMVarRenommer", "Renommer", 2040}, {"BoutonMVarSuppr", "Supprimer", 3000}};
+    for (const auto& b : boutons)
+        m_boutonsMesVarietes << bouton(m_sousOnglets, QString::fromUtf8(b.nom), QString::fromUtf8(b.texte), b.gauche, 2490, 900, 360);
+    m_boutonThemes = bouton(m_sousOnglets, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 120, 2490, 1800, 360);
+    connect(m_ongletsListes, &QTabBar::currentChanged, this, [this](int) { SousOnglets_Click(); });
+    SousOnglets_Click();
 }
 
 void OFormFiche::Form_Load()
 {
+    m_ongletsListes->setCurrentIndex(0);
+    SousOnglets_Click();
     OuvrirBaseCatalogue();
-    // The first stamp's display opens the disc.
-    OuvrirBaseCD();
+    sansEchec([] {
+        rstFrance = Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT * FROM France ORDER BY Ordre"));
+    });
+    RemplirListeDallay();
+    RemplirListeID2();
+    RemplirListePerso();
+    if (!rstFrance.Eof())
+        AfficherFiche();
+    AfficherLignesCotesDallay();
 }
 
-void OFormFiche::MaJCollection()
+void OFormFiche::SousOnglets_Click()
 {
-    // The holdings grid is written once the card shows its stamps; until then there is nothing to write.
+    const int t = m_ongletsListes->currentIndex();
+    const QList<ListeDonnees*> listes = {m_listeVarietes, m_listeMesVarietes, m_listeObliterations, m_listeThemes};
+    for (int i = 0; i < listes.size(); ++i)
+        listes.at(i)->setVisible(i == t);
+    const bool ouverte = CollectionEstOuverte();
+    for (QPushButton* b : m_boutonsMesVarietes)
+        b->setVisible(t == 1 && ouverte);
+    m_boutonThemes->setVisible(t == 3 && ouverte);
+}
+
+// --- Moves -------------------------------------------------------------------------------------------
+
+void OFormFiche::deplacer(Mouvement mouvement)
+{
+    Sablier sablier;
+    if (rstFrance.RecordCount() < 1)
+        return;
+    if (!quitterFiche())
+        return;
+    bool auBout = false;
+    switch (mouvement) {
+    case Mouvement::Premier:
+        rstFrance.MoveFirst();
+        auBout = rstFrance.Bof();
+        break;
+    case Mouvement::Precedent:
+        rstFrance.MovePrevious();
+        if ((auBout = rstFrance.Bof()))
+            rstFrance.MoveFirst();
+        break;
+    case Mouvement::Suivant:
+        rstFrance.MoveNext();
+        if ((auBout = rstFrance.Eof()))
+            rstFrance.MoveLast();
+        break;
+    case Mouvement::Dernier:
+        rstFrance.MoveLast();
+        auBout = rstFrance.Eof();
+        break;
+    }
+    // Past either end the card still shows the stamp it showed, which is again the current row.
+    if (!auBout)
+        AfficherFiche();
+}
+
+void OFormFiche::BoutonDebut_Click() { deplacer(Mouvement::Premier); }
+void OFormFiche::BoutonHaut_Click() { deplacer(Mouvement::Precedent); }
+void OFormFiche::BoutonBas_Click() { deplacer(Mouvement::Suivant); }
+void OFormFiche::BoutonFin_Click() { deplacer(Mouvement::Dernier); }
+
+void OFormFiche::Form_KeyDown(int touche)
+{
+    switch (touche) {
+    case Qt::Key_PageDown:
+        BoutonBas_Click();
+        break;
+    case Qt::Key_PageUp:
+        BoutonHaut_Click();
+        break;
+    case Qt::Key_Home:
+        BoutonDebut_Click();
+        break;
+    case Qt::Key_End:
+        BoutonFin_Click();
+        break;
+    default:
+        break;
+    }
+}
+
+bool OFormFiche::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == m_picture1 && evenement->type() == QEvent::MouseButtonRelease) {
+        BoutonZoom_Click();
+        return true;
+    }
+    if (evenement->type() != QEvent::KeyPress || !isVisible())
+        return false;
+    // The event passes once for the focused control and again for each parent it climbs to: the card
+    // acts on the first passage only, and never takes the key from the control.
+    auto* w = qobject_cast<QWidget*>(objet);
+    if (!w || w != QApplication::focusWidget() || (w != this && !isAncestorOf(w)))
+        return false;
+    Form_KeyDown(static_cast<QKeyEvent*>(evenement)->key());
+    return false;
+}
+
+void OFormFiche::SliderFiches_Click()
+{
+    if (!quitterFiche())
+        return;
+    rstFrance.Move(m_slider->value() - 1);
+    if (!rstFrance.Eof() && !rstFrance.Bof())
+        AfficherFiche();
+}
+
+void OFormFiche::BoutonRechercher_Click()
+{
+    Sablier sablier;
+    if (!quitterFiche())
+        return;
+    const QString dallay = m_dallayChoisi->currentText();
+    const QString id2 = m_id2Choisi->currentText();
+    const QString perso = m_persoChoisi->currentText();
+    if (!dallay.isEmpty()) {
+        rstFrance.MoveFirst();
+        rstFrance.Find(QStringLiteral("Dallay"), dallay);
+        viderCombo(m_dallayChoisi);
+    } else if (!id2.isEmpty()) {
+        rstFrance.MoveFirst();
+        rstFrance.Find(QStringLiteral("ID2"), id2);
+        viderCombo(m_id2Choisi);
+    } else if (!perso.isEmpty()) {
+        rstListeIDPerso.MoveFirst();
+        const bool trouve = rstListeIDPerso.estOuvert() && rstListeIDPerso.Find(QStringLiteral("IDPerso"), perso);
+        rstFrance.MoveFirst();
+        if (trouve)
+            rstFrance.Find(QStringLiteral("Dallay"), rstListeIDPerso.Champ(QStringLiteral("Dallay")));
+        viderCombo(m_persoChoisi);
+    }
+    if (rstFrance.Eof())
+        rstFrance.MoveFirst();
+    if (!rstFrance.Eof())
+        AfficherFiche();
+}
+
+// --- Picture windows ---------------------------------------------------------------------------------
+
+void OFormFiche::BoutonIllustration1_Click()
+{
+    OFormFicheIllustration1 fenetre(m_dallay->text(), this);
+    MontrerModal(fenetre);
+}
+
+void OFormFiche::BoutonIllustration2_Click()
+{
+    OFormFicheIllustration2 fenetre(m_dallay->text(), this);
+    MontrerModal(fenetre);
+}
+
+void OFormFiche::BoutonZoom_Click()
+{
+    OFormFichezoom fenetre(m_dallay->text(), this);
+    MontrerModal(fenetre);
+}
+
+// --- Quick-search lists ------------------------------------------------------------------------------
+
+namespace {
+
+QStringList premiereColonne(const ConnexionPtr& cnx, const QString& sql)
+{
+    QStringList valeurs;
+    if (!cnx || !cnx->estOuverte())
+        return valeurs;
+    Requete requete = cnx->preparer(sql);
+    while (requete.suivante())
+        valeurs << Texte(requete.colonne(0));
+    return valeurs;
+}
+
+void remplirCombo(QComboBox* combo, const QStringList& valeurs)
+{
+    const QSignalBlocker bloque(combo);
+    const QString texte = combo->currentText();
+    combo->addItems(valeurs);
+    // Adding items never chooses one: what the user typed stays.
+    combo->setCurrentIndex(-1);
+    combo->setEditText(texte);
+}
+
+}  // namespace
+
+void OFormFiche::RemplirListeDallay()
+{
+    Sablier sablier;
+    sansEchec([this] {
+        remplirCombo(m_dallayChoisi, premiereColonne(CnxCatalogue, QStringLiteral("SELECT Dallay FROM France ORDER BY Ordre")));
+    });
+}
+
+void OFormFiche::RemplirListeID2()
+{
+    Sablier sablier;
+    sansEchec([this] {
+        remplirCombo(m_id2Choisi,
+            premiereColonne(CnxCatalogue, QStringLiteral("SELECT DISTINCT ID2 FROM France WHERE ID2 IS NOT NULL ORDER BY ID2")));
+    });
+}
+
+void OFormFiche::RemplirListePerso()
+{
+    Sablier sablier;
+    {
+        const QSignalBlocker bloque(m_persoChoisi);
+        const QString texte = m_persoChoisi->currentText();
+        m_persoChoisi->clear();
+        m_persoChoisi->setEditText(texte);
+    }
+    rstListeIDPerso = Recordset();
+    sansEchec([this] {
+        rstListeIDPerso = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CorrespID ORDER BY IDPerso"));
+        QStringList numeros;
+        numeros.reserve(rstListeIDPerso.RecordCount());
+        const int colonne = rstListeIDPerso.Colonnes().indexOf(QStringLiteral("IDPerso"));
+        for (rstListeIDPerso.MoveFirst(); !rstListeIDPerso.Eof(); rstListeIDPerso.MoveNext())
+            numeros << Texte(rstListeIDPerso.Champ(colonne));
+        remplirCombo(m_persoChoisi, numeros);
+    });
+}
+
+// --- Display -----------------------------------------------------------------------------------------
+
+void OFormFiche::afficher()
+{
+    ModifFiche = 0;
+    afficherTexte();
+    afficherNumeroPerso();
+    afficherImage();
+    afficherCotations();
+    afficherListes();
+    {
+        const QSignalBlocker bloque(m_slider);
+        m_slider->setMinimum(1);
+        m_slider->setMaximum(std::max(1, rstFrance.RecordCount()));
+    }
+    afficherDetention();
+    sansEchec([this] { CalculerValeurs(); });
     ModifFiche = 0;
 }
 
-void OFormFiche::AvantChangementEcran()
+void OFormFiche::afficherTexte()
 {
-    EnregistrerSiModifie();
+    const Recordset& f = rstFrance;
+    auto lire = [&f](const char* colonne) {
+        try {
+            return f.Champ(QString::fromLatin1(colonne));
+        } catch (const ErreurBase&) {
+            return QVariant();
+        }
+    };
+    const TexteDescriptif texte = ComposerTexteDescriptif(f, CnxCatalogue);
+    m_seriee->setText(texte.serie);
+    m_texteFinal->setText(texte.texteFinal);
+    m_dallay->setText(Texte(lire("Dallay")));
+    m_id2->setText(Texte(lire("ID2")));
+    m_designation->setText(Texte(lire("Designation")));
+    m_dateEmission->setText(dateCourte(lire("DateEmission")));
+    m_dateRetrait->setText(dateCourte(lire("DateRetrait")));
+    m_demonetisation->setText(dateCourte(lire("Demonetisation")));
+    m_illustration1->setVisible(EstVrai(lire("vrt")));
+    m_illustration2->setVisible(EstVrai(lire("vrt2")));
+    m_facialeCouleur->setText(Texte(lire("ValeurFaciale")) + QLatin1Char(' ') + Texte(lire("Couleurs")) + QLatin1Char(' ')
+        + Texte(lire("info")));
+}
+
+void OFormFiche::afficherNumeroPerso()
+{
+    // Writing the box is no edit of the personal number: nothing is written back.
+    const QSignalBlocker bloque(m_idPerso);
+    rstCorrespID = Recordset();
+    const bool lu = sansEchec([this] {
+        rstCorrespID = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("CorrespID"), QStringLiteral("Dallay = ?"),
+            {m_dallay->text()});
+        m_idPerso->setText(rstCorrespID.Eof() ? QString() : Texte(rstCorrespID.Champ(QStringLiteral("IDPerso"))));
+    });
+    if (!lu)
+        m_idPerso->clear();
+}
+
+void OFormFiche::afficherImage()
+{
+    m_picture1->effacer();
+    m_picture2->effacer();
+    if (!OuvrirBaseCD())
+        return;
+    sansEchec([this] {
+        Recordset image = Recordset::Ouvrir(
+            CnxCD, QStringLiteral("SELECT Image FROM FrancePCT WHERE Dallay = ?"), {m_dallay->text()});
+        if (image.Eof())
+            return;
+        AjusterImage(ImageDepuisOctets(image.Champ(0).toByteArray()), m_picture1);
+    });
+}
+
+void OFormFiche::afficherCotations()
+{
+    const QString d = m_dallay->text();
+    if (m_coteChoisie->currentText() == CotesDallay) {
+        const bool lu = sansEchec([&] {
+            Recordset cotes = Recordset::Ouvrir(
+                CnxCatalogue, QStringLiteral("SELECT * FROM Cotations2001 WHERE Dallay = ?"), {d});
+            for (int i = 0; i < 5; ++i)
+                m_cotesDallay.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotes.at(i))));
+        });
+        if (!lu) {
+            for (QLabel* l : m_cotesDallay)
+                l->clear();
+        }
+        AfficherLignesCotesDallay();
+    } else {
+        const bool lu = sansEchec([&] {
+            Recordset cotes =
+                Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ?"), {d});
+            for (int i = 0; i < 5; ++i) {
+                const QSignalBlocker bloque(m_cotesPerso.at(i));
+                m_cotesPerso.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotesP.at(i))));
+            }
+        });
+        if (!lu) {
+            for (QLineEdit* b : m_cotesPerso) {
+                const QSignalBlocker bloque(b);
+                b->clear();
+            }
+        }
+        AfficherLignesCotesPerso();
+    }
+}
+
+void OFormFiche::afficherListes()
+{
+    const QString d = m_dallay->text();
+    if (!sansEchec([&] {
+            Recordset varietes = Recordset::Ouvrir(CnxCatalogue,
+                QStringLiteral("SELECT * FROM Varietes WHERE Reference = ? ORDER BY Position"), {d});
+            m_listeVarietes->definirSource(varietes);
+        }))
+        m_listeVarietes->viderSource();
+    if (!sansEchec([&] {
+            Recordset obliterations = Recordset::Ouvrir(CnxCatalogue,
+                QStringLiteral("SELECT * FROM Obliterations WHERE Reference = ? ORDER BY Position"), {d});
+            m_listeObliterations->definirSource(obliterations);
+        }))
+        m_listeObliterations->viderSource();
+    RemplirMesVarietesFiche();
+    if (!sansEchec(RemplirThemesFiche))
+        m_listeThemes->viderSource();
+}
+
+void OFormFiche::afficherDetention()
+{
+    const QString n = CaptionCollectionOuverte();
+    m_detentionIllisible = false;
+    if (n.isEmpty()) {
+        m_grille->vider();
+        return;
+    }
+    const bool lu = sansEchec([&] {
+        rstMaCollection = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM Collection WHERE Dallay = ? AND Collection = ?"), {m_dallay->text(), n});
+    });
+    if (!lu) {
+        // What is stored cannot be known: the grid shows nothing and takes nothing, so no save can
+        // write blindly over the stored row.
+        rstMaCollection = Recordset();
+        m_grille->vider();
+        m_grille->activer(false);
+        m_detentionIllisible = true;
+        return;
+    }
+    m_grille->activer(true);
+    if (rstMaCollection.Eof()) {
+        m_grille->vider();
+        m_grille->ValeurCollection()->clear();
+        m_grille->ValeurDoubles()->clear();
+    } else {
+        m_grille->charger(rstMaCollection);
+    }
+}
+
+QStringList OFormFiche::prixAffiches() const
+{
+    QStringList prix;
+    const bool catalogue = m_coteChoisie->currentText() == CotesDallay;
+    for (int i = 0; i < 5; ++i)
+        prix << (catalogue ? m_cotesDallay.at(i)->text() : m_cotesPerso.at(i)->text());
+    return prix;
+}
+
+void OFormFiche::CalculerValeurs()
+{
+    m_grille->calculerValeurs(prixAffiches());
+}
+
+void OFormFiche::AfficherLignesCotesDallay()
+{
+    for (int i = 0; i < 5; ++i)
+        m_grille->montrerLigne(i, !m_cotesDallay.at(i)->text().isEmpty());
+}
+
+void OFormFiche::AfficherLignesCotesPerso()
+{
+    for (int i = 0; i < 5; ++i)
+        m_grille->montrerLigne(i, !m_cotesPerso.at(i)->text().isEmpty());
+}
+
+// --- Saving --------------------------------------------------------------------------------------------
+
+bool OFormFiche::MaJCollection()
+{
+    const QString n = CaptionCollectionOuverte();
+    // Nothing to write into: no collection, or a stored row that could not be read and must not be
+    // overwritten blindly.
+    if (n.isEmpty() || m_detentionIllisible) {
+        ModifFiche = 0;
+        return true;
+    }
+    const std::optional<DetentionSaisie> saisie = m_grille->saisie();
+    if (!saisie) {
+        // Only a value that escaped its validation gets here; it is never stored.
+        AfficherMessage(QStringLiteral("Une valeur de la grille est hors limites : la fiche n'a pas été enregistrée"),
+            Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return false;
+    }
+    try {
+        EcrireDetention(*CnxPerso, QStringLiteral("Collection"), n, m_dallay->text(), SuffixesEtats, *saisie);
+    } catch (const ErreurBase& e) {
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return false;
+    }
+    ModifFiche = 0;
+    return true;
+}
+
+bool OFormFiche::quitterFiche()
+{
+    if (!m_validation->validerChampActif())
+        return false;
+    return EnregistrerSiModifie();
+}
+
+bool OFormFiche::AvantChangementEcran()
+{
+    return quitterFiche();
 }
 
 void OFormFiche::Form_Unload()
 {
+    // The program ends whatever happens: a value refused here was reset by its field, and a failed
+    // write has been reported.
+    m_validation->validerChampActif();
     EnregistrerSiModifie();
-}
-
-void EnregistrerSiModifie()
-{
-    if (ModifFiche == 1) {
-        if (auto* fiche = qobject_cast<OFormFiche*>(ChargerEcran(1)))
-            fiche->MaJCollection();
-    }
-    ModifFiche = 0;
-}
-
-void AfficherFiche()
-{
-    // The card's display of its stamp comes with the card's own screen; a display leaves nothing to save.
-    ModifFiche = 0;
 }
 
 void EnregistrerEcransFiche()

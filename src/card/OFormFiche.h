@@ -1,57 +1,132 @@
 #pragma once
 // The stamp card: one catalogue stamp at a time, with the open collection's holdings of it.
 
+#include "card/Fiche.h"
+#include "card/GrilleDetention.h"
 #include "shell/EcranPrincipal.h"
 
 #include <QStringList>
 
+class BoiteImage;
 class ListeDonnees;
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-// Set by every accepted edit of the holdings grid; the card's next move writes the holdings when it is 1.
-extern int ModifFiche;
-
-// The conditions, in the order the holdings grid walks them.
-inline const QStringList SuffixesEtats = {
-    QStringLiteral("N"), QStringLiteral("NC"), QStringLiteral("NSG"), QStringLiteral("O"), QStringLiteral("L")};
+class QSlider;
+class QTabBar;
+class QToolButton;
+class ValidationSortie;
 
 class OFormFiche : public EcranPrincipal {
     Q_OBJECT
 public:
     explicit OFormFiche(QWidget* parent = nullptr);
+    ~OFormFiche() override;
 
-    // The 27 controls of the holdings grid, in grid order: the five held ticks, the five quality boxes,
-    // the five copies boxes, the five duplicates counts, the five duplicates ticks, NePasAcquerir, commentaire.
-    QList<QWidget*> grilleDetention() const { return m_grille; }
+    GrilleDetention* grille() const { return m_grille; }
+    // The controls of the holdings grid the user fills, in grid order (see GrilleDetention).
+    QList<QWidget*> grilleDetention() const { return m_grille->controlesSaisie(); }
     QLabel* Dallay() const { return m_dallay; }
+    ListeDonnees* ListeVarietes() const { return m_listeVarietes; }
+    ListeDonnees* ListeObliterations() const { return m_listeObliterations; }
     ListeDonnees* ListeMesVarietes() const { return m_listeMesVarietes; }
     ListeDonnees* ListeThemes() const { return m_listeThemes; }
+    QComboBox* DallayChoisi() const { return m_dallayChoisi; }
 
-    // Writes the holdings grid into the open collection's row of the card's stamp.
-    void MaJCollection();
+    // Writes the holdings grid into the open collection's row of the card's stamp; nothing without an
+    // open collection. A refused write shows "Erreur" and keeps ModifFiche: false.
+    bool MaJCollection();
+    // The focused field of the card validated, then the pending holdings written: what every move,
+    // change of screen and closing does first. False: the card stays as it is.
+    bool quitterFiche();
+    ValidationSortie* validation() const { return m_validation; }
     void Form_Unload() override;
+
+    // The card's moves. Each writes the pending holdings, moves rstFrance and shows the stamp reached.
+    void BoutonDebut_Click();
+    void BoutonHaut_Click();
+    void BoutonBas_Click();
+    void BoutonFin_Click();
+    // Every key pressed anywhere on the card comes here first; the focused control still receives it.
+    void Form_KeyDown(int touche);
+    void SliderFiches_Click();
+    void BoutonRechercher_Click();
+
+    void BoutonIllustration1_Click();
+    void BoutonIllustration2_Click();
+    void BoutonZoom_Click();
+    void SousOnglets_Click();
+
+    void RemplirListeDallay();
+    void RemplirListeID2();
+    void RemplirListePerso();
+
+    // The display of the current row of rstFrance (AfficherFiche).
+    void afficher();
+    void CalculerValeurs();
+    void AfficherLignesCotesDallay();
+    void AfficherLignesCotesPerso();
+    // The holdings shown could not be read: nothing may be written over the stored row.
+    bool detentionIllisible() const { return m_detentionIllisible; }
 
 protected:
     void Form_Load() override;
-    void AvantChangementEcran() override;
+    bool AvantChangementEcran() override;
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
-    void creerGrille();
+    enum class Mouvement { Premier, Precedent, Suivant, Dernier };
+    void deplacer(Mouvement mouvement);
+    void creerTexte();
+    void creerImage();
+    void creerCotations();
+    void creerNavigation();
+    void creerRechercheRapide();
+    void creerSousOnglets();
+
+    void afficherTexte();
+    void afficherNumeroPerso();
+    void afficherImage();
+    void afficherCotations();
+    void afficherListes();
+    void afficherDetention();
+    QStringList prixAffiches() const;
 
     QLabel* m_dallay;
-    QList<QWidget*> m_grille;
+    QLabel* m_id2;
+    QLabel* m_designation;
+    QLabel* m_dateEmission;
+    QLabel* m_dateRetrait;
+    QLabel* m_demonetisation;
+    QLabel* m_seriee;
+    QLabel* m_facialeCouleur;
+    QLabel* m_texteFinal;
+    BoiteImage* m_picture1;
+    BoiteImage* m_picture2;
+    QPushButton* m_illustration1;
+    QPushButton* m_illustration2;
+    QComboBox* m_coteChoisie;
+    QList<QLabel*> m_cotesDallay;
+    QList<QLineEdit*> m_cotesPerso;
+    QLineEdit* m_idPerso;
+    GrilleDetention* m_grille;
+    QWidget* m_sousOnglets;
+    QTabBar* m_ongletsListes;
+    ListeDonnees* m_listeVarietes;
     ListeDonnees* m_listeMesVarietes;
+    ListeDonnees* m_listeObliterations;
     ListeDonnees* m_listeThemes;
+    QList<QPushButton*> m_boutonsMesVarietes;
+    QPushButton* m_boutonThemes;
+    QSlider* m_slider;
+    QComboBox* m_dallayChoisi;
+    QComboBox* m_id2Choisi;
+    QComboBox* m_persoChoisi;
+    bool m_detentionIllisible = false;
+    ValidationSortie* m_validation;
 };
-
-// Writes the card's holdings when they were edited, then clears the flag in every case.
-void EnregistrerSiModifie();
-
-// Shows the card's current stamp again with the open collection's holdings.
-void AfficherFiche();
 
 // Registers the stamp card with the screen registry.
 void EnregistrerEcransFiche();

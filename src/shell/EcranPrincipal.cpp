@@ -49,7 +49,11 @@ void EcranPrincipal::SSTab_Click()
     const int i = m_barre->Tab();
     if (i == m_onglet || i < 0 || i >= NombreOnglets)
         return;
-    AvantChangementEcran();
+    if (!AvantChangementEcran()) {
+        // The bar raises its click again, finds its own tab and does nothing.
+        m_barre->setTab(m_onglet);
+        return;
+    }
     EcranPrincipal* cible = ChargerEcran(i);
     if (!cible)
         return;

@@ -32,8 +32,9 @@ public:
 
 protected:
     virtual void Form_Load() { }
-    // Runs before the bar switches to another screen (the stamp card saves itself there).
-    virtual void AvantChangementEcran() { }
+    // Runs before the bar switches to another screen (the stamp card saves itself there); false keeps
+    // the screen where it is.
+    virtual bool AvantChangementEcran() { return true; }
     // The collections screen keeps its position; the others go to the top-left corner.
     virtual bool garderPosition() const { return false; }
 

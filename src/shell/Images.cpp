@@ -44,8 +44,10 @@ void BoiteImage::paintEvent(QPaintEvent*)
 
 void BoiteImage::resizeEvent(QResizeEvent*)
 {
-    // A box that changes size starts blank, as a cleared picture box would.
-    effacer();
+    // A box that changes size starts blank, as a cleared picture box would. The resize that Qt delivers
+    // when a box drawn while hidden is first shown changes nothing, and must not rub out its picture.
+    if (m_toile.size() != size().expandedTo(QSize(1, 1)))
+        effacer();
 }
 
 QRectF RectangleAjuste(const QSizeF& source, const QSizeF& cible)

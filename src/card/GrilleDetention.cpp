@@ -1,0 +1,420 @@
+#include "card/GrilleDetention.h"
+
+#include "card/Nombres.h"
+#include "card/ValidationSortie.h"
+#include "data/Connexion.h"
+#include "data/Recordset.h"
+#include "data/Valeurs.h"
+#include "platform/Messages.h"
+#include "shell/Echelle.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace {
+
+struct DescriptionEtat {
+    const char* suffixe;
+    const char* libelle;
+    const char* infobulle;
+};
+
+// The row labels; "Sur lettre" is an envelope, drawn from the symbol fonts every system has.
+const DescriptionEtat Etats[] = {
+    {"N", "Neuf **", "Neuf sans charnière"},
+    {"NC", "Neuf *", "Neuf avec charnière ou trace ch."},
+    {"NSG", "Neuf (*)", "Neuf sans gomme"},
+    {"O", "Oblitéré", "Oblitéré"},
+    {"L", "\u2709", "Sur lettre"},
+};
+
+const DescriptionEtat* description(const QString& suffixe)
+{
+    for (const DescriptionEtat& e : Etats) {
+        if (suffixe == QLatin1String(e.suffixe))
+            return &e;
+    }
+    return nullptr;
+}
+
+QLabel* etiquette(QWidget* parent, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* e = new QLabel(texte, parent);
+    Placer(e, g, h, l, ht);
+    return e;
+}
+
+// A copies or duplicates count: a whole number from 0 to the card's bound.
+std::optional<int> lireCompte(const QString& texte, int maximum)
+{
+    const std::optional<double> n = LireNombreLocal(texte);
+    if (!n || *n < 0 || *n > maximum || *n != double(qint64(*n)))
+        return std::nullopt;
+    return int(*n);
+}
+
+// A quality: a number from 0 to 300 percent, fractions allowed.
+std::optional<double> lireQualite(const QString& texte)
+{
+    const std::optional<double> n = LireNombreLocal(texte);
+    if (!n || *n < 0 || *n > 300)
+        return std::nullopt;
+    return n;
+}
+
+void ecrire(QLineEdit* boite, const QString& texte)
+{
+    boite->setText(texte);
+}
+
+// Column offsets from the grid's left edge, in twips.
+enum : int {
+    ColEtiquette = 0,
+    ColQte = 960,
+    ColEtat = 1290,
+    ColQtes = 1980,
+    ColQteDoubles = 2700,
+    ColQteDouble = 3030,
+    ColFin = 3630,
+    ColDroite = 3780,
+    PasLigne = 300,
+    HauteurLigne = 270,
+};
+
+}  // namespace
+
+GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parametres)
+    : QObject(parent), m_parametres(parametres)
+{
+    const int x = parametres.gauche;
+    const int y = parametres.haut;
+    auto* conserver = etiquette(parent, QStringLiteral("A conserver"), x + ColQte, y, ColQteDoubles - ColQte - 60, 240);
+    conserver->setAlignment(Qt::AlignCenter);
+    conserver->setObjectName(QStringLiteral("TitreAConserver"));
+    auto* titreDoubles = etiquette(parent, QStringLiteral("Doubles"), x + ColQteDoubles, y, ColFin - ColQteDoubles, 240);
+    titreDoubles->setAlignment(Qt::AlignCenter);
+    titreDoubles->setObjectName(QStringLiteral("TitreDoubles"));
+    const int yTitres = y + 240;
+    etiquette(parent, QStringLiteral("j'ai"), x + ColQte - 60, yTitres, 420, 240);
+    etiquette(parent, QStringLiteral("% qualité"), x + ColEtat, yTitres, ColQtes - ColEtat, 240);
+    etiquette(parent, QStringLiteral("Qté"), x + ColQtes, yTitres, ColQteDoubles - ColQtes, 240);
+    if (parametres.tiquesDoubles)
+        etiquette(parent, QStringLiteral("j'ai"), x + ColQteDoubles - 60, yTitres, 420, 240);
+    etiquette(parent, QStringLiteral("Qté"), x + ColQteDouble, yTitres, ColFin - ColQteDouble, 240);
+
+    const int yLignes = y + 510;
+    for (int i = 0; i < parametres.suffixes.size(); ++i) {
+        const QString s = parametres.suffixes.at(i);
+        const int h = yLignes + i * PasLigne;
+        Ligne l;
+        const DescriptionEtat* d = description(s);
+        l.etiquette = etiquette(parent, d ? QString::fromUtf8(d->libelle) : s, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
+        l.etiquette->setObjectName(QStringLiteral("Etiquette") + s);
+        if (d)
+            l.etiquette->setToolTip(QString::fromUtf8(d->infobulle));
+        l.qte = CreerControle<QCheckBox>(parent, QStringLiteral("Qte") + s, x + ColQte, h, 300, HauteurLigne);
+        l.etat = CreerControle<QLineEdit>(parent, QStringLiteral("Etat") + s, x + ColEtat, h, ColQtes - ColEtat - 60, HauteurLigne);
+        l.qtes = CreerControle<QLineEdit>(parent, QStringLiteral("Qtes") + s, x + ColQtes, h, ColQteDoubles - ColQtes - 120, HauteurLigne);
+        if (parametres.tiquesDoubles)
+            l.qteDoubles = CreerControle<QCheckBox>(parent, QStringLiteral("QteDoubles") + s, x + ColQteDoubles, h, 300, HauteurLigne);
+        l.qteDouble = CreerControle<QLineEdit>(parent, QStringLiteral("QteDouble") + s, x + ColQteDouble, h, ColFin - ColQteDouble, HauteurLigne);
+        for (QLineEdit* boite : {l.etat, l.qtes, l.qteDouble})
+            boite->setAlignment(Qt::AlignRight);
+        m_lignes << l;
+    }
+
+    const int yValeurs = yLignes + int(parametres.suffixes.size()) * PasLigne + 30;
+    etiquette(parent, QStringLiteral("Valeur €:"), x, yValeurs, ColQte - 60, 255);
+    m_valeurCollection = CreerControle<QLabel>(parent, QStringLiteral("ValeurCollection"), x + ColQte, yValeurs, ColQteDoubles - ColQte - 120, 255);
+    m_valeurDoubles = CreerControle<QLabel>(parent, QStringLiteral("ValeurDoubles"), x + ColQteDoubles, yValeurs, ColFin - ColQteDoubles, 255);
+    for (QLabel* v : {m_valeurCollection, m_valeurDoubles}) {
+        v->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        v->setFrameShape(QFrame::Panel);
+        v->setFrameShadow(QFrame::Sunken);
+    }
+
+    m_nePasAcquerir = CreerControle<QCheckBox>(parent, QStringLiteral("NePasAcquerir"), x + ColDroite, yLignes, 1800, HauteurLigne);
+    m_nePasAcquerir->setText(QStringLiteral("Ne pas acquérir"));
+    etiquette(parent, QStringLiteral("Commentaire"), x + ColDroite, yLignes + 2 * PasLigne, 1800, 240);
+    m_commentaire = CreerControle<QLineEdit>(parent, QStringLiteral("commentaire"), x + ColDroite, yLignes + 3 * PasLigne, 1800, HauteurLigne);
+}
+
+QList<QWidget*> GrilleDetention::controlesSaisie() const
+{
+    QList<QWidget*> c;
+    for (const Ligne& l : m_lignes)
+        c << l.qte;
+    for (const Ligne& l : m_lignes)
+        c << l.etat;
+    for (const Ligne& l : m_lignes)
+        c << l.qtes;
+    for (const Ligne& l : m_lignes)
+        c << l.qteDouble;
+    for (const Ligne& l : m_lignes) {
+        if (l.qteDoubles)
+            c << l.qteDoubles;
+    }
+    c << m_nePasAcquerir << m_commentaire;
+    return c;
+}
+
+void GrilleDetention::vider()
+{
+    const QList<QWidget*> controles = controlesSaisie();
+    for (QWidget* w : controles) {
+        const QSignalBlocker bloque(w);
+        if (auto* tique = qobject_cast<QCheckBox*>(w))
+            tique->setChecked(false);
+        else if (auto* boite = qobject_cast<QLineEdit*>(w))
+            boite->clear();
+    }
+}
+
+void GrilleDetention::charger(const Recordset& ligne)
+{
+    auto lire = [&](const QString& colonne) { return ligne.AColonne(colonne) ? ligne.Champ(colonne) : QVariant(); };
+    auto cocher = [](QCheckBox* tique, bool etat) {
+        const QSignalBlocker bloque(tique);
+        tique->setChecked(etat);
+    };
+    auto ecrire = [](QLineEdit* boite, const QString& texte) {
+        const QSignalBlocker bloque(boite);
+        boite->setText(texte);
+    };
+    cocher(m_nePasAcquerir, EstVrai(lire(QStringLiteral("NePasAcquerir"))));
+    ecrire(m_commentaire, Texte(lire(QStringLiteral("commentaire"))));
+    for (int i = 0; i < m_lignes.size(); ++i) {
+        const Ligne& l = m_lignes.at(i);
+        const QString s = m_parametres.suffixes.at(i);
+        const QVariant doubles = lire(QStringLiteral("QteDouble") + s);
+        if (l.qteDoubles)
+            cocher(l.qteDoubles, !EstNul(doubles));
+        ecrire(l.qteDouble, TexteNombre(doubles));
+        const bool possede = EstVrai(lire(QStringLiteral("Qte") + s));
+        cocher(l.qte, possede);
+        ecrire(l.etat, possede ? TexteNombre(lire(QStringLiteral("Etat") + s)) : QString());
+        ecrire(l.qtes, possede ? TexteNombre(lire(QStringLiteral("Qtes") + s)) : QString());
+    }
+}
+
+void GrilleDetention::montrerLigne(int ligne, bool visible)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    for (QWidget* w : {static_cast<QWidget*>(l.etiquette), static_cast<QWidget*>(l.qte),
+             static_cast<QWidget*>(l.etat), static_cast<QWidget*>(l.qtes), static_cast<QWidget*>(l.qteDouble),
+             static_cast<QWidget*>(l.qteDoubles)}) {
+        if (w)
+            w->setVisible(visible);
+    }
+}
+
+bool GrilleDetention::ligneVisible(int ligne) const
+{
+    return !m_lignes.at(ligne).qte->isHidden();
+}
+
+void GrilleDetention::activer(bool actif)
+{
+    for (QWidget* w : controlesSaisie())
+        w->setEnabled(actif);
+}
+
+void GrilleDetention::calculerValeurs(const QStringList& prix)
+{
+    QList<LigneValeurs> lignes;
+    for (int i = 0; i < m_lignes.size(); ++i) {
+        const Ligne& l = m_lignes.at(i);
+        lignes << LigneValeurs{prix.value(i), l.qtes->text(), l.etat->text(), l.qteDouble->text()};
+    }
+    const ValeursGrille v = CalculerValeursLignes(lignes);
+    m_valeurDoubles->setText(FormaterValeur(v.doubles));
+    m_valeurCollection->setText(FormaterValeur(v.collection));
+}
+
+// --- The user's edits --------------------------------------------------------------------------------
+
+void GrilleDetention::recalculer()
+{
+    if (m_recalcul)
+        m_recalcul();
+}
+
+void GrilleDetention::refuser(const QString& texte)
+{
+    AfficherMessage(texte, Boutons::OK, Icone::Exclamation, QStringLiteral("Saisie incorrecte"));
+}
+
+void GrilleDetention::installerSaisie(ValidationSortie& validation)
+{
+    for (int i = 0; i < m_lignes.size(); ++i) {
+        const Ligne& l = m_lignes.at(i);
+        connect(l.qte, &QCheckBox::toggled, this, [this, i] { Qte_Click(i); });
+        if (l.qteDoubles)
+            connect(l.qteDoubles, &QCheckBox::toggled, this, [this, i] { QteDoubles_Click(i); });
+        validation.surveiller(l.qtes, [this, i] { return Qtes_Validate(i); });
+        validation.surveiller(l.etat, [this, i] { return Etat_Validate(i); });
+        validation.surveiller(l.qteDouble, [this, i] { return QteDouble_Validate(i); });
+    }
+    connect(m_nePasAcquerir, &QCheckBox::toggled, this, &GrilleDetention::NePasAcquerir_Click);
+    validation.surveiller(m_commentaire, [this] { return commentaire_Validate(); });
+}
+
+void GrilleDetention::Qte_Click(int ligne)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    emit modifie();
+    if (l.qte->isChecked()) {
+        if (l.etat->text().isEmpty())
+            ecrire(l.etat, QStringLiteral("100"));
+        if (l.qtes->text().isEmpty())
+            ecrire(l.qtes, QStringLiteral("1"));
+    } else {
+        l.etat->clear();
+        l.qtes->clear();
+    }
+    recalculer();
+}
+
+void GrilleDetention::QteDoubles_Click(int ligne)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    emit modifie();
+    if (!l.qteDoubles->isChecked())
+        l.qteDouble->clear();
+    else if (l.qteDouble->text().isEmpty())
+        ecrire(l.qteDouble, QStringLiteral("1"));
+    recalculer();
+}
+
+bool GrilleDetention::Qtes_Validate(int ligne)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    const QString texte = l.qtes->text();
+    if (texte.isEmpty()) {
+        emit modifie();
+        l.etat->clear();
+        l.qte->setChecked(false);
+        recalculer();
+        return true;
+    }
+    if (lireCompte(texte, m_parametres.maximumQuantite)) {
+        emit modifie();
+        l.qte->setChecked(true);
+        recalculer();
+        return true;
+    }
+    refuser(QStringLiteral("Vous devez entrer une valeur entre 0 et %1").arg(m_parametres.maximumQuantite));
+    l.qtes->clear();
+    l.qte->setChecked(false);
+    l.etat->clear();
+    return false;
+}
+
+bool GrilleDetention::Etat_Validate(int ligne)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    const QString texte = l.etat->text();
+    if (texte.isEmpty() || lireQualite(texte)) {
+        emit modifie();
+        recalculer();
+        return true;
+    }
+    refuser(QStringLiteral("Vous devez entrer une valeur entre 0 et 300"));
+    ecrire(l.etat, QStringLiteral("100"));
+    return false;
+}
+
+bool GrilleDetention::QteDouble_Validate(int ligne)
+{
+    const Ligne& l = m_lignes.at(ligne);
+    const QString texte = l.qteDouble->text();
+    const std::optional<int> n = texte.isEmpty() ? std::optional<int>(0) : lireCompte(texte, m_parametres.maximumQuantite);
+    if (!n) {
+        refuser(QStringLiteral("Vous devez entrer une valeur entre 0 et %1").arg(m_parametres.maximumQuantite));
+        l.qteDouble->clear();
+        return false;
+    }
+    emit modifie();
+    if (l.qteDoubles) {
+        // No duplicates, or none left: the count is emptied and the tick cleared.
+        if (*n == 0) {
+            l.qteDouble->clear();
+            l.qteDoubles->setChecked(false);
+        } else {
+            l.qteDoubles->setChecked(true);
+        }
+    }
+    recalculer();
+    return true;
+}
+
+void GrilleDetention::NePasAcquerir_Click()
+{
+    emit modifie();
+}
+
+bool GrilleDetention::commentaire_Validate()
+{
+    emit modifie();
+    return true;
+}
+
+std::optional<DetentionSaisie> GrilleDetention::saisie() const
+{
+    DetentionSaisie s;
+    for (const Ligne& l : m_lignes) {
+        LigneSaisie ls;
+        ls.possede = l.qte->isChecked();
+        if (ls.possede) {
+            if (!l.qtes->text().isEmpty()) {
+                const std::optional<int> copies = lireCompte(l.qtes->text(), m_parametres.maximumQuantite);
+                if (!copies)
+                    return std::nullopt;
+                ls.copies = *copies;
+            }
+            if (!l.etat->text().isEmpty()) {
+                const std::optional<double> qualite = lireQualite(l.etat->text());
+                if (!qualite)
+                    return std::nullopt;
+                ls.qualite = *qualite;
+            }
+        }
+        const bool doubles = l.qteDoubles ? l.qteDoubles->isChecked() : true;
+        if (doubles && !l.qteDouble->text().isEmpty()) {
+            const std::optional<int> n = lireCompte(l.qteDouble->text(), m_parametres.maximumQuantite);
+            if (!n)
+                return std::nullopt;
+            ls.doubles = *n;
+        }
+        s.lignes << ls;
+    }
+    s.nePasAcquerir = m_nePasAcquerir->isChecked();
+    s.commentaire = m_commentaire->text();
+    return s;
+}
+
+void EcrireDetention(const Connexion& cnx, const QString& table, const QString& collection, const QString& dallay,
+    const QStringList& suffixes, const DetentionSaisie& saisie)
+{
+    QStringList colonnes = {QStringLiteral("Collection"), QStringLiteral("Dallay")};
+    QVariantList valeurs = {collection.toLongLong(), dallay};
+    for (int i = 0; i < suffixes.size(); ++i) {
+        const QString& x = suffixes.at(i);
+        const LigneSaisie& l = saisie.lignes.at(i);
+        colonnes << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x << QStringLiteral("Etat") + x
+                 << QStringLiteral("QteDouble") + x;
+        valeurs << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
+    }
+    colonnes << QStringLiteral("NePasAcquerir") << QStringLiteral("commentaire");
+    valeurs << (saisie.nePasAcquerir ? VRAI : FAUX) << saisie.commentaire;
+    QStringList miseAJour;
+    for (int i = 2; i < colonnes.size(); ++i)
+        miseAJour << colonnes.at(i) + QStringLiteral(" = excluded.") + colonnes.at(i);
+    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (Dallay, Collection) DO UPDATE SET %4")
+                            .arg(table, colonnes.join(QStringLiteral(", ")),
+                                QStringList(colonnes.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
+                                miseAJour.join(QStringLiteral(", ")));
+    cnx.executer(sql, valeurs);
+}

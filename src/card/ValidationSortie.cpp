@@ -1,0 +1,51 @@
+#include "card/ValidationSortie.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QWidget>
+
+ValidationSortie::ValidationSortie(QObject* parent) : QObject(parent) { }
+
+void ValidationSortie::surveiller(QWidget* champ, Validateur validateur)
+{
+    m_validateurs.insert(champ, std::move(validateur));
+    champ->installEventFilter(this);
+    connect(champ, &QObject::destroyed, this, [this](QObject* o) { m_validateurs.remove(o); });
+}
+
+bool ValidationSortie::valider(QWidget* champ)
+{
+    auto it = m_validateurs.constFind(champ);
+    if (it == m_validateurs.constEnd() || m_enCours)
+        return true;
+    m_enCours = true;
+    bool accepte = true;
+    try {
+        accepte = (*it)();
+    } catch (...) {
+        m_enCours = false;
+        throw;
+    }
+    m_enCours = false;
+    return accepte;
+}
+
+bool ValidationSortie::validerChampActif()
+{
+    QWidget* champ = QApplication::focusWidget();
+    // A field is only left for another control; a disabled or hidden field has nothing pending.
+    if (!champ || !champ->isEnabled())
+        return true;
+    return valider(champ);
+}
+
+bool ValidationSortie::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() == QEvent::FocusOut) {
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+        // The window losing the focus (a message box, another program) or a menu opening is not a leave.
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason)
+            valider(qobject_cast<QWidget*>(objet));
+    }
+    return false;
+}

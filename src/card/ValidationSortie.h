@@ -1,0 +1,37 @@
+#pragma once
+// The one way a field is validated when the user leaves it: every form registers its fields here with
+// their validator, which runs when the focus leaves the field for another control of the window, and
+// which a form runs itself before anything that would otherwise carry an unchecked value away (a move
+// of the card, a change of screen, closing). A validator that refuses shows its message and resets
+// its field; the message box takes the focus, and that is not a leave: no validator runs again inside
+// another one.
+
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+
+class ValidationSortie : public QObject {
+    Q_OBJECT
+public:
+    // True when the field's value is accepted (its effects done), false when it was refused.
+    using Validateur = std::function<bool()>;
+
+    explicit ValidationSortie(QObject* parent = nullptr);
+
+    void surveiller(QWidget* champ, Validateur validateur);
+    // Validates the field that has the focus, if it is one of ours. False when it refused its value.
+    bool validerChampActif();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+
+private:
+    bool valider(QWidget* champ);
+
+    QHash<QObject*, Validateur> m_validateurs;
+    bool m_enCours = false;
+};

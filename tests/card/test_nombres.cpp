@@ -1,0 +1,78 @@
+// The numbers of the cards: the values of a grid, their format, and how a stored number shows.
+
+#include "card/Nombres.h"
+#include "support/Suite.h"
+
+#include <QLocale>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(LigneValeurs)
+
+class TestNombres : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
+
+    void valeursEtFormat_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QList<LigneValeurs>>("lignes");
+        QTest::addColumn<QString>("collection");
+        QTest::addColumn<QString>("doubles");
+        const QLocale fr(QLocale::French, QLocale::France);
+        const QLocale en(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("exemple") << fr
+                                 << QList<LigneValeurs> {{"10", "2", "150", "3"}, {"", "5", "100", "5"}, {"4", "1", "50", ""}}
+                                 << "32,0" << "30,0";
+        QTest::newRow("prix avec virgule") << fr << QList<LigneValeurs> {{"12,5", "1", "100", "1"}} << "12,5" << "12,5";
+        QTest::newRow("milliers français") << fr << QList<LigneValeurs> {{"1234,56", "1", "100", ""}}
+                                           << QLocale(fr).toString(1234.6, 'f', 1) << "0,0";
+        QTest::newRow("milliers anglais") << en << QList<LigneValeurs> {{"1234.56", "1", "100", ""}} << "1,234.6" << "0.0";
+        QTest::newRow("qualité décimale") << fr << QList<LigneValeurs> {{"10", "2", "12,5", ""}} << "2,5" << "0,0";
+        QTest::newRow("texte illisible: rien") << fr << QList<LigneValeurs> {{"10", "2x", "100", "abc"}} << "0,0" << "0,0";
+    }
+
+    void valeursEtFormat()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QList<LigneValeurs>, lignes);
+        QFETCH(QString, collection);
+        QFETCH(QString, doubles);
+        QLocale::setDefault(locale);
+        const ValeursGrille v = CalculerValeursLignes(lignes);
+        QCOMPARE(FormaterValeur(v.collection), collection);
+        QCOMPARE(FormaterValeur(v.doubles), doubles);
+    }
+
+    void milliersGroupes()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        const QString groupe = QLocale().groupSeparator();
+        QCOMPARE(FormaterValeur(1234.56), QStringLiteral("1") + groupe + QStringLiteral("234,6"));
+    }
+
+    void texteNombre_data()
+    {
+        QTest::addColumn<QVariant>("valeur");
+        QTest::addColumn<QString>("texte");
+        QTest::newRow("Null") << QVariant() << "";
+        QTest::newRow("entier") << QVariant(qlonglong(3)) << "3";
+        QTest::newRow("réel entier") << QVariant(10.0) << "10";
+        QTest::newRow("simple précision") << QVariant(double(12.3f)) << "12,3";
+        QTest::newRow("grand") << QVariant(15000.0) << "15000";
+    }
+
+    void texteNombre()
+    {
+        QFETCH(QVariant, valeur);
+        QFETCH(QString, texte);
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QCOMPARE(TexteNombre(valeur), texte);
+    }
+};
+
+
+ENREGISTRER_TEST(TestNombres)
+
+#include "test_nombres.moc"
