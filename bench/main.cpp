@@ -37,7 +37,7 @@ Duree mesurer(const char* nom, int fois, const std::function<void()>& operation)
         durees.push_back(chrono.nsecsElapsed() / 1e6);
     }
     std::sort(durees.begin(), durees.end());
-    const Duree d{durees.front(), durees[durees.size() / 2]};
+    const Duree d {durees.front(), durees[durees.size() / 2]};
     std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, d.meilleur, d.median);
     return d;
 }
@@ -52,8 +52,8 @@ void rapport(const char* nom, const Duree& recordset, const Duree& nu)
 void rapportRecherches(const char* nom, const Duree& recordset, int nbRecordset, const Duree& nu, int nbNu)
 {
     const double r = nbRecordset > 0 ? 1000.0 / nbRecordset : 0.0, n = nbNu > 0 ? 1000.0 / nbNu : 0.0;
-    std::printf("%-58s %9.2f µs contre %9.2f µs (médians), rapport %.3f\n", nom, recordset.median * r,
-        nu.median * n, recordset.median * r / (nu.median * n));
+    std::printf("%-58s %9.2f µs contre %9.2f µs (médians), rapport %.3f\n", nom, recordset.median * r, nu.median * n,
+        recordset.median * r / (nu.median * n));
 }
 
 // Heap in use, mapped blocks included.
@@ -159,8 +159,8 @@ int main(int argc, char** argv)
     int lignes = 0;
     qint64 somme = 0;
     std::printf("\n");
-    const Duree nu = mesurer("France entière, boucle nue sur l'API C", 9,
-        [&] { somme += boucleNue(CnxCatalogue->poignee(), sqlFrance); });
+    const Duree nu = mesurer(
+        "France entière, boucle nue sur l'API C", 9, [&] { somme += boucleNue(CnxCatalogue->poignee(), sqlFrance); });
     // Measured on the first load of the run, once SQLite's own cache is full: later loads may reuse memory
     // that earlier results gave back.
     const double avant = memoireTas();
@@ -182,8 +182,8 @@ int main(int argc, char** argv)
     {
         std::vector<std::pair<QString, QString>> numeros;
         for (france.MoveFirst(); !france.Eof(); france.MoveNext())
-            numeros.emplace_back(france.Champ(QStringLiteral("Dallay")).toString(),
-                france.Champ(QStringLiteral("ID2")).toString());
+            numeros.emplace_back(
+                france.Champ(QStringLiteral("Dallay")).toString(), france.Champ(QStringLiteral("ID2")).toString());
         for (int i = 0; i < nbRecherches && !numeros.empty(); ++i) {
             const auto& n = numeros.at(alea.bounded(int(numeros.size())));
             dallays << n.first;
@@ -200,18 +200,17 @@ int main(int argc, char** argv)
     });
     const Duree dallayRs = mesurer("Dallay, MoveFirst et Find du Recordset", 5,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays); });
-    rapportRecherches("  par recherche, Recordset contre SELECT", dallayRs, int(dallays.size()), dallayNu,
-        int(dallays.size()));
+    rapportRecherches(
+        "  par recherche, Recordset contre SELECT", dallayRs, int(dallays.size()), dallayNu, int(dallays.size()));
 
     mesurer("premier Find par ID2", 1,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s.mid(0, 1)); });
     // The catalogue has no index on ID2: the bare lookup scans the table each time, so it makes fewer.
     const QStringList id2sNus = id2s.mid(0, 100);
-    const Duree id2Nu = mesurer("ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3, [&] {
-        trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE ID2 = ?", id2sNus);
-    });
-    const Duree id2Rs = mesurer(
-        "ID2, MoveFirst et Find du Recordset", 5, [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s); });
+    const Duree id2Nu = mesurer("ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3,
+        [&] { trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE ID2 = ?", id2sNus); });
+    const Duree id2Rs = mesurer("ID2, MoveFirst et Find du Recordset", 5,
+        [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s); });
     rapportRecherches("  par recherche, Recordset contre SELECT", id2Rs, int(id2s.size()), id2Nu, int(id2sNus.size()));
     std::printf("(%d trouvés, somme de contrôle %lld)\n\n", trouves, static_cast<long long>(somme));
     france.Close();

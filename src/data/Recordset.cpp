@@ -8,7 +8,7 @@
 #include <QDateTime>
 
 #include <algorithm>
-#include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <mutex>
 #include <new>
@@ -95,8 +95,8 @@ bool peutEtreNombre(const QString& texte)
         const char16_t u = c.unicode();
         if (u >= 0x80)
             return true;
-        return (u >= '0' && u <= '9') || u == '+' || u == '-' || u == '.' || u == 'i' || u == 'I' || u == 'n'
-            || u == 'N';
+        return (u >= '0' && u <= '9') || u == '+' || u == '-' || u == '.' || u == 'i' || u == 'I' || u == 'n' ||
+            u == 'N';
     }
     return false;
 }
@@ -179,8 +179,8 @@ void Recordset::Tampon::Rendre::operator()(char* p) const
 std::uint64_t Recordset::Tampon::reserver(std::size_t n, char*& p)
 {
     if (m_blocs.empty() || m_blocs.back().capacite - m_blocs.back().taille < n) {
-        const std::size_t capacite
-            = std::max(n, m_blocs.empty() ? PremierBloc : std::min(m_blocs.back().capacite * 2, PlafondBloc));
+        const std::size_t capacite =
+            std::max(n, m_blocs.empty() ? PremierBloc : std::min(m_blocs.back().capacite * 2, PlafondBloc));
         if (m_blocs.size() > (std::size_t(1) << (64 - BitsPlace)) - 1 || capacite > MasquePlace)
             throw ErreurBase(QStringLiteral("Résultat trop volumineux"));
         char* memoire = tailleGardee(capacite) ? reserve().prendre(capacite) : nullptr;
@@ -189,7 +189,7 @@ std::uint64_t Recordset::Tampon::reserver(std::size_t n, char*& p)
         if (!memoire)
             throw std::bad_alloc();
         Bloc bloc;
-        bloc.donnees = std::unique_ptr<char, Rendre>(memoire, Rendre{capacite});
+        bloc.donnees = std::unique_ptr<char, Rendre>(memoire, Rendre {capacite});
         bloc.capacite = capacite;
         m_blocs.push_back(std::move(bloc));
     }
@@ -209,7 +209,7 @@ void Recordset::Tampon::ajuster()
         return;
     if (void* ajuste = std::realloc(bloc.donnees.get(), bloc.taille)) {
         bloc.donnees.release();
-        bloc.donnees = std::unique_ptr<char, Rendre>(static_cast<char*>(ajuste), Rendre{bloc.taille});
+        bloc.donnees = std::unique_ptr<char, Rendre>(static_cast<char*>(ajuste), Rendre {bloc.taille});
         bloc.capacite = bloc.taille;
     }
 }
@@ -231,7 +231,7 @@ inline std::size_t tailleValeur(std::uint8_t type, const char* p)
     case 4:  // Entier8
     case 5:  // Reel
         return 8;
-    case 6:  // Texte
+    case 6:    // Texte
     case 7: {  // Octets
         Longueur n;
         std::memcpy(&n, p, sizeof n);
@@ -576,7 +576,7 @@ const Recordset::IndexColonne& Recordset::indexRecherche(int colonne)
 int Recordset::premiereApres(
     const IndexColonne& index, std::uint32_t cle, int debut, int colonne, const QVariant& v) const
 {
-    for (auto it = std::lower_bound(index.begin(), index.end(), EntreeIndex{cle, debut});
+    for (auto it = std::lower_bound(index.begin(), index.end(), EntreeIndex {cle, debut});
          it != index.end() && it->cle == cle; ++it) {
         if (egalPourFind(valeur(enregistrement(it->ligne), colonne), v))
             return it->ligne;
@@ -776,8 +776,8 @@ void Recordset::Update()
                 break;
             default:
                 b.type = v.typeId() == QMetaType::QByteArray ? Octets : Texte;
-                textes << (b.type == Octets ? v.toByteArray()
-                        : v.typeId() == QMetaType::QDate ? v.toDate().toString(Qt::ISODate).toUtf8()
+                textes << (b.type == Octets                  ? v.toByteArray()
+                        : v.typeId() == QMetaType::QDate     ? v.toDate().toString(Qt::ISODate).toUtf8()
                         : v.typeId() == QMetaType::QDateTime ? v.toDateTime().date().toString(Qt::ISODate).toUtf8()
                                                              : v.toString().toUtf8());
                 b.octets = textes.last().constData();

@@ -19,7 +19,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <unordered_map>
 #include <vector>
@@ -94,17 +93,16 @@ private:
         int longueur = 0;
     };
 
-    struct Liberer {
-        void operator()(void* p) const { std::free(p); }
-    };
-
     // The packed rows, one after the other in blocks that are never moved once filled: however many rows come,
-    // no byte is copied twice. A row is found by its block and its place in it.
+    // no row is copied once written. A row is found by its block and its place in it.
     class Tampon {
     public:
         // Room for `n` bytes, written through `p`; returns where they are.
         std::uint64_t reserver(std::size_t n, char*& p);
-        const char* adresse(std::uint64_t ou) const { return m_blocs[ou >> BitsPlace].donnees.get() + (ou & MasquePlace); }
+        const char* adresse(std::uint64_t ou) const
+        {
+            return m_blocs[ou >> BitsPlace].donnees.get() + (ou & MasquePlace);
+        }
         // The last block gives back what it did not use.
         void ajuster();
 
@@ -156,7 +154,8 @@ private:
     QVariant valeur(std::uint64_t enregistrement, int colonne) const;
 
     const IndexColonne& indexRecherche(int colonne);
-    int premiereApres(const IndexColonne& index, std::uint32_t cle, int debut, int colonne, const QVariant& valeur) const;
+    int premiereApres(
+        const IndexColonne& index, std::uint32_t cle, int debut, int colonne, const QVariant& valeur) const;
 
     bool m_ouvert = false;
     ConnexionPtr m_cnx;  // keeps the connection alive while the recordset may still write through it
@@ -165,8 +164,8 @@ private:
     QHash<QString, int> m_index;  // folded name -> column
     QHash<QString, int> m_noms;   // each name as the result spells it -> column, so most reads fold nothing
     Tampon m_octets;
-    std::vector<std::uint64_t> m_lignes;  // row -> where it is packed in m_octets
-    std::vector<qint64> m_cles;         // row keys, writing recordsets only
+    std::vector<std::uint64_t> m_lignes;                // row -> where it is packed in m_octets
+    std::vector<qint64> m_cles;                         // row keys, writing recordsets only
     std::unordered_map<int, IndexColonne> m_recherche;  // column -> index, built by the first Find on it
     int m_position = -1;
     bool m_ajout = false;

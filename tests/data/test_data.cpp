@@ -429,8 +429,8 @@ void TestData::recordsetValeurs()
     DossierTest dossier;
     QVERIFY(OuvrirBasePerso());
     // The value between others, so that reading past it is checked too.
-    Recordset r = Recordset::Ouvrir(
-        CnxPerso, QStringLiteral("SELECT ? AS a, 'b' AS b, ? AS c, -70000 AS d"), {valeur, valeur});
+    Recordset r =
+        Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT ? AS a, 'b' AS b, ? AS c, -70000 AS d"), {valeur, valeur});
     QCOMPARE(r.RecordCount(), 1);
     for (const QString& nom : {QStringLiteral("a"), QStringLiteral("c")}) {
         const QVariant lu = r.Champ(nom);
@@ -622,8 +622,9 @@ void TestData::recordsetEditionAbandonnee()
     QVERIFY(!EstNul(r.Champ(theme)));
     QVERIFY(EstNul(r.Champ(QStringLiteral("Predefini"))));
     QCOMPARE(r.Champ(QStringLiteral("Collection")), QVariant(qlonglong(0)));
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Themes WHERE Theme = '' AND Predefini IS NULL "
-                                             "AND Collection = 0"))
+    QCOMPARE(CnxPerso
+                 ->valeur(QStringLiteral("SELECT count(*) FROM Themes WHERE Theme = '' AND Predefini IS NULL "
+                                         "AND Collection = 0"))
                  .toInt(),
         1);
     // The next row was not touched.
@@ -653,9 +654,9 @@ void TestData::recordsetGrandResultat()
         for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
             ++i;
             const QString attendu = i == grand ? long_ : motif.left(i % 300);
-            if (r.Champ(0).toInt() != i || r.Champ(t).toString() != attendu
-                || r.Champ(QStringLiteral("g")).toLongLong() != qlonglong(i) * 1000000007LL
-                || !EstNul(r.Champ(QStringLiteral("z"))) || r.Champ(QStringLiteral("r")).toDouble() != i / 7.0)
+            if (r.Champ(0).toInt() != i || r.Champ(t).toString() != attendu ||
+                r.Champ(QStringLiteral("g")).toLongLong() != qlonglong(i) * 1000000007LL ||
+                !EstNul(r.Champ(QStringLiteral("z"))) || r.Champ(QStringLiteral("r")).toDouble() != i / 7.0)
                 QFAIL(qPrintable(QStringLiteral("ligne %1 mal relue").arg(i)));
         }
         QCOMPARE(i, lignes);
