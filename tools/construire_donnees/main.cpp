@@ -185,7 +185,9 @@ void construireDemo(const QString& sources, const QString& programme, const QStr
 }
 
 // A catalogue of any size, for measuring: plain numbers in catalogue order, a few varieties per stamp,
-// quotations for all, and one collection holding about nine stamps in ten.
+// cancellations on one in three, quotations and the descriptive lookups for all, one collection holding
+// about nine stamps in ten, personal numbers on one in five, and a disc ("disque/DATAS/FR_BINP.DOV")
+// with a picture of every stamp.
 void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes)
 {
     QRandomGenerator alea(20022003);
@@ -236,6 +238,45 @@ void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes
                 coteV.lierTout({d, 10.0 + rang, 8.0, QVariant(), 5.0, QVariant()});
                 while (coteV.suivante()) { }
             }
+            // What a card shows of a stamp beside its numbers: lookups for the descriptive text, and a
+            // couple of cancellations on one stamp in three.
+            for (int c = 1; c <= 100; ++c)
+                cnx.executer(QStringLiteral("INSERT INTO Series VALUES (?, ?)"), {c, QStringLiteral("Série %1").arg(c)});
+            for (int c = 1; c <= 50; ++c) {
+                cnx.executer(QStringLiteral("INSERT INTO Dessinateurs VALUES (?, ?, ?)"),
+                    {c, QStringLiteral("Dessinateur %1").arg(c), QStringLiteral("Dessinateur %1").arg(c)});
+                cnx.executer(QStringLiteral("INSERT INTO Graveurs VALUES (?, ?, ?)"),
+                    {c, QStringLiteral("Graveur %1").arg(c), QStringLiteral("Graveur %1").arg(c)});
+            }
+            for (int c = 1; c <= 5; ++c)
+                cnx.executer(QStringLiteral("INSERT INTO TypesImpression VALUES (?, ?)"), {c, QStringLiteral("procédé %1").arg(c)});
+            cnx.executer(QStringLiteral(
+                "UPDATE France SET Serie = 1 + Ordre % 100, ConcuDessinePar = 1 + Ordre % 50, GravePar = 1 + Ordre % 40, "
+                "ImprimeEn = 1 + Ordre % 5, dapres = 'un tableau', Dentelure = '13', Format = 'Horizontal', "
+                "TailleH = 36, TailleV = 22, TimbresParFeuille = 'feuilles de 50', Usage = 'Lettre simple'"));
+            Requete obliteration = cnx.preparer(QStringLiteral("INSERT INTO Obliterations VALUES (?, ?, ?, ?)"));
+            for (int i = 0; i < nbTimbres; i += 3) {
+                for (int o = 1; o <= 2; ++o) {
+                    obliteration.reinitialiser();
+                    obliteration.lierTout({numero(i) + QStringLiteral("-O%1").arg(o), numero(i),
+                        QStringLiteral("Oblitération %1").arg(o), o});
+                    while (obliteration.suivante()) { }
+                }
+            }
+        });
+    // The disc: a main picture for every stamp, a few drawings used in turn (drawing each would take long).
+    QList<QByteArray> images;
+    for (int k = 0; k < 8; ++k)
+        images << DessinerTimbre({numero(k), QStringLiteral("Timbre synthétique"), QStringLiteral("1 F"),
+            QStringLiteral("1900"), QStringLiteral("bleu"), QStringLiteral("AA")});
+    construireBase(QDir(dossier).filePath(QStringLiteral("disque/DATAS/FR_BINP.DOV")), BaseSchema::CD,
+        [&](const Connexion& cnx) {
+            Requete image = cnx.preparer(QStringLiteral("INSERT INTO FrancePCT (Dallay, Image) VALUES (?, ?)"));
+            for (int i = 0; i < nbTimbres; ++i) {
+                image.reinitialiser();
+                image.lierTout({numero(i), images.at(i % images.size())});
+                while (image.suivante()) { }
+            }
         });
     construireBase(
         QDir(dossier).filePath(QStringLiteral("ovlcfr02.mdb")), BaseSchema::Perso, [&](const Connexion& cnx) {
@@ -254,6 +295,12 @@ void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes
                 ligne.lierTout({numero(i), oblitere ? -1 : 0, oblitere ? QVariant(80) : QVariant(),
                     oblitere ? QVariant(1) : QVariant(), i % 7 == 0 ? QVariant(2) : QVariant()});
                 while (ligne.suivante()) { }
+            }
+            Requete numeroPerso = cnx.preparer(QStringLiteral("INSERT INTO CorrespID VALUES (?, ?)"));
+            for (int i = 0; i < nbTimbres; i += 5) {
+                numeroPerso.reinitialiser();
+                numeroPerso.lierTout({numero(i), QStringLiteral("P%1").arg(i)});
+                while (numeroPerso.suivante()) { }
             }
         });
     ecrireGroupeTravail(dossier);
