@@ -72,10 +72,29 @@ void Connexion::ouvrir(const QString& chemin, Mode mode)
     m_db = db;
     m_chemin = chemin;
     m_mode = mode;
+    // Before the first read: another program may hold the file for the moment of its commit, and the reason of a
+    // refusal must be told apart from a file that is no database.
+    sqlite3_busy_timeout(m_db, DelaiOccupationMs);
+    sqlite3_extended_result_codes(m_db, 1);
     try {
         // A file that is not a database is only noticed at the first read: read now, while it is the opener's failure.
         valeur(QStringLiteral("SELECT count(*) FROM sqlite_master"));
         configurer();
+    } catch (const ErreurBase& e) {
+        fermer();
+        const int code = e.code() & 0xFF;
+        if (code == SQLITE_BUSY || code == SQLITE_LOCKED)
+            throw ErreurBase(
+                QStringLiteral("Ouverture impossible de %1 : la base est verrouillée par un autre programme.")
+                    .arg(chemin),
+                e.code());
+        if (e.code() == SQLITE_READONLY_ROLLBACK || e.code() == SQLITE_READONLY_RECOVERY)
+            throw ErreurBase(
+                QStringLiteral("Ouverture impossible de %1 : une écriture interrompue y a laissé un journal "
+                               "qui ne peut pas être appliqué en lecture seule.")
+                    .arg(chemin),
+                e.code());
+        throw;
     } catch (...) {
         fermer();
         throw;
@@ -101,7 +120,7 @@ void Connexion::creer(const QString& chemin)
 
 void Connexion::configurer()
 {
-    sqlite3_busy_timeout(m_db, 2000);
+    sqlite3_busy_timeout(m_db, DelaiOccupationMs);
     sqlite3_extended_result_codes(m_db, 1);
     EnregistrerFonctionsSql(m_db);
     if (m_mode == Mode::LectureEcriture)

@@ -30,12 +30,17 @@ class Connexion {
 public:
     enum class Mode { LectureEcriture, LectureSeule, Immuable };
 
+    // How long a statement waits for a file that another connection holds, before it fails as busy.
+    static constexpr int DelaiOccupationMs = 2000;
+
     Connexion() = default;  // a connection that is not open
     ~Connexion();
     Connexion(const Connexion&) = delete;
     Connexion& operator=(const Connexion&) = delete;
 
-    // Opens an existing file; never creates one. Throws ErreurBase when the file is missing or unreadable.
+    // Opens an existing file; never creates one. Throws ErreurBase when the file is missing or unreadable, when
+    // another program keeps it locked longer than the wait of every statement (code SQLITE_BUSY), or when a write
+    // interrupted there left a journal that a read-only connection cannot apply (SQLITE_READONLY_ROLLBACK).
     void ouvrir(const QString& chemin, Mode mode);
     // Creates (or opens) a file for writing: only the data builder and test fixtures use it.
     void creer(const QString& chemin);

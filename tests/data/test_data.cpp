@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <chrono>
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -73,6 +75,9 @@ private slots:
     void like();
     void likeEnSql();
     void fichierQuiNestPasUneBase();
+    void baseVerrouilleeParUnAutre_data();
+    void baseVerrouilleeParUnAutre();
+    void basePersoLivree();
 };
 
 void TestData::chemins_data()
@@ -799,6 +804,103 @@ void TestData::fichierQuiNestPasUneBase()
     QVERIFY(!OuvrirBasePerso());
     QVERIFY(!CnxPerso->estOuverte());
     QVERIFY(!DerniereErreurOuverture().isEmpty());
+}
+
+void TestData::baseVerrouilleeParUnAutre_data()
+{
+    // How long another program keeps the personal database locked while the program opens it.
+    QTest::addColumn<int>("dureeMs");
+    QTest::addColumn<bool>("ouverte");
+    QTest::newRow("le temps d'une écriture") << 300 << true;
+    QTest::newRow("sans le rendre") << -1 << false;
+}
+
+void TestData::baseVerrouilleeParUnAutre()
+{
+    QFETCH(int, dureeMs);
+    QFETCH(bool, ouverte);
+    DossierTest dossier;
+    Connexion autre;
+    autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+    autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+    std::thread liberation;
+    if (dureeMs >= 0) {
+        liberation = std::thread([&autre, dureeMs] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(dureeMs));
+            autre.executer(QStringLiteral("COMMIT"));
+        });
+    }
+
+    const bool resultat = OuvrirBasePerso();
+    if (liberation.joinable())
+        liberation.join();
+    else
+        autre.executer(QStringLiteral("COMMIT"));
+
+    QCOMPARE(resultat, ouverte);
+    QCOMPARE(CnxPerso->estOuverte(), ouverte);
+    if (!ouverte)
+        QCOMPARE(DerniereErreurOuverture(),
+            QStringLiteral("Ouverture impossible de %1 : la base est verrouillée par "
+                           "un autre programme.")
+                .arg(CheminBasePerso()));
+}
+
+void TestData::basePersoLivree()
+{
+    // The personal database as the builder ships it: the reserved collection 1 and nothing of any other, the
+    // predefined themes each with its stamps of the catalogue, and the renumbering of the previous edition
+    // leading to numbers of this catalogue. Every row of the sources is there.
+    const QDir construites(QStringLiteral(DOSSIER_DONNEES_CONSTRUITES));
+    const QDir sources(QStringLiteral(DOSSIER_SOURCES_DONNEES "/perso"));
+    Connexion perso;
+    perso.ouvrir(construites.filePath(QStringLiteral("ovlcfr02.mdb")), Connexion::Mode::LectureSeule);
+    perso.attacher(construites.filePath(QStringLiteral("FR_BIN.DOV")), QStringLiteral("catalogue"));
+    const auto compte = [&](const QString& sql) { return perso.valeur(sql).toInt(); };
+    const auto lignesSource = [&](const QString& table) {
+        QFile f(sources.filePath(table + QStringLiteral(".tsv")));
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        int n = 0;
+        while (!f.atEnd())
+            n += f.readLine().trimmed().isEmpty() ? 0 : 1;
+        return n - 1;  // the header
+    };
+
+    QCOMPARE(perso.valeur(QStringLiteral("PRAGMA integrity_check")).toString(), QStringLiteral("ok"));
+    QCOMPARE(compte(QStringLiteral("SELECT count(*) FROM Utilisateurs")), 1);
+    QCOMPARE(perso.valeur(QStringLiteral("SELECT DescriptionCollection FROM Utilisateurs WHERE CodeCollection = 1"))
+                 .toString(),
+        QStringLiteral("CollectionPredefinie"));
+    for (const QString& table :
+        {QStringLiteral("Collection"), QStringLiteral("CollectionO"), QStringLiteral("CollectionV"),
+            QStringLiteral("CotationsP"), QStringLiteral("CorrespID"), QStringLiteral("MesVarietes")})
+        QVERIFY2(compte(QStringLiteral("SELECT count(*) FROM %1").arg(table)) == 0, qPrintable(table));
+
+    const int themes = compte(QStringLiteral("SELECT count(*) FROM Themes"));
+    QVERIFY(themes > 0);
+    QCOMPARE(themes, lignesSource(QStringLiteral("Themes")));
+    QCOMPARE(compte(QStringLiteral("SELECT count(*) FROM Themes WHERE Collection = 1 AND Predefini <> 0")), themes);
+    QCOMPARE(compte(QStringLiteral("SELECT count(*) FROM Themes WHERE CodeTheme NOT IN (SELECT Theme FROM "
+                                   "ThemesAssocies)")),
+        0);
+    const int timbres = compte(QStringLiteral("SELECT count(*) FROM ThemesAssocies"));
+    QCOMPARE(timbres, lignesSource(QStringLiteral("ThemesAssocies")));
+    QCOMPARE(compte(QStringLiteral("SELECT count(*) FROM ThemesAssocies WHERE Collection = 1 AND Predefini <> 0 "
+                                   "AND Theme IN (SELECT CodeTheme FROM Themes) "
+                                   "AND Dallay IN (SELECT Dallay FROM catalogue.France)")),
+        timbres);
+
+    for (const auto& [table, catalogue] : {std::pair {QStringLiteral("changements"), QStringLiteral("France")},
+             std::pair {QStringLiteral("changementsV"), QStringLiteral("Varietes")}}) {
+        const int n = compte(QStringLiteral("SELECT count(*) FROM %1").arg(table));
+        QVERIFY2(n > 0, qPrintable(table));
+        QCOMPARE(n, lignesSource(table));
+        QCOMPARE(compte(QStringLiteral("SELECT count(*) FROM %1 WHERE Nouveau IN (SELECT Dallay FROM catalogue.%2) "
+                                       "AND ancien IS NOT NULL AND ancien <> Nouveau")
+                            .arg(table, catalogue)),
+            n);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestData)
