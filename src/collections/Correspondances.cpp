@@ -49,6 +49,15 @@ QString extrait(const QString& ligne)
     return ligne.size() <= Longueur ? ligne : ligne.left(Longueur) + QChar(0x2026);
 }
 
+bool estBlanche(const QString& ligne)
+{
+    for (const QChar c : ligne) {
+        if (c != QLatin1Char(' ') && c != QLatin1Char('\t'))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 QByteArray VersWindows1252(const QString& texte)
@@ -108,11 +117,23 @@ LectureCorrespondances LireCorrespondances(const QString& chemin)
                              .arg(QDir::toNativeSeparators(chemin), fichier.errorString());
         return lecture;
     }
-    const QString texte = DepuisWindows1252(fichier.readAll());
+    const QByteArray octets = fichier.readAll();
     if (fichier.error() != QFileDevice::NoError) {
         lecture.erreur = QStringLiteral("Le fichier %1 ne peut pas être lu : %2")
                              .arg(QDir::toNativeSeparators(chemin), fichier.errorString());
         return lecture;
+    }
+    // A text saved as Unicode by another program: UTF-8 says so by its byte-order mark and reads as what it is;
+    // UTF-16 would read as garbage, one NUL byte in two.
+    QString texte;
+    if (octets.startsWith("\xEF\xBB\xBF")) {
+        texte = QString::fromUtf8(octets.mid(3));
+    } else if (octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF")) {
+        lecture.erreur = QStringLiteral("La ligne 1 du fichier commence par la marque d'un texte Unicode (UTF-16) : "
+                                        "enregistrez le fichier en texte ANSI.");
+        return lecture;
+    } else {
+        texte = DepuisWindows1252(octets);
     }
 
     QStringList lignes;
@@ -128,18 +149,32 @@ LectureCorrespondances LireCorrespondances(const QString& chemin)
     }
     if (debut < texte.size())
         lignes << texte.mid(debut);
+    // Editors often leave blank lines after the last one; a blank line among the others is still refused.
+    while (!lignes.isEmpty() && estBlanche(lignes.constLast()))
+        lignes.removeLast();
 
     QHash<QString, qsizetype> positions;  // folded Dallay -> index in paires
+    const auto refuser = [&](const QString& erreur) {
+        lecture.paires.clear();
+        lecture.erreur = erreur;
+        return lecture;
+    };
     for (qsizetype n = 0; n < lignes.size(); ++n) {
         const QString& ligne = lignes.at(n);
+        if (ligne.contains(QChar(0)))
+            return refuser(
+                QStringLiteral("La ligne %1 du fichier contient un caractère nul : ce n'est pas un fichier texte ANSI.")
+                    .arg(n + 1));
         const qsizetype separateur = ligne.indexOf(QLatin1Char(';'));
-        if (separateur < 0) {
-            lecture.paires.clear();
-            lecture.erreur = QStringLiteral("La ligne %1 du fichier ne contient pas de point-virgule : « %2 »")
-                                 .arg(n + 1)
-                                 .arg(extrait(ligne));
-            return lecture;
-        }
+        if (separateur < 0)
+            return refuser(QStringLiteral("La ligne %1 du fichier ne contient pas de point-virgule : « %2 »")
+                               .arg(n + 1)
+                               .arg(extrait(ligne)));
+        if (separateur == 0)
+            return refuser(
+                QStringLiteral("La ligne %1 du fichier n'a pas de numéro Dallay avant le point-virgule : « %2 »")
+                    .arg(n + 1)
+                    .arg(extrait(ligne)));
         const QString dallay = ligne.left(separateur);
         const qsizetype fin = ligne.indexOf(QLatin1Char(';'), separateur + 1);
         const QString idPerso = ligne.mid(separateur + 1, fin < 0 ? -1 : fin - separateur - 1);

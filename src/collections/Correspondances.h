@@ -22,10 +22,12 @@ struct LectureCorrespondances {
     QList<QPair<QString, QString>> paires;  // (Dallay, IDPerso)
     QString erreur;                         // empty when the whole file could be read
 };
-// Reads and checks the whole file before anything is changed. A line ends at CR LF, CR or LF; text after
-// the last line end is a line when it is not empty. A line is split at ";": Dallay, then IDPerso, further
-// parts ignored, nothing trimmed. A stamp given on two lines keeps the last line's number. An unreadable
-// file or a line without ";" gives `erreur` (naming the line) and no pairs.
+// Reads and checks the whole file before anything is changed. A file that begins with UTF-8's byte-order mark
+// is read as UTF-8, the mark left out. A line ends at CR LF, CR or LF; text after the last line end is a line
+// when it is not empty; blank lines (spaces and tabs only) at the end are ignored. A line is split at ";":
+// Dallay, then IDPerso, further parts ignored, nothing trimmed, quotes kept (the format has no quoting). A stamp
+// given on two lines keeps the last line's number. An unreadable file, a UTF-16 file, a line holding a NUL
+// byte, without ";" or with an empty Dallay gives `erreur` (naming the line) and no pairs.
 LectureCorrespondances LireCorrespondances(const QString& chemin);
 
 // Deletes every CorrespID row and inserts the pairs (an empty number stored as Null), in one transaction.

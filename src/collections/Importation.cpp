@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -14,6 +15,15 @@ namespace {
 struct TableLue {
     QString table;
     QStringList colonnes;
+};
+
+// What a column read from the chosen file must hold so that its rows mean something here: collection codes and
+// theme codes are whole numbers, stamp numbers are text, Yes/No columns and counts are whole numbers or empty.
+enum class TypeAttendu { Entier, EntierOuVide, Texte };
+
+struct ColonneTypee {
+    QString colonne;
+    TypeAttendu type;
 };
 
 // The five conditions of a stamp or a variety; a cancellation has only the last two.
@@ -77,6 +87,30 @@ QList<TableLue> tablesDuMode(ModeImport mode)
             {QStringLiteral("Cotations2001P"), ColonnesCotationsP}};
     }
     return tables;
+}
+
+// The columns of `table` whose values the check reads before anything is copied. The others (qualities, prices,
+// names, comments, dates) are shown as they are and decide nothing.
+QList<ColonneTypee> colonnesTypees(const QString& table, const QStringList& colonnes)
+{
+    static const QStringList codes = {
+        QStringLiteral("CodeCollection"), QStringLiteral("CodeTheme"), QStringLiteral("CodePersonnel")};
+    QList<ColonneTypee> typees;
+    for (const QString& colonne : colonnes) {
+        const auto est = [&](const QString& nom) { return colonne.compare(nom, Qt::CaseInsensitive) == 0; };
+        const bool codeOptionnel = table == QStringLiteral("Themes") || table == QStringLiteral("MesVarietes");
+        if (codes.contains(colonne, Qt::CaseInsensitive) || (est(QStringLiteral("Collection")) && !codeOptionnel) ||
+            (table == QStringLiteral("ThemesAssocies") && est(QStringLiteral("Theme"))))
+            typees << ColonneTypee {colonne, TypeAttendu::Entier};
+        else if (est(QStringLiteral("Collection")))
+            typees << ColonneTypee {colonne, TypeAttendu::EntierOuVide};
+        else if (est(QStringLiteral("Dallay")))
+            typees << ColonneTypee {colonne, TypeAttendu::Texte};
+        else if (colonne.startsWith(QStringLiteral("Qte")) || est(QStringLiteral("NePasAcquerir")) ||
+            est(QStringLiteral("Predefini")) || est(QStringLiteral("Prédéfini")) || est(QStringLiteral("position")))
+            typees << ColonneTypee {colonne, TypeAttendu::EntierOuVide};
+    }
+    return typees;
 }
 
 QString lien(const QString& table)
@@ -174,26 +208,15 @@ void restaurerSauvegarde(const Connexion& perso)
     copierTelQuel(perso, QStringLiteral("MesVarietes"), ColonnesMesVarietes);
 }
 
-// The holdings of `table` with each number that `renumerotation` lists as an `ancien` replaced by its `Nouveau`.
-// Two numbers of the previous edition may have become one: the first row read keeps the stamp, the others are
-// set aside and counted rather than failing the whole import on the table's unique key.
-int copierRenumerote(const Connexion& perso, const QString& table, const QString& renumerotation)
+// Copies the rows that `lues` reads from the link of `source` (aliased t) into `colonnes` of `table`, one by one.
+// The previous edition's file has no unique key where this database has one: of the rows that share a key, the
+// first read is kept and the others are set aside and counted, rather than failing the whole import.
+int copierSansDoublons(const Connexion& perso, const QString& table, const QStringList& colonnes, const QString& source,
+    const QStringList& lues, const QString& condition = {})
 {
-    QStringList lues;
-    for (const QString& colonne : ColonnesDetentionPrecedente) {
-        if (colonne == QStringLiteral("Dallay"))
-            lues << QStringLiteral("COALESCE((SELECT r.Nouveau FROM %1 AS r WHERE r.ancien = t.Dallay COLLATE NOCASE "
-                                   "ORDER BY r.rowid LIMIT 1), t.Dallay)")
-                        .arg(nomSql(renumerotation));
-        else
-            lues << QStringLiteral("t.") + nomSql(colonne);
-    }
-    lues += unExemplaireParConditionPossedee(Conditions);
-    const QStringList colonnes = ColonnesDetentionPrecedente + ColonnesExemplaires;
-
-    Requete lecture =
-        perso.preparer(QStringLiteral("SELECT %1 FROM %2 AS t WHERE %3")
-                           .arg(lues.join(QStringLiteral(", ")), nomSql(lien(table)), detientQuelqueChose(Conditions)));
+    Requete lecture = perso.preparer(QStringLiteral("SELECT %1 FROM %2 AS t%3")
+                                         .arg(lues.join(QStringLiteral(", ")), nomSql(lien(source)),
+                                             condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + condition));
     QStringList marques;
     for (qsizetype i = 0; i < colonnes.size(); ++i)
         marques << QStringLiteral("?");
@@ -210,7 +233,7 @@ int copierRenumerote(const Connexion& perso, const QString& table, const QString
         try {
             ajout.suivante();
         } catch (const ErreurBase& e) {
-            // Only the key (Dallay, Collection) is unique in the holdings tables.
+            // Only the key (Dallay, Collection) is unique in these tables.
             if (e.code() != SQLITE_CONSTRAINT_UNIQUE)
                 throw;
             ++ecartees;
@@ -219,20 +242,38 @@ int copierRenumerote(const Connexion& perso, const QString& table, const QString
     return ecartees;
 }
 
+// The holdings of `table` with each number that `renumerotation` lists as an `ancien` replaced by its `Nouveau`:
+// two numbers of the previous edition may have become one.
+int copierRenumerote(const Connexion& perso, const QString& table, const QString& renumerotation)
+{
+    QStringList lues;
+    for (const QString& colonne : ColonnesDetentionPrecedente) {
+        if (colonne == QStringLiteral("Dallay"))
+            lues << QStringLiteral("COALESCE((SELECT r.Nouveau FROM %1 AS r WHERE r.ancien = t.Dallay COLLATE NOCASE "
+                                   "ORDER BY r.rowid LIMIT 1), t.Dallay)")
+                        .arg(nomSql(renumerotation));
+        else
+            lues << QStringLiteral("t.") + nomSql(colonne);
+    }
+    lues += unExemplaireParConditionPossedee(Conditions);
+    return copierSansDoublons(
+        perso, table, ColonnesDetentionPrecedente + ColonnesExemplaires, table, lues, detientQuelqueChose(Conditions));
+}
+
 int reprendreEditionPrecedente(const Connexion& perso)
 {
     copierCollectionsEtThemes(perso);
     int ecartees = copierRenumerote(perso, QStringLiteral("Collection"), QStringLiteral("changements"));
     ecartees += copierRenumerote(perso, QStringLiteral("CollectionV"), QStringLiteral("changementsV"));
-    copier(perso, QStringLiteral("CollectionO"),
+    ecartees += copierSansDoublons(perso, QStringLiteral("CollectionO"),
         ColonnesDetentionOPrecedente + QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL")},
         QStringLiteral("CollectionO"),
         nomsSql(ColonnesDetentionOPrecedente) + unExemplaireParConditionPossedee(ConditionsO),
         detientQuelqueChose(ConditionsO));
     copier(perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, QStringLiteral("ThemesAssocies"),
         nomsSql(ColonnesThemesAssociesPrecedente), nonPredefini(QStringLiteral("Prédéfini")));
-    copier(perso, QStringLiteral("CotationsP"), ColonnesCotationsP, QStringLiteral("Cotations2001P"),
-        nomsSql(ColonnesCotationsP));
+    ecartees += copierSansDoublons(perso, QStringLiteral("CotationsP"), ColonnesCotationsP,
+        QStringLiteral("Cotations2001P"), nomsSql(ColonnesCotationsP));
     return ecartees;
 }
 
@@ -270,6 +311,43 @@ private:
     QStringList m_liens;
 };
 
+// True when both paths name one file, whatever links lead to it: the identity of a file is its device and inode.
+bool memeFichier(const QString& a, const QString& b)
+{
+    struct stat infoA { };
+    struct stat infoB { };
+    if (a.isEmpty() || b.isEmpty() || ::stat(QFile::encodeName(a).constData(), &infoA) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &infoB) != 0)
+        return false;
+    return infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+}
+
+// Empty when every checked column of the table holds values of its type; otherwise the end of the refusal,
+// naming the first column found at fault. One reading of the table, which stops at the first row at fault.
+QString colonneMalTypee(const Connexion& source, const TableLue& lue)
+{
+    const QList<ColonneTypee> typees = colonnesTypees(lue.table, lue.colonnes);
+    if (typees.isEmpty())
+        return {};
+    QStringList cas;
+    for (qsizetype i = 0; i < typees.size(); ++i) {
+        const ColonneTypee& c = typees.at(i);
+        const QString accepte = c.type == TypeAttendu::Entier ? QStringLiteral("('integer')")
+            : c.type == TypeAttendu::Texte                    ? QStringLiteral("('text')")
+                                                              : QStringLiteral("('integer', 'null')");
+        cas << QStringLiteral("WHEN typeof(%1) NOT IN %2 THEN %3").arg(nomSql(c.colonne), accepte).arg(i);
+    }
+    const QVariant faute =
+        source.valeur(QStringLiteral("SELECT f FROM (SELECT CASE %1 END AS f FROM main.%2) WHERE f IS NOT NULL LIMIT 1")
+                          .arg(cas.join(QLatin1Char(' ')), nomSql(lue.table)));
+    if (faute.isNull())
+        return {};
+    const ColonneTypee& c = typees.at(faute.toInt());
+    return QStringLiteral(" : la colonne « %1 » de la table « %2 » y contient une valeur qui n'est pas %3.")
+        .arg(c.colonne, lue.table,
+            c.type == TypeAttendu::Texte ? QStringLiteral("un texte") : QStringLiteral("un nombre entier"));
+}
+
 }  // namespace
 
 ModeImport ModePourFiltre(int indexFiltre)
@@ -282,8 +360,7 @@ QString VerifierSourceImport(const QString& chemin, ModeImport mode, const QStri
     const QFileInfo info(chemin);
     if (chemin.isEmpty() || !info.exists())
         return QStringLiteral("Le fichier choisi est introuvable.");
-    const QString basePerso = QFileInfo(cheminBasePerso).canonicalFilePath();
-    if (!basePerso.isEmpty() && info.canonicalFilePath() == basePerso)
+    if (memeFichier(chemin, cheminBasePerso))
         return QStringLiteral("Le fichier choisi est la base personnelle elle-même : elle ne peut pas être importée "
                               "dans elle-même.");
     QFile fichier(chemin);
@@ -300,12 +377,29 @@ QString VerifierSourceImport(const QString& chemin, ModeImport mode, const QStri
     Connexion source;
     try {
         source.ouvrir(chemin, Connexion::Mode::LectureSeule);
+    } catch (const ErreurBase& e) {
+        if ((e.code() & 0xFF) == SQLITE_BUSY || (e.code() & 0xFF) == SQLITE_LOCKED)
+            return QStringLiteral("Le fichier choisi est verrouillé par un autre programme : recommencez l'importation "
+                                  "quand il sera libéré.");
+        if (e.code() == SQLITE_READONLY_ROLLBACK || e.code() == SQLITE_READONLY_RECOVERY)
+            return QStringLiteral("Le fichier choisi a été laissé inachevé par une écriture interrompue (le journal "
+                                  "« %1 » l'accompagne) : il ne peut pas être importé tel quel.")
+                .arg(info.fileName() +
+                    (e.code() == SQLITE_READONLY_RECOVERY ? QStringLiteral("-wal") : QStringLiteral("-journal")));
+        return refus + QLatin1Char('.');
+    }
+    try {
         for (const TableLue& lue : tablesDuMode(mode)) {
-            const QVariant table = source.valeur(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type IN "
-                                                                "('table', 'view') AND name = ? COLLATE NOCASE"),
-                {lue.table});
-            if (table.toInt() == 0)
+            // Only a stored table is read as one: a view of that name, recursive perhaps, would be run by the copy.
+            Requete objet = source.preparer(
+                QStringLiteral("SELECT type, sql FROM sqlite_master WHERE name = ? COLLATE NOCASE AND type <> 'index' "
+                               "AND type <> 'trigger'"));
+            objet.lierTout({lue.table});
+            if (!objet.suivante())
                 return refus + QStringLiteral(" : la table « %1 » y manque.").arg(lue.table);
+            if (objet.colonne(0).toString() != QStringLiteral("table") ||
+                objet.colonne(1).toString().startsWith(QStringLiteral("CREATE VIRTUAL"), Qt::CaseInsensitive))
+                return refus + QStringLiteral(" : « %1 » n'y est pas une table.").arg(lue.table);
             for (const QString& colonne : lue.colonnes) {
                 // The database's own comparison of names, so that what passes here is what the import finds.
                 const QVariant trouvee = source.valeur(
@@ -315,6 +409,11 @@ QString VerifierSourceImport(const QString& chemin, ModeImport mode, const QStri
                     return refus +
                         QStringLiteral(" : la colonne « %1 » de la table « %2 » y manque.").arg(colonne, lue.table);
             }
+        }
+        for (const TableLue& lue : tablesDuMode(mode)) {
+            const QString faute = colonneMalTypee(source, lue);
+            if (!faute.isEmpty())
+                return refus + faute;
         }
     } catch (const ErreurBase&) {
         return refus + QLatin1Char('.');
@@ -357,10 +456,10 @@ QString MessageImportationTerminee(const ResultatImport& resultat)
         return termine;
     if (resultat.lignesEcartees == 1)
         return termine +
-            QStringLiteral("\n\n1 ligne de détention en double après la renumérotation n'a pas été "
-                           "reprise.");
+            QStringLiteral("\n\n1 ligne en double (même numéro dans la même collection) n'a pas été reprise ; "
+                           "la première lue a été gardée.");
     return termine +
-        QStringLiteral("\n\n%1 lignes de détention en double après la renumérotation n'ont pas été "
-                       "reprises.")
+        QStringLiteral("\n\n%1 lignes en double (même numéro dans la même collection) n'ont pas été reprises ; "
+                       "la première lue de chaque numéro a été gardée.")
             .arg(resultat.lignesEcartees);
 }

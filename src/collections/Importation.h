@@ -17,12 +17,15 @@ ModeImport ModePourFiltre(int indexFiltre);
 QString VerifierSourceImport(const QString& chemin, ModeImport mode, const QString& cheminBasePerso);
 
 struct ResultatImport {
-    // Holdings rows that the renumbering of the previous edition made collide with a row read before them.
+    // Rows of the previous edition set aside because a row read before them has the same number in the same
+    // collection: holdings that its renumbering made collide, or that its file held twice, and personal prices
+    // held twice.
     int lignesEcartees = 0;
 };
 
 // Replaces the personal data of every collection with the file's, in one transaction on `perso`: this
-// database keeps its collection 1, its predefined themes and its renumbering tables. The file is only read,
+// database keeps its collection 1, its predefined themes and its renumbering tables. The file is checked first
+// (VerifierSourceImport): a file refused there changes nothing. The file is only read,
 // through links made before and dropped after (the file detached), also on failure. Throws ErreurBase,
 // and then this database is exactly as before.
 ResultatImport ImporterDonnees(const Connexion& perso, const QString& chemin, ModeImport mode);

@@ -30,6 +30,30 @@ QString raisonSqlite(sqlite3* db, int code)
     return QString::fromUtf8(db && sqlite3_errcode(db) == code ? sqlite3_errmsg(db) : sqlite3_errstr(code));
 }
 
+// The temporary file of a backup is hidden beside its target and named after it, so that one left by a backup
+// that never ended (the program killed, the machine stopped) is known for what it is at the next backup there.
+const QString FinTemporaire = QStringLiteral(".sauvegarde-en-cours");
+
+QString debutTemporaire(const QFileInfo& cible)
+{
+    return QLatin1Char('.') + cible.fileName() + QLatin1Char('.');
+}
+
+// Removes the temporary files that earlier backups to `cible` left behind; a file that cannot be removed stays,
+// and the backup goes on.
+void supprimerTemporairesAbandonnes(const QFileInfo& cible)
+{
+    const QString debut = debutTemporaire(cible);
+    QDir dossier(cible.absolutePath());
+    const QStringList noms = dossier.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& nom : noms) {
+        // The name made by QTemporaryFile: the beginning, six characters of its own, the end.
+        if (nom.size() == debut.size() + 6 + FinTemporaire.size() && nom.startsWith(debut) &&
+            nom.endsWith(FinTemporaire))
+            QFile::remove(dossier.filePath(nom));
+    }
+}
+
 ErreurBase echec(const QString& raison, int code = 0)
 {
     return ErreurBase(QStringLiteral("La sauvegarde n'a pas pu être faite.\n%1").arg(raison), code);
@@ -46,6 +70,8 @@ void copierBase(sqlite3* perso, const QString& chemin)
         sqlite3_close(copie);
         throw echec(raison, rc);
     }
+    // The copy is worth nothing until it is renamed into place: it needs no journal, and leaves none.
+    sqlite3_exec(copie, "PRAGMA journal_mode = OFF", nullptr, nullptr, nullptr);
     sqlite3_backup* sauvegarde = sqlite3_backup_init(copie, "main", perso, "main");
     if (!sauvegarde) {
         rc = sqlite3_errcode(copie);
@@ -58,7 +84,7 @@ void copierBase(sqlite3* perso, const QString& chemin)
     QElapsedTimer attente;
     attente.start();
     rc = sqlite3_backup_step(sauvegarde, -1);
-    while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !attente.hasExpired(2000)) {
+    while ((rc == SQLITE_BUSY || rc == SQLITE_LOCKED) && !attente.hasExpired(Connexion::DelaiOccupationMs)) {
         sqlite3_sleep(20);
         rc = sqlite3_backup_step(sauvegarde, -1);
     }
@@ -84,8 +110,9 @@ void SauvegarderBasePerso(const Connexion& perso, const QString& cible)
                                         "choisissez un autre fichier."));
 
     const QFileInfo infoCible(cible);
+    supprimerTemporairesAbandonnes(infoCible);
     QTemporaryFile temporaire(
-        QDir(infoCible.absolutePath()).filePath(QLatin1Char('.') + infoCible.fileName() + QStringLiteral(".XXXXXX")));
+        QDir(infoCible.absolutePath()).filePath(debutTemporaire(infoCible) + QStringLiteral("XXXXXX") + FinTemporaire));
     if (!temporaire.open())
         throw echec(QStringLiteral("Impossible d'écrire dans le dossier %1 : %2")
                         .arg(QDir::toNativeSeparators(infoCible.absolutePath()), temporaire.errorString()));

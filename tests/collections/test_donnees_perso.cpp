@@ -10,11 +10,17 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QtTest>
 
+#include <chrono>
 #include <functional>
+#include <thread>
+
+#include <unistd.h>
 
 namespace {
 
@@ -138,6 +144,12 @@ QString erreurDe(const std::function<void()>& action)
     return {};
 }
 
+// Bytes as written, NUL bytes included.
+template <std::size_t N> QByteArray octetsBruts(const char (&texte)[N])
+{
+    return QByteArray(texte, qsizetype(N - 1));
+}
+
 ModeImport modeImport(int m)
 {
     return static_cast<ModeImport>(m);
@@ -156,14 +168,19 @@ private slots:
     void sauvegardeRemplaceLaCible();
     void sauvegardeEchouee_data();
     void sauvegardeEchouee();
+    void sauvegardeInterrompue();
     void restaurationGardeCodesEtThemesPredefinis();
     void purge_data();
     void purge();
     void importEditionPrecedente();
     void collisionDeRenumerotation_data();
     void collisionDeRenumerotation();
+    void doublonsDeLEditionPrecedente_data();
+    void doublonsDeLEditionPrecedente();
     void sourceRefusee_data();
     void sourceRefusee();
+    void sourceOccupee_data();
+    void sourceOccupee();
     void echecEnCoursRienNeChange();
     void correspondancesAllerRetour();
     void lectureCorrespondances_data();
@@ -317,6 +334,49 @@ void TestDonneesPerso::sauvegardeEchouee()
     QCOMPARE(contenuDossier(sauvegardes), avant);
     QCOMPARE(octets(cible), ancienne);
     QVERIFY(!QFileInfo::exists(dossier.fichier(QStringLiteral("absent"))));
+}
+
+void TestDonneesPerso::sauvegardeInterrompue()
+{
+    // The program killed in the middle of a backup leaves its temporary file beside the target; the next backup
+    // to that target takes it away, and the target is the new backup.
+    DossierTest dossier;
+    dossier.creerPerso(remplirBaseEnUsage);
+    const QString sauvegardes = dossier.fichier(QStringLiteral("sauvegardes"));
+    QVERIFY(QDir().mkdir(sauvegardes));
+    const QString cible = sauvegardes + QStringLiteral("/collections.f02");
+    ecrire(cible, "une ancienne sauvegarde");
+    ecrire(sauvegardes + QStringLiteral("/autre.f02"), "une autre sauvegarde");
+    const QStringList avant = contenuDossier(sauvegardes);
+
+    QProcess programme;
+    programme.start(QStringLiteral(PROGRAMME_SAUVEGARDE_INTERROMPUE), {CheminBasePerso(), cible});
+    QVERIFY(programme.waitForReadyRead(10000));
+    QCOMPARE(programme.readLine().trimmed(), QByteArray("prêt"));
+    // Another program's write keeps the copy from going on, long enough for the kill to find it under way.
+    Connexion autre;
+    autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+    autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+    programme.write("\n");
+    QVERIFY(programme.waitForBytesWritten(10000));
+    QElapsedTimer attente;
+    attente.start();
+    while (contenuDossier(sauvegardes) == avant && !attente.hasExpired(Connexion::DelaiOccupationMs / 2))
+        QThread::msleep(5);
+    programme.kill();
+    QVERIFY(programme.waitForFinished(10000));
+    autre.executer(QStringLiteral("COMMIT"));
+    QVERIFY2(contenuDossier(sauvegardes).size() == avant.size() + 1, "rien de laissé par la sauvegarde tuée");
+    QCOMPARE(octets(cible), QByteArray("une ancienne sauvegarde"));
+
+    QVERIFY(OuvrirBasePerso());
+    SauvegarderBasePerso(*CnxPerso, cible);
+
+    QCOMPARE(contenuDossier(sauvegardes), avant);
+    QCOMPARE(octets(sauvegardes + QStringLiteral("/autre.f02")), QByteArray("une autre sauvegarde"));
+    Connexion lue;
+    lue.ouvrir(cible, Connexion::Mode::LectureSeule);
+    QCOMPARE(donneesPerso(lue), donneesPerso(*CnxPerso));
 }
 
 void TestDonneesPerso::restaurationGardeCodesEtThemesPredefinis()
@@ -494,11 +554,11 @@ void TestDonneesPerso::collisionDeRenumerotation_data()
     QTest::addColumn<bool>("avecVarietes");
     QTest::addColumn<QString>("message");
     QTest::newRow("une ligne") << false
-                               << "Importation terminée\n\n1 ligne de détention en double après la renumérotation "
-                                  "n'a pas été reprise.";
+                               << "Importation terminée\n\n1 ligne en double (même numéro dans la même collection) "
+                                  "n'a pas été reprise ; la première lue a été gardée.";
     QTest::newRow("deux lignes") << true
-                                 << "Importation terminée\n\n2 lignes de détention en double après la renumérotation "
-                                    "n'ont pas été reprises.";
+                                 << "Importation terminée\n\n2 lignes en double (même numéro dans la même collection) "
+                                    "n'ont pas été reprises ; la première lue de chaque numéro a été gardée.";
 }
 
 void TestDonneesPerso::collisionDeRenumerotation()
@@ -535,6 +595,57 @@ INSERT INTO CollectionV (Collection, Dallay, QteL) VALUES (3, '3c', -1);
         (QStringList {"3|'12A'|NULL|-1", "4|'12A'|-1|NULL"}));
     QCOMPARE(lignes(*CnxPerso, QStringLiteral("SELECT Collection, Dallay, QteN, QteL FROM CollectionV")),
         QStringList {"3|'3c'|NULL|-1"});
+    QCOMPARE(compter(QStringLiteral("Utilisateurs")), 3);
+    QCOMPARE(octets(source), avant);
+    QVERIFY(sansLiens(*CnxPerso));
+}
+
+void TestDonneesPerso::doublonsDeLEditionPrecedente_data()
+{
+    // The previous edition's file has no unique key on its cancellations and personal prices: a number held twice
+    // in one collection (the key ignores case) keeps the first row, as the renumbered holdings do.
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("requete");
+    QTest::addColumn<QStringList>("gardees");
+    QTest::newRow("CollectionO")
+        << "CollectionO"
+        << "INSERT INTO CollectionO (Collection, Dallay, QteO) VALUES (3, 'O-1', -1), (4, 'O-1', -1);"
+           "INSERT INTO CollectionO (Collection, Dallay, QteL) VALUES (3, 'o-1', -1);"
+           "INSERT INTO CollectionO (Collection, Dallay, QteDoubleL) VALUES (3, 'O-1', 2)"
+        << "SELECT Collection, Dallay, QteO, QtesO, QteL, QteDoubleL FROM CollectionO ORDER BY Collection"
+        << QStringList {"3|'O-1'|-1|1|NULL|NULL", "4|'O-1'|-1|1|NULL|NULL"};
+    QTest::newRow("Cotations2001P")
+        << "CotationsP"
+        << "INSERT INTO Cotations2001P (Dallay, Collection, NeufP) VALUES ('12', 3, 1.5), ('12', 4, 2), ('12', 3, 9);"
+           "INSERT INTO Cotations2001P (Dallay, Collection, OblitereP) VALUES ('12', 3, 7)"
+        << "SELECT Dallay, Collection, NeufP, OblitereP FROM CotationsP ORDER BY Collection"
+        << QStringList {"'12'|3|1.5|NULL", "'12'|4|2|NULL"};
+}
+
+void TestDonneesPerso::doublonsDeLEditionPrecedente()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, script);
+    QFETCH(QString, requete);
+    QFETCH(QStringList, gardees);
+    DossierTest dossier;
+    dossier.creerBase(QStringLiteral("ovlcfr01.mdb"), BaseSchema::EditionPrecedente, [&](const Connexion& cnx) {
+        cnx.executerScript(
+            QStringLiteral("INSERT INTO Utilisateurs VALUES (3, 'Trois', NULL, NULL, NULL), (4, 'Quatre', NULL, "
+                           "NULL, NULL);") +
+            script);
+    });
+    QVERIFY(OuvrirBasePerso());
+    const QString source = dossier.fichier(QStringLiteral("ovlcfr01.mdb"));
+    const QByteArray avant = octets(source);
+
+    ResultatImport resultat;
+    QCOMPARE(erreurDe([&] { resultat = ImporterDonnees(*CnxPerso, source, ModeImport::ImportEditionPrecedente); }),
+        QString());
+
+    QCOMPARE(resultat.lignesEcartees, 2);
+    QCOMPARE(lignes(*CnxPerso, requete), gardees);
     QCOMPARE(compter(QStringLiteral("Utilisateurs")), 3);
     QCOMPARE(octets(source), avant);
     QVERIFY(sansLiens(*CnxPerso));
@@ -578,10 +689,61 @@ void TestDonneesPerso::sourceRefusee_data()
         << pasUneSauvegarde + ".";
     QTest::newRow("introuvable") << "absent" << QString() << precedente
                                  << QStringLiteral("Le fichier choisi est introuvable.");
+    // The file holds tables only: a view or a virtual table of a table's name would be read as if it were one,
+    // a recursive view without end.
+    QTest::newRow("vue à la place d'une table")
+        << "sauvegarde"
+        << "DROP TABLE CollectionV; CREATE VIEW CollectionV AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+           "SELECT i + 1 FROM n WHERE i < 3) SELECT c.* FROM Collection AS c, n"
+        << restauration << pasUneSauvegarde + " : « CollectionV » n'y est pas une table.";
+    QTest::newRow("vue dans l'édition précédente")
+        << "precedente"
+        << "ALTER TABLE Cotations2001P RENAME TO Cotations; CREATE VIEW Cotations2001P AS SELECT * FROM Cotations"
+        << precedente << pasUneBase2001 + " : « Cotations2001P » n'y est pas une table.";
+    QTest::newRow("table virtuelle")
+        << "sauvegarde"
+        << "DROP TABLE Themes; CREATE VIRTUAL TABLE Themes USING fts4(CodeTheme, Collection, Theme, Predefini)"
+        << restauration << pasUneSauvegarde + " : « Themes » n'y est pas une table.";
+    // Codes, stamp numbers and Yes/No columns hold values of their type, or the rows would belong to no
+    // collection and match no stamp.
+    QTest::newRow("code de collection en texte")
+        << "sauvegarde"
+        << "INSERT INTO Collection (Collection, Dallay, QteN) VALUES ('deux', '1', -1)" << restauration
+        << pasUneSauvegarde +
+            " : la colonne « Collection » de la table « Collection » y contient une valeur qui n'est pas un nombre "
+            "entier.";
+    QTest::newRow("Oui/Non en mots") << "precedente"
+                                     << "INSERT INTO CollectionV (Collection, Dallay, QteN) VALUES (3, '1', 'Oui')"
+                                     << precedente
+                                     << pasUneBase2001 +
+            " : la colonne « QteN » de la table « CollectionV » y contient une valeur qui n'est pas un nombre entier.";
+    QTest::newRow("prédéfini en mots") << "precedente"
+                                       << "INSERT INTO ThemesAssocies VALUES ('1', 4, 3, 'Vrai')" << precedente
+                                       << pasUneBase2001 +
+            " : la colonne « Prédéfini » de la table « ThemesAssocies » y contient une valeur qui n'est pas un nombre "
+            "entier.";
+    QTest::newRow("numéro de timbre en blob")
+        << "sauvegarde"
+        << "INSERT INTO CotationsP (Dallay, Collection, NeufP) VALUES (x'31', 2, 3.5)" << restauration
+        << pasUneSauvegarde +
+            " : la colonne « Dallay » de la table « CotationsP » y contient une valeur qui n'est pas un texte.";
+    QTest::newRow("numéro de thème en texte") << "sauvegarde"
+                                              << "INSERT INTO ThemesAssocies VALUES ('1', 'sept', 2, 0)" << restauration
+                                              << pasUneSauvegarde +
+            " : la colonne « Theme » de la table « ThemesAssocies » y contient une valeur qui n'est pas un nombre "
+            "entier.";
+    QTest::newRow("nombre de doubles en texte")
+        << "sauvegarde"
+        << "INSERT INTO CollectionO (Collection, Dallay, QteDoubleO) VALUES (2, '1', 'deux')" << restauration
+        << pasUneSauvegarde +
+            " : la colonne « QteDoubleO » de la table « CollectionO » y contient une valeur qui n'est pas un nombre "
+            "entier.";
     const QString basePerso = QStringLiteral(
         "Le fichier choisi est la base personnelle elle-même : elle ne peut pas être importée dans elle-même.");
     QTest::newRow("la base personnelle") << "perso" << QString() << restauration << basePerso;
     QTest::newRow("la base personnelle par un lien") << "lien" << QString() << precedente << basePerso;
+    QTest::newRow("la base personnelle par un lien physique")
+        << "lien physique" << QString() << restauration << basePerso;
 }
 
 void TestDonneesPerso::sourceRefusee()
@@ -599,7 +761,7 @@ void TestDonneesPerso::sourceRefusee()
             source == QStringLiteral("sauvegarde") ? BaseSchema::Perso : BaseSchema::EditionPrecedente,
             [&](const Connexion& cnx) {
                 if (!script.isEmpty())
-                    cnx.executer(script);
+                    cnx.executerScript(script);
             });
     } else if (source == QStringLiteral("texte")) {
         ecrire(chemin, script.toLatin1());
@@ -607,6 +769,8 @@ void TestDonneesPerso::sourceRefusee()
         chemin = CheminBasePerso();
     } else if (source == QStringLiteral("lien")) {
         QVERIFY(QFile::link(CheminBasePerso(), chemin));
+    } else if (source == QStringLiteral("lien physique")) {
+        QCOMPARE(::link(QFile::encodeName(CheminBasePerso()).constData(), QFile::encodeName(chemin).constData()), 0);
     }
     QVERIFY(OuvrirBasePerso());
     const QStringList avant = donneesPerso(*CnxPerso);
@@ -616,6 +780,80 @@ void TestDonneesPerso::sourceRefusee()
     QCOMPARE(erreurDe([&] { ImporterDonnees(*CnxPerso, chemin, modeImport(mode)); }), message);
     QCOMPARE(donneesPerso(*CnxPerso), avant);
     QCOMPARE(octets(chemin), fichier);
+    QVERIFY(sansLiens(*CnxPerso));
+}
+
+void TestDonneesPerso::sourceOccupee_data()
+{
+    // A backup that another program holds, for a moment or for good, or that a write interrupted there left with
+    // its journal: each is told as what it is, not as a file that is no backup.
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("verrouillée le temps d'une écriture") << "verrou passager" << QString();
+    QTest::newRow("verrouillée sans être rendue")
+        << "verrou tenu"
+        << "Le fichier choisi est verrouillé par un autre programme : recommencez l'importation quand il sera libéré.";
+    QTest::newRow("journal d'une écriture interrompue")
+        << "journal"
+        << "Le fichier choisi a été laissé inachevé par une écriture interrompue (le journal « copie.f02-journal » "
+           "l'accompagne) : il ne peut pas être importé tel quel.";
+}
+
+void TestDonneesPerso::sourceOccupee()
+{
+    QFETCH(QString, cas);
+    QFETCH(QString, message);
+    DossierTest dossier;
+    dossier.creerPerso(remplirBaseEnUsage);
+    dossier.creerBase(QStringLiteral("copie.f02"), BaseSchema::Perso, [](const Connexion& cnx) {
+        cnx.executer(QStringLiteral("INSERT INTO Utilisateurs VALUES (7, 'Jean', NULL, NULL, NULL)"));
+    });
+    const QString source = dossier.fichier(QStringLiteral("copie.f02"));
+    if (cas == QStringLiteral("journal")) {
+        // The file and its journal as a write interrupted in the middle leaves them: a write larger than the
+        // cache has already put some of its pages in the file, and the journal that undoes them is complete.
+        dossier.creerBase(QStringLiteral("ecrite.f02"), BaseSchema::Perso);
+        Connexion ecriture;
+        ecriture.ouvrir(dossier.fichier(QStringLiteral("ecrite.f02")), Connexion::Mode::LectureEcriture);
+        ecriture.executer(QStringLiteral("PRAGMA cache_size = 1"));
+        ecriture.executer(QStringLiteral("BEGIN IMMEDIATE"));
+        ecriture.executer(
+            QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 8 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                           "INSERT INTO Utilisateurs SELECT i, printf('%.1000c', 'x'), NULL, NULL, NULL "
+                           "FROM n"));
+        QVERIFY(QFile::remove(source));
+        QVERIFY(QFile::copy(dossier.fichier(QStringLiteral("ecrite.f02")), source));
+        QVERIFY(
+            QFile::copy(dossier.fichier(QStringLiteral("ecrite.f02-journal")), source + QStringLiteral("-journal")));
+        ecriture.executer(QStringLiteral("ROLLBACK"));
+    }
+    QVERIFY(OuvrirBasePerso());
+    const QStringList avant = donneesPerso(*CnxPerso);
+    Connexion autre;
+    std::thread liberation;
+    if (cas.startsWith(QStringLiteral("verrou"))) {
+        autre.ouvrir(source, Connexion::Mode::LectureEcriture);
+        autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+        if (cas == QStringLiteral("verrou passager"))
+            liberation = std::thread([&autre] {
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                autre.executer(QStringLiteral("COMMIT"));
+            });
+    }
+    const auto rendre = qScopeGuard([&] {
+        if (liberation.joinable())
+            liberation.join();
+        else if (autre.estOuverte())
+            autre.executer(QStringLiteral("COMMIT"));
+    });
+
+    QCOMPARE(VerifierSourceImport(source, ModeImport::RestaurationSauvegarde, CheminBasePerso()), message);
+    QCOMPARE(erreurDe([&] { ImporterDonnees(*CnxPerso, source, ModeImport::RestaurationSauvegarde); }), message);
+    if (message.isEmpty())
+        QCOMPARE(lignes(*CnxPerso, QStringLiteral("SELECT CodeCollection FROM Utilisateurs ORDER BY 1")),
+            (QStringList {"1", "7"}));
+    else
+        QCOMPARE(donneesPerso(*CnxPerso), avant);
     QVERIFY(sansLiens(*CnxPerso));
 }
 
@@ -686,7 +924,29 @@ void TestDonneesPerso::lectureCorrespondances_data()
     QTest::newRow("fichier vide") << QByteArray() << QStringList() << QString();
     QTest::newRow("parts en trop ignorées") << QByteArray("1;a;b;c\r\n") << QStringList {"1|a"} << QString();
     QTest::newRow("espaces gardés") << QByteArray(" 1 ; a b \r\n") << QStringList {" 1 | a b "} << QString();
-    QTest::newRow("numéro vide") << QByteArray("1;\r\n;x\r\n") << QStringList {"1|", "|x"} << QString();
+    QTest::newRow("numéro personnel vide") << QByteArray("1;\r\n2;b\r\n") << QStringList {"1|", "2|b"} << QString();
+    QTest::newRow("numéro Dallay vide")
+        << QByteArray("1;a\r\n;x\r\n") << QStringList()
+        << "La ligne 2 du fichier n'a pas de numéro Dallay avant le point-virgule : « ;x »";
+    QTest::newRow("guillemets gardés") << QByteArray("\"1\";\"a;b\"\r\n") << QStringList {"\"1\"|\"a"} << QString();
+    // A byte-order mark says the text is UTF-8: it is no part of the first number.
+    QTest::newRow("marque d'ordre UTF-8") << QByteArray("\xEF\xBB\xBF"
+                                                        "1;a\r\n\xC3\xA9;\xE2\x82\xAC\r\n")
+                                          << QStringList {"1|a", "é|€"} << QString();
+    const QString nul =
+        QStringLiteral("La ligne %1 du fichier contient un caractère nul : ce n'est pas un fichier texte "
+                       "ANSI.");
+    const QString unicode = QStringLiteral("La ligne 1 du fichier commence par la marque d'un texte Unicode (UTF-16) : "
+                                           "enregistrez le fichier en texte ANSI.");
+    QTest::newRow("caractère nul") << octetsBruts("1;a\r\n2;b\0c\r\n3;c\r\n") << QStringList() << nul.arg(2);
+    QTest::newRow("UTF-16 sans marque") << octetsBruts("1\0;\0a\0\r\0\n\0") << QStringList() << nul.arg(1);
+    QTest::newRow("UTF-16 petit-boutiste") << octetsBruts("\xFF\xFE"
+                                                          "1\0;\0a\0\r\0\n\0")
+                                           << QStringList() << unicode;
+    QTest::newRow("UTF-16 gros-boutiste") << octetsBruts("\xFE\xFF\0"
+                                                         "1\0;\0a\0\r\0\n")
+                                          << QStringList() << unicode;
+    QTest::newRow("lignes blanches à la fin") << QByteArray("1;a\r\n2;b\r\n\r\n \t\r\n\n") << deux << QString();
     QTest::newRow("Windows-1252") << QByteArray("\xE9;\x80\x9C\r\n") << QStringList {"é|€œ"} << QString();
     QTest::newRow("Dallay deux fois") << QByteArray("1;a\r\n2;b\r\n1;c\r\n") << QStringList {"1|c", "2|b"} << QString();
     QTest::newRow("Dallay deux fois, casse différente")
@@ -695,8 +955,9 @@ void TestDonneesPerso::lectureCorrespondances_data()
                                               << "La ligne 3 du fichier ne contient pas de point-virgule : « AE1 12 »";
     QTest::newRow("ligne vide") << QByteArray("1;a\r\n\r\n2;b\r\n") << QStringList()
                                 << "La ligne 2 du fichier ne contient pas de point-virgule : «  »";
-    QTest::newRow("ligne vide entre LF") << QByteArray("1;a\n\n") << QStringList()
-                                         << "La ligne 2 du fichier ne contient pas de point-virgule : «  »";
+    QTest::newRow("ligne blanche avant la dernière")
+        << QByteArray("1;a\n \n2;b\n\n") << QStringList()
+        << "La ligne 2 du fichier ne contient pas de point-virgule : «   »";
 }
 
 void TestDonneesPerso::lectureCorrespondances()
