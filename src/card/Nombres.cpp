@@ -4,6 +4,8 @@
 
 #include <QLocale>
 
+#include <cmath>
+
 namespace {
 
 QLocale localeGroupee()
@@ -29,12 +31,20 @@ QString TexteNombre(const QVariant& valeur)
     case QMetaType::Float: {
         QLocale l;
         l.setNumberOptions(QLocale::OmitGroupSeparator);
-        // A price stored in single precision shows as typed: 12.3 and not 12.300000190734863.
+        // Seven significant digits are what a single-precision price holds: 12.3 shows "12,3", not
+        // 12.300000190734863, and a million shows whole rather than in exponent form.
         const double d = valeur.toDouble();
-        const float f = float(d);
-        if (double(f) == d)
-            return l.toString(f, 'g', 7);
-        return l.toString(d, 'g', 15);
+        const double grandeur = std::fabs(d);
+        const int entiers = grandeur < 1 ? 1 : int(std::floor(std::log10(grandeur))) + 1;
+        QString t = l.toString(d, 'f', std::max(0, 7 - entiers));
+        const QString virgule = l.decimalPoint();
+        if (t.contains(virgule)) {
+            while (t.endsWith(QLatin1Char('0')))
+                t.chop(1);
+            if (t.endsWith(virgule))
+                t.chop(virgule.size());
+        }
+        return t;
     }
     default:
         return valeur.toString();

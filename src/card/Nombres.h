@@ -9,8 +9,9 @@
 
 #include <optional>
 
-// A stored number as the cards show it: its plain text in the user's locale, no grouping ("3", "2,5").
-// Empty for Null.
+// A stored number as the cards show it: at most 7 significant digits in fixed notation, the locale's
+// decimal separator and no grouping ("3", "12,5", "1000000"); read back in the locale it stores the same
+// single-precision number. Empty for Null.
 QString TexteNombre(const QVariant& valeur);
 
 // A number typed by the user, read in the user's locale (a decimal comma in a French setting); blanks

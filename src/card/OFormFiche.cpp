@@ -133,6 +133,8 @@ OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFor
     m_grille->installerSaisie(*m_validation);
     m_grille->definirRecalcul([this] { CalculerValeurs(); });
     connect(m_grille, &GrilleDetention::modifie, this, [] { ModifFiche = 1; });
+    for (int i = 0; i < 5; ++i)
+        m_validation->surveiller(m_cotesPerso.at(i), [this, i] { return CotePerso_Validate(i); });
     auto* cadre = CreerControle<QLabel>(page(), QStringLiteral("CadreCollectionTexte"), 120, 4740, 900, 240);
     cadre->setText(QStringLiteral("Collection"));
     QFont gras = cadre->font();
@@ -196,6 +198,9 @@ void OFormFiche::creerCotations()
     m_coteChoisie = CreerControle<QComboBox>(p, QStringLiteral("CoteChoisie"), 120, 4020, 1560, 300);
     m_coteChoisie->addItems({CotesDallay, QStringLiteral("Cotes personnelles")});
     m_coteChoisie->setCurrentIndex(0);
+    m_coteChoisie->setStyleSheet(QStringLiteral("QComboBox { background-color: rgb(255, 255, 192); color: rgb(128, 0, 0); }"));
+    // Only a choice from the list switches the source.
+    connect(m_coteChoisie, &QComboBox::activated, this, [this](int) { CoteChoisie_Click(); });
     struct Colonne {
         const char* titre;
         const char* infobulle;
@@ -220,6 +225,8 @@ void OFormFiche::creerCotations()
     }
     libelle(p, QStringLiteral("Perso :"), 120, 4380, 540, 285);
     m_idPerso = CreerControle<QLineEdit>(p, QStringLiteral("IDPerso"), 660, 4380, 1020, 285);
+    // Only the user's own typing changes the stored number; a display writing the box does not.
+    connect(m_idPerso, &QLineEdit::textEdited, this, [this] { IDPerso_Change(); });
 }
 
 void OFormFiche::creerNavigation()
@@ -598,7 +605,7 @@ void OFormFiche::afficherNumeroPerso()
     const QSignalBlocker bloque(m_idPerso);
     rstCorrespID = Recordset();
     const bool lu = sansEchec([this] {
-        rstCorrespID = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("CorrespID"), QStringLiteral("Dallay = ?"),
+        rstCorrespID = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CorrespID WHERE Dallay = ?"),
             {m_dallay->text()});
         m_idPerso->setText(rstCorrespID.Eof() ? QString() : Texte(rstCorrespID.Champ(QStringLiteral("IDPerso"))));
     });
@@ -621,38 +628,152 @@ void OFormFiche::afficherImage()
     });
 }
 
+bool OFormFiche::modeCatalogue() const
+{
+    return m_coteChoisie->currentText() == CotesDallay;
+}
+
+void OFormFiche::lireCotesCatalogue()
+{
+    const bool lu = sansEchec([&] {
+        Recordset cotes = Recordset::Ouvrir(
+            CnxCatalogue, QStringLiteral("SELECT * FROM Cotations2001 WHERE Dallay = ?"), {m_dallay->text()});
+        for (int i = 0; i < 5; ++i)
+            m_cotesDallay.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotes.at(i))));
+    });
+    if (!lu) {
+        for (QLabel* l : m_cotesDallay)
+            l->clear();
+    }
+}
+
+void OFormFiche::lireCotesPerso()
+{
+    // The open collection's own prices of the stamp: another collection's are never shown here.
+    const QString n = CaptionCollectionOuverte();
+    const bool lu = !n.isEmpty() && sansEchec([&] {
+        Recordset cotes = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ? AND Collection = ?"), {m_dallay->text(), n});
+        for (int i = 0; i < 5; ++i) {
+            const QSignalBlocker bloque(m_cotesPerso.at(i));
+            m_cotesPerso.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotesP.at(i))));
+        }
+    });
+    if (!lu) {
+        for (QLineEdit* b : m_cotesPerso) {
+            const QSignalBlocker bloque(b);
+            b->clear();
+        }
+    }
+}
+
+void OFormFiche::montrerSourceCotes(bool catalogue)
+{
+    for (int i = 0; i < 5; ++i) {
+        m_cotesDallay.at(i)->setVisible(catalogue);
+        m_cotesPerso.at(i)->setVisible(!catalogue);
+    }
+}
+
 void OFormFiche::afficherCotations()
 {
-    const QString d = m_dallay->text();
-    if (m_coteChoisie->currentText() == CotesDallay) {
-        const bool lu = sansEchec([&] {
-            Recordset cotes = Recordset::Ouvrir(
-                CnxCatalogue, QStringLiteral("SELECT * FROM Cotations2001 WHERE Dallay = ?"), {d});
-            for (int i = 0; i < 5; ++i)
-                m_cotesDallay.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotes.at(i))));
-        });
-        if (!lu) {
-            for (QLabel* l : m_cotesDallay)
-                l->clear();
+    // Personal prices belong to a collection: with none open the card shows the catalogue's again.
+    if (!modeCatalogue() && !CollectionEstOuverte()) {
+        {
+            const QSignalBlocker bloque(m_coteChoisie);
+            m_coteChoisie->setCurrentIndex(0);
         }
+        montrerSourceCotes(true);
+    }
+    if (modeCatalogue()) {
+        lireCotesCatalogue();
         AfficherLignesCotesDallay();
     } else {
-        const bool lu = sansEchec([&] {
-            Recordset cotes =
-                Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ?"), {d});
-            for (int i = 0; i < 5; ++i) {
-                const QSignalBlocker bloque(m_cotesPerso.at(i));
-                m_cotesPerso.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotesP.at(i))));
-            }
-        });
-        if (!lu) {
-            for (QLineEdit* b : m_cotesPerso) {
-                const QSignalBlocker bloque(b);
-                b->clear();
-            }
-        }
+        lireCotesPerso();
         AfficherLignesCotesPerso();
     }
+}
+
+void OFormFiche::CoteChoisie_Click()
+{
+    if (!modeCatalogue() && !CollectionEstOuverte()) {
+        AfficherMessage(QStringLiteral("Il faut ouvrir une collection avant d'accéder aux cotes personnelles"),
+            Boutons::OK, Icone::Exclamation, QStringLiteral("Impossible d'afficher"));
+        const QSignalBlocker bloque(m_coteChoisie);
+        m_coteChoisie->setCurrentIndex(0);
+        return;
+    }
+    if (modeCatalogue()) {
+        lireCotesCatalogue();
+        montrerSourceCotes(true);
+        AfficherLignesCotesDallay();
+    } else {
+        lireCotesPerso();
+        montrerSourceCotes(false);
+        AfficherLignesCotesPerso();
+    }
+    sansEchec([this] { CalculerValeurs(); });
+}
+
+bool OFormFiche::CotePerso_Validate(int condition)
+{
+    QLineEdit* boite = m_cotesPerso.at(condition);
+    const QString texte = boite->text();
+    if (!texte.isEmpty()) {
+        const std::optional<double> prix = LireNombreLocal(texte);
+        if (!prix || *prix < 0 || *prix > 1000000) {
+            AfficherMessage(QStringLiteral("Vous devez entrer une valeur"), Boutons::OK, Icone::Exclamation,
+                QStringLiteral("Saisie incorrecte"));
+            boite->clear();
+            return false;
+        }
+    }
+    m_grille->montrerLigne(condition, !texte.isEmpty());
+    MAJCotationP();
+    return true;
+}
+
+bool OFormFiche::MAJCotationP()
+{
+    const QString n = CaptionCollectionOuverte();
+    bool ecrit = true;
+    if (!n.isEmpty()) {
+        QVariantList valeurs = {m_dallay->text(), n.toLongLong()};
+        for (QLineEdit* boite : m_cotesPerso) {
+            // Prices are single-precision numbers: what is stored is what the box shows once read back.
+            const std::optional<double> prix = LireNombreLocal(boite->text());
+            valeurs << (prix ? QVariant(double(float(*prix))) : QVariant());
+        }
+        try {
+            CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (Dallay, Collection, NeufP, NeufAvecCharniereP, NSGP, "
+                                              "OblitereP, LettreP) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                              "ON CONFLICT (Dallay, Collection) DO UPDATE SET NeufP = excluded.NeufP, "
+                                              "NeufAvecCharniereP = excluded.NeufAvecCharniereP, NSGP = excluded.NSGP, "
+                                              "OblitereP = excluded.OblitereP, LettreP = excluded.LettreP"),
+                valeurs);
+        } catch (const ErreurBase& e) {
+            AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+            ecrit = false;
+        }
+    }
+    sansEchec([this] { CalculerValeurs(); });
+    return ecrit;
+}
+
+void OFormFiche::IDPerso_Change()
+{
+    const QString numero = m_idPerso->text();
+    try {
+        if (numero.isEmpty())
+            CnxPerso->executer(QStringLiteral("DELETE FROM CorrespID WHERE Dallay = ?"), {m_dallay->text()});
+        else
+            CnxPerso->executer(QStringLiteral("INSERT INTO CorrespID (Dallay, IDPerso) VALUES (?, ?) "
+                                              "ON CONFLICT (Dallay) DO UPDATE SET IDPerso = excluded.IDPerso"),
+                {m_dallay->text(), numero});
+    } catch (const ErreurBase& e) {
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+    }
+    RemplirListePerso();
 }
 
 void OFormFiche::afficherListes()
@@ -709,7 +830,7 @@ void OFormFiche::afficherDetention()
 QStringList OFormFiche::prixAffiches() const
 {
     QStringList prix;
-    const bool catalogue = m_coteChoisie->currentText() == CotesDallay;
+    const bool catalogue = modeCatalogue();
     for (int i = 0; i < 5; ++i)
         prix << (catalogue ? m_cotesDallay.at(i)->text() : m_cotesPerso.at(i)->text());
     return prix;

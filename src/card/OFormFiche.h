@@ -63,6 +63,19 @@ public:
     void RemplirListeID2();
     void RemplirListePerso();
 
+    // The price source: the catalogue's quotations, or the open collection's own prices.
+    void CoteChoisie_Click();
+    bool NeufP_Validate() { return CotePerso_Validate(0); }
+    bool NeufAvecCharnieresP_Validate() { return CotePerso_Validate(1); }
+    bool NSGP_Validate() { return CotePerso_Validate(2); }
+    bool OblitereP_Validate() { return CotePerso_Validate(3); }
+    bool LettreP_Validate() { return CotePerso_Validate(4); }
+    // Stores the five personal prices of the card's stamp for the open collection (an empty box: none),
+    // then recomputes the values. False when the database refused, which has been reported.
+    bool MAJCotationP();
+    // The personal number as the user types it: stored for the stamp at once, removed when emptied.
+    void IDPerso_Change();
+
     // The display of the current row of rstFrance (AfficherFiche).
     void afficher();
     void CalculerValeurs();
@@ -93,6 +106,11 @@ private:
     void afficherListes();
     void afficherDetention();
     QStringList prixAffiches() const;
+    bool CotePerso_Validate(int condition);
+    bool modeCatalogue() const;
+    void lireCotesCatalogue();
+    void lireCotesPerso();
+    void montrerSourceCotes(bool catalogue);
 
     QLabel* m_dallay;
     QLabel* m_id2;

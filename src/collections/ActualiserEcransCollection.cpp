@@ -99,6 +99,12 @@ void etatSansCollection()
     c<QCheckBox>(Fiche, QStringLiteral("NePasAcquerir"))->setChecked(false);
     c<QLineEdit>(Fiche, QStringLiteral("commentaire"))->clear();
     activerGrille(false);
+    // Personal prices belong to the collection just closed: the card shows the catalogue's again.
+    auto* cote = c<QComboBox>(Fiche, QStringLiteral("CoteChoisie"));
+    if (cote->currentText() != QLatin1String("Cotes DALLAY")) {
+        cote->setCurrentIndex(0);
+        fiche()->CoteChoisie_Click();
+    }
     fiche()->ListeMesVarietes()->setEnabled(false);
     for (const char* nom : {"BoutonMVarAjout", "BoutonMVarSuppr", "BoutonMVarModif", "BoutonMVarRenommer"})
         c<QWidget>(Fiche, QString::fromUtf8(nom))->hide();

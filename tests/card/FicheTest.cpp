@@ -33,6 +33,8 @@ void remplirPerso(const Connexion& cnx)
 {
     cnx.executerScript(QStringLiteral(R"(
         INSERT INTO Utilisateurs VALUES (2, 'Mes timbres', '2002-09-01', '2002-09-01', NULL);
+        INSERT INTO Utilisateurs VALUES (3, 'Autre', '2002-09-01', '2002-09-01', NULL);
+        INSERT INTO CotationsP (Dallay, Collection, NeufP, LettreP) VALUES ('1', 3, 99, 7);
         INSERT INTO CorrespID VALUES ('1', '9');
         INSERT INTO CorrespID VALUES ('4', '10');
         INSERT INTO Collection (Collection, Dallay, QteN, EtatN, QtesN, QteNC, EtatNC, QtesNC, QteDoubleN, QteDoubleNC,

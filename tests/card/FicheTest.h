@@ -13,7 +13,7 @@
 void remplirCatalogue(const Connexion& cnx);
 // Collection 2 "Mes timbres": stamp 1 held N (150 %, 2 copies, 3 duplicates) and O (50 %, 1 copy), NC
 // not held with 0 duplicates; 3A held N, off the want list, with a comment. Personal numbers 9 (stamp 1)
-// and 10 (stamp 4).
+// and 10 (stamp 4). Collection 3 "Autre" has its own prices of stamp 1 (N 99, L 7).
 void remplirPerso(const Connexion& cnx);
 
 template <typename T> T* ctl(const char* nom)

@@ -54,24 +54,31 @@ private slots:
 
     void texteNombre_data()
     {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QVariant>("valeur");
         QTest::addColumn<QString>("texte");
-        QTest::newRow("Null") << QVariant() << "";
-        QTest::newRow("entier") << QVariant(qlonglong(3)) << "3";
-        QTest::newRow("réel entier") << QVariant(10.0) << "10";
-        QTest::newRow("simple précision") << QVariant(double(12.3f)) << "12,3";
-        QTest::newRow("grand") << QVariant(15000.0) << "15000";
+        const QLocale fr(QLocale::French, QLocale::France);
+        const QLocale en(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("Null") << fr << QVariant() << "";
+        QTest::newRow("entier") << fr << QVariant(qlonglong(3)) << "3";
+        QTest::newRow("réel entier") << fr << QVariant(10.0) << "10";
+        QTest::newRow("simple précision") << fr << QVariant(double(12.3f)) << "12,3";
+        QTest::newRow("un dixième") << fr << QVariant(double(0.1f)) << "0,1";
+        QTest::newRow("un million, sans exposant") << fr << QVariant(1000000.0) << "1000000";
+        QTest::newRow("sans groupes") << fr << QVariant(15000.0) << "15000";
+        QTest::newRow("anglais") << en << QVariant(double(12.5f)) << "12.5";
+        QTest::newRow("anglais, sans groupes") << en << QVariant(1234.5) << "1234.5";
     }
 
     void texteNombre()
     {
+        QFETCH(QLocale, locale);
         QFETCH(QVariant, valeur);
         QFETCH(QString, texte);
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        QLocale::setDefault(locale);
         QCOMPARE(TexteNombre(valeur), texte);
     }
 };
-
 
 ENREGISTRER_TEST(TestNombres)
 

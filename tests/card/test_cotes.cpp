@@ -1,0 +1,269 @@
+// The card's price source, the open collection's own prices and the personal number.
+
+#include "card/FicheTest.h"
+#include "card/Fiche.h"
+#include "card/OFormFiche.h"
+#include "card/ValidationSortie.h"
+#include "data/Source.h"
+#include "shell/EcranPrincipal.h"
+#include "support/ProgrammeTest.h"
+#include "support/Suite.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QtTest>
+
+namespace {
+
+const QStringList BoitesPerso = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharnieresP"), QStringLiteral("NSGP"),
+    QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
+const QStringList ColonnesPerso = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharniereP"), QStringLiteral("NSGP"),
+    QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
+
+QVariant prixStocke(const QString& colonne, int collection, const QString& dallay = QStringLiteral("1"))
+{
+    return CnxPerso->valeur(
+        QStringLiteral("SELECT %1 FROM CotationsP WHERE Dallay = ? AND Collection = ?").arg(colonne), {dallay, collection});
+}
+
+int lignesCotes(int collection)
+{
+    return CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM CotationsP WHERE Collection = ?"), {collection}).toInt();
+}
+
+}  // namespace
+
+class TestCotes : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgrammeTest> p;
+    OFormFiche* f = nullptr;
+    QComboBox* cote = nullptr;
+
+    void choisir(int index)
+    {
+        cote->setCurrentIndex(index);
+        emit cote->activated(index);
+    }
+
+    // The user types into a box and leaves it.
+    bool saisir(const QString& nom, const QString& texte)
+    {
+        auto* boite = f->findChild<QLineEdit*>(nom);
+        boite->setFocus();
+        if (!QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }))
+            return false;
+        boite->setText(texte);
+        return f->validation()->validerChampActif();
+    }
+
+    QList<bool> lignesVisibles() const
+    {
+        QList<bool> v;
+        for (int i = 0; i < 5; ++i)
+            v << f->grille()->ligneVisible(i);
+        return v;
+    }
+
+private slots:
+    void init()
+    {
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        p = std::make_unique<ProgrammeTest>(remplirPerso);
+        p->dossier.creerCatalogue(remplirCatalogue);
+        QVERIFY(p->demarrer());
+        f = qobject_cast<OFormFiche*>(EcranSiCharge(1));
+        cote = f->findChild<QComboBox*>(QStringLiteral("CoteChoisie"));
+        f->window()->show();
+        QApplication::setActiveWindow(f->window());
+        QVERIFY(QTest::qWaitForWindowActive(f->window()));
+    }
+
+    void cleanup()
+    {
+        p.reset();
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void persoSansCollectionRefuse()
+    {
+        p->plateforme.repondreMessage(Reponse::OK);
+        choisir(1);
+        QCOMPARE(p->plateforme.messages().size(), 1);
+        QCOMPARE(p->plateforme.messages().first().texte,
+            QStringLiteral("Il faut ouvrir une collection avant d'accéder aux cotes personnelles"));
+        QCOMPARE(p->plateforme.messages().first().titre, QStringLiteral("Impossible d'afficher"));
+        QCOMPARE(cote->currentText(), QStringLiteral("Cotes DALLAY"));
+        QVERIFY(!f->findChild<QLabel*>(QStringLiteral("Neuf"))->isHidden());
+        QVERIFY(f->findChild<QLineEdit*>(QStringLiteral("NeufP"))->isHidden());
+        QCOMPARE(texte("Neuf"), QStringLiteral("10"));
+    }
+
+    void basculeEntreLesSources()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        QCOMPARE(lignesVisibles(), (QList<bool> {true, false, true, true, true}));
+        choisir(1);
+        QVERIFY(p->plateforme.messages().isEmpty());
+        // Collection 3's prices of this stamp are not collection 2's: nothing to show, every row hidden.
+        for (const QString& b : BoitesPerso) {
+            QVERIFY(!f->findChild<QLineEdit*>(b)->isHidden());
+            QCOMPARE(f->findChild<QLineEdit*>(b)->text(), QString());
+        }
+        QVERIFY(f->findChild<QLabel*>(QStringLiteral("Neuf"))->isHidden());
+        QCOMPARE(lignesVisibles(), (QList<bool> {false, false, false, false, false}));
+        QCOMPARE(f->grille()->ValeurCollection()->text(), QStringLiteral("0,0"));
+
+        QVERIFY(saisir(QStringLiteral("NeufP"), QStringLiteral("20")));
+        QCOMPARE(lignesVisibles(), (QList<bool> {true, false, false, false, false}));
+        // N held: 2 copies at 150 % of 20.
+        QCOMPARE(f->grille()->ValeurCollection()->text(), QStringLiteral("60,0"));
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 2).toDouble(), 20.0);
+        QVERIFY(prixStocke(QStringLiteral("LettreP"), 2).isNull());
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 3).toDouble(), 99.0);
+        QCOMPARE(lignesCotes(2), 1);
+
+        // The other collection sees its own prices only.
+        ouvrirCollection(QStringLiteral("3"));
+        QCOMPARE(texte("NeufP"), QStringLiteral("99"));
+        QCOMPARE(texte("LettreP"), QStringLiteral("7"));
+        QCOMPARE(lignesVisibles(), (QList<bool> {true, false, false, false, true}));
+
+        choisir(0);
+        QCOMPARE(texte("Neuf"), QStringLiteral("10"));
+        QVERIFY(f->findChild<QLineEdit*>(QStringLiteral("NeufP"))->isHidden());
+        QCOMPARE(lignesVisibles(), (QList<bool> {true, false, true, true, true}));
+        QCOMPARE(ModifFiche, 0);
+    }
+
+    void fermerLaCollectionRevientAuCatalogue()
+    {
+        ouvrirCollection(QStringLiteral("3"));
+        choisir(1);
+        QCOMPARE(texte("NeufP"), QStringLiteral("99"));
+        ouvrirCollection(QString());
+        QCOMPARE(cote->currentText(), QStringLiteral("Cotes DALLAY"));
+        QVERIFY(!f->findChild<QLabel*>(QStringLiteral("Neuf"))->isHidden());
+        QVERIFY(f->findChild<QLineEdit*>(QStringLiteral("NeufP"))->isHidden());
+        QCOMPARE(lignesVisibles(), (QList<bool> {true, false, true, true, true}));
+    }
+
+    void bornesDesPrix_data()
+    {
+        QTest::addColumn<QString>("saisi");
+        QTest::addColumn<bool>("accepte");
+        QTest::newRow("0") << "0" << true;
+        QTest::newRow("1000000") << "1000000" << true;
+        QTest::newRow("décimal") << "12,5" << true;
+        QTest::newRow("1000000,01") << "1000000,01" << false;
+        QTest::newRow("négatif") << "-1" << false;
+        QTest::newRow("texte") << "cher" << false;
+    }
+
+    void bornesDesPrix()
+    {
+        QFETCH(QString, saisi);
+        QFETCH(bool, accepte);
+        ouvrirCollection(QStringLiteral("2"));
+        choisir(1);
+        for (int i = 0; i < 5; ++i) {
+            if (!accepte)
+                p->plateforme.repondreMessage(Reponse::OK);
+            QCOMPARE(saisir(BoitesPerso.at(i), saisi), accepte);
+            QCOMPARE(f->grille()->ligneVisible(i), accepte);
+            const QVariant stocke = prixStocke(ColonnesPerso.at(i), 2);
+            if (accepte) {
+                QCOMPARE(stocke.toDouble(), double(float(QLocale().toDouble(saisi))));
+            } else {
+                QCOMPARE(texte(BoitesPerso.at(i).toUtf8().constData()), QString());
+                QVERIFY(stocke.isNull());
+            }
+        }
+        const QList<Message> vus = p->plateforme.messages();
+        QCOMPARE(vus.size(), accepte ? 0 : 5);
+        for (const Message& m : vus) {
+            QCOMPARE(m.texte, QStringLiteral("Vous devez entrer une valeur"));
+            QCOMPARE(m.titre, QStringLiteral("Saisie incorrecte"));
+        }
+        QCOMPARE(ModifFiche, 0);
+    }
+
+    void viderUnPrixStockeNul()
+    {
+        ouvrirCollection(QStringLiteral("3"));
+        choisir(1);
+        QVERIFY(saisir(QStringLiteral("NeufP"), QString()));
+        QVERIFY(!f->grille()->ligneVisible(0));
+        QVERIFY(prixStocke(QStringLiteral("NeufP"), 3).isNull());
+        QCOMPARE(prixStocke(QStringLiteral("LettreP"), 3).toDouble(), 7.0);
+        f->BoutonBas_Click();
+        f->BoutonHaut_Click();
+        QCOMPARE(texte("NeufP"), QString());
+        QVERIFY(!f->grille()->ligneVisible(0));
+    }
+
+    void prixRelusCommeTapes_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("saisi");
+        const QLocale fr(QLocale::French, QLocale::France);
+        const QLocale en(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("0,1") << fr << "0,1";
+        QTest::newRow("12,5") << fr << "12,5";
+        QTest::newRow("1000000") << fr << "1000000";
+        QTest::newRow("0.1") << en << "0.1";
+        QTest::newRow("12.5") << en << "12.5";
+        QTest::newRow("en 1000000") << en << "1000000";
+    }
+
+    void prixRelusCommeTapes()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, saisi);
+        QLocale::setDefault(locale);
+        ouvrirCollection(QStringLiteral("2"));
+        choisir(1);
+        QVERIFY(saisir(QStringLiteral("OblitereP"), saisi));
+        const QVariant premier = prixStocke(QStringLiteral("OblitereP"), 2);
+        f->BoutonBas_Click();
+        f->BoutonHaut_Click();
+        QCOMPARE(texte("OblitereP"), saisi);
+        // Shown, left again and stored: the same number.
+        QVERIFY(saisir(QStringLiteral("OblitereP"), texte("OblitereP")));
+        QCOMPARE(prixStocke(QStringLiteral("OblitereP"), 2), premier);
+    }
+
+    void numeroPerso()
+    {
+        auto* boite = f->findChild<QLineEdit*>(QStringLiteral("IDPerso"));
+        auto* liste = f->findChild<QComboBox*>(QStringLiteral("PersoChoisi"));
+        auto numero = [] { return CnxPerso->valeur(QStringLiteral("SELECT IDPerso FROM CorrespID WHERE Dallay = '2'")); };
+        f->BoutonBas_Click();
+        QCOMPARE(texte("Dallay"), QStringLiteral("2"));
+        QCOMPARE(boite->text(), QString());
+        QTest::keyClicks(boite, QStringLiteral("8"));
+        QCOMPARE(numero().toString(), QStringLiteral("8"));
+        QTest::keyClicks(boite, QStringLiteral("5"));
+        QCOMPARE(numero().toString(), QStringLiteral("85"));
+        QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM CorrespID WHERE Dallay = '2'")).toInt(), 1);
+        QStringList elements;
+        for (int i = 0; i < liste->count(); ++i)
+            elements << liste->itemText(i);
+        QCOMPARE(elements, (QStringList {"10", "85", "9"}));
+        QTest::keyClick(boite, Qt::Key_Backspace);
+        QTest::keyClick(boite, Qt::Key_Backspace);
+        QVERIFY(numero().isNull());
+        QCOMPARE(liste->count(), 2);
+        // A display writes the box but never the table.
+        f->BoutonHaut_Click();
+        QCOMPARE(boite->text(), QStringLiteral("9"));
+        QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM CorrespID")).toInt(), 2);
+    }
+};
+
+ENREGISTRER_TEST(TestCotes)
+
+#include "test_cotes.moc"
