@@ -1,5 +1,6 @@
 #include "card/OFormFiche.h"
 
+#include "card/CotesCarte.h"
 #include "card/Fiche.h"
 #include "card/Nombres.h"
 #include "card/OFormFicheIllustration1.h"
@@ -17,6 +18,8 @@
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
+#include "subcards/OFormFicheObliterations.h"
+#include "subcards/OFormFicheVarietes.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -35,16 +38,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QString CotesDallay = QStringLiteral("Cotes DALLAY");
-
-// The catalogue's columns of the five prices, and the personal ones, in grid order.
-const QStringList ColonnesCotes = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharniere"), QStringLiteral("NSG"),
-    QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
-const QStringList ColonnesCotesP = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharniereP"),
-    QStringLiteral("NSGP"), QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
-const QStringList LabelsCotes = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharnieres"), QStringLiteral("NSG"),
-    QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
 
 QLabel* libelle(QWidget* parent, const QString& texte, int g, int h, int l, int ht)
 {
@@ -133,8 +126,9 @@ OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFor
     m_grille->installerSaisie(*m_validation);
     m_grille->definirRecalcul([this] { CalculerValeurs(); });
     connect(m_grille, &GrilleDetention::modifie, this, [] { ModifFiche = 1; });
-    for (int i = 0; i < 5; ++i)
-        m_validation->surveiller(m_cotesPerso.at(i), [this, i] { return CotePerso_Validate(i); });
+    m_cotes->installerSaisie(*m_validation);
+    m_cotes->definirMontrerLigne([this](int ligne, bool visible) { m_grille->montrerLigne(ligne, visible); });
+    m_cotes->definirRecalcul([this] { CalculerValeurs(); });
     auto* cadre = CreerControle<QLabel>(page(), QStringLiteral("CadreCollectionTexte"), 120, 4740, 900, 240);
     cadre->setText(QStringLiteral("Collection"));
     QFont gras = cadre->font();
@@ -195,12 +189,15 @@ void OFormFiche::creerImage()
 void OFormFiche::creerCotations()
 {
     QWidget* p = page();
-    m_coteChoisie = CreerControle<QComboBox>(p, QStringLiteral("CoteChoisie"), 120, 4020, 1560, 300);
-    m_coteChoisie->addItems({CotesDallay, QStringLiteral("Cotes personnelles")});
-    m_coteChoisie->setCurrentIndex(0);
-    m_coteChoisie->setStyleSheet(QStringLiteral("QComboBox { background-color: rgb(255, 255, 192); color: rgb(128, 0, 0); }"));
-    // Only a choice from the list switches the source.
-    connect(m_coteChoisie, &QComboBox::activated, this, [this](int) { CoteChoisie_Click(); });
+    ParametresCotes parametres = CotesCinqEtats(QStringLiteral("Cotations2001"));
+    parametres.comboGauche = 120;
+    parametres.comboHaut = 4020;
+    parametres.prixGauche = 1800;
+    parametres.prixHaut = 4290;
+    m_cotes = new CotesCarte(p, parametres);
+    m_cotes->definirDallay([this] { return m_dallay->text(); });
+    m_cotes->CoteChoisie()->setStyleSheet(
+        QStringLiteral("QComboBox { background-color: rgb(255, 255, 192); color: rgb(128, 0, 0); }"));
     struct Colonne {
         const char* titre;
         const char* infobulle;
@@ -209,19 +206,9 @@ void OFormFiche::creerCotations()
     const Colonne colonnes[] = {{"Neuf **", "Neuf sans charnière"}, {"Neuf *", "Neuf avec charnière ou trace charn."},
         {"Neuf (*)", "Neuf sans gomme"}, {"\u229A", "Oblitéré"}, {"\u2709", "Sur lettre"}};
     for (int i = 0; i < 5; ++i) {
-        const int x = 1800 + i * 820;
-        auto* titre = libelle(p, QString::fromUtf8(colonnes[i].titre), x, 4020, 800, 255);
+        auto* titre = libelle(p, QString::fromUtf8(colonnes[i].titre), 1800 + i * 820, 4020, 800, 255);
         titre->setAlignment(Qt::AlignCenter);
         titre->setToolTip(QString::fromUtf8(colonnes[i].infobulle));
-        auto* cote = champ(p, LabelsCotes.at(i), x, 4290, 800, 285);
-        cote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        cote->setFrameShape(QFrame::Panel);
-        cote->setFrameShadow(QFrame::Sunken);
-        m_cotesDallay << cote;
-        auto* perso = CreerControle<QLineEdit>(p, LabelsCotes.at(i) + QStringLiteral("P"), x, 4290, 800, 285);
-        perso->setAlignment(Qt::AlignRight);
-        perso->hide();
-        m_cotesPerso << perso;
     }
     libelle(p, QStringLiteral("Perso :"), 120, 4380, 540, 285);
     m_idPerso = CreerControle<QLineEdit>(p, QStringLiteral("IDPerso"), 660, 4380, 1020, 285);
@@ -322,6 +309,8 @@ void OFormFiche::creerSousOnglets()
         m_boutonsMesVarietes << bouton(m_sousOnglets, QString::fromUtf8(b.nom), QString::fromUtf8(b.texte), b.gauche, 2490, 900, 360);
     m_boutonThemes = bouton(m_sousOnglets, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 120, 2490, 1800, 360);
     connect(m_ongletsListes, &QTabBar::currentChanged, this, [this](int) { SousOnglets_Click(); });
+    connect(m_listeVarietes, &QListWidget::itemClicked, this, [this] { ListeVarietes_Click(); });
+    connect(m_listeObliterations, &QListWidget::itemClicked, this, [this] { ListeObliterations_Click(); });
     SousOnglets_Click();
 }
 
@@ -489,6 +478,28 @@ void OFormFiche::BoutonZoom_Click()
     MontrerModal(fenetre);
 }
 
+void OFormFiche::ListeVarietes_Click()
+{
+    if (m_listeVarietes->Text().isEmpty()) {
+        AfficherMessage(QStringLiteral("Aucune variété n'a été sélectionnée ou la liste est vide"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("impossible d'afficher"));
+        return;
+    }
+    OFormFicheVarietes carte(this);
+    MontrerModal(carte);
+}
+
+void OFormFiche::ListeObliterations_Click()
+{
+    if (m_listeObliterations->Text().isEmpty()) {
+        AfficherMessage(QStringLiteral("Aucune oblitération n'a été sélectionnée ou la liste est vide"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("impossible d'afficher"));
+        return;
+    }
+    OFormFicheObliterations carte(this);
+    MontrerModal(carte);
+}
+
 // --- Quick-search lists ------------------------------------------------------------------------------
 
 namespace {
@@ -628,136 +639,19 @@ void OFormFiche::afficherImage()
     });
 }
 
-bool OFormFiche::modeCatalogue() const
-{
-    return m_coteChoisie->currentText() == CotesDallay;
-}
-
-void OFormFiche::lireCotesCatalogue()
-{
-    const bool lu = sansEchec([&] {
-        Recordset cotes = Recordset::Ouvrir(
-            CnxCatalogue, QStringLiteral("SELECT * FROM Cotations2001 WHERE Dallay = ?"), {m_dallay->text()});
-        for (int i = 0; i < 5; ++i)
-            m_cotesDallay.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotes.at(i))));
-    });
-    if (!lu) {
-        for (QLabel* l : m_cotesDallay)
-            l->clear();
-    }
-}
-
-void OFormFiche::lireCotesPerso()
-{
-    // The open collection's own prices of the stamp: another collection's are never shown here.
-    const QString n = CaptionCollectionOuverte();
-    const bool lu = !n.isEmpty() && sansEchec([&] {
-        Recordset cotes = Recordset::Ouvrir(CnxPerso,
-            QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ? AND Collection = ?"), {m_dallay->text(), n});
-        for (int i = 0; i < 5; ++i) {
-            const QSignalBlocker bloque(m_cotesPerso.at(i));
-            m_cotesPerso.at(i)->setText(cotes.Eof() ? QString() : TexteNombre(cotes.Champ(ColonnesCotesP.at(i))));
-        }
-    });
-    if (!lu) {
-        for (QLineEdit* b : m_cotesPerso) {
-            const QSignalBlocker bloque(b);
-            b->clear();
-        }
-    }
-}
-
-void OFormFiche::montrerSourceCotes(bool catalogue)
-{
-    for (int i = 0; i < 5; ++i) {
-        m_cotesDallay.at(i)->setVisible(catalogue);
-        m_cotesPerso.at(i)->setVisible(!catalogue);
-    }
-}
-
 void OFormFiche::afficherCotations()
 {
-    // Personal prices belong to a collection: with none open the card shows the catalogue's again.
-    if (!modeCatalogue() && !CollectionEstOuverte()) {
-        {
-            const QSignalBlocker bloque(m_coteChoisie);
-            m_coteChoisie->setCurrentIndex(0);
-        }
-        montrerSourceCotes(true);
-    }
-    if (modeCatalogue()) {
-        lireCotesCatalogue();
-        AfficherLignesCotesDallay();
-    } else {
-        lireCotesPerso();
-        AfficherLignesCotesPerso();
-    }
+    m_cotes->afficher();
 }
 
 void OFormFiche::CoteChoisie_Click()
 {
-    if (!modeCatalogue() && !CollectionEstOuverte()) {
-        AfficherMessage(QStringLiteral("Il faut ouvrir une collection avant d'accéder aux cotes personnelles"),
-            Boutons::OK, Icone::Exclamation, QStringLiteral("Impossible d'afficher"));
-        const QSignalBlocker bloque(m_coteChoisie);
-        m_coteChoisie->setCurrentIndex(0);
-        return;
-    }
-    if (modeCatalogue()) {
-        lireCotesCatalogue();
-        montrerSourceCotes(true);
-        AfficherLignesCotesDallay();
-    } else {
-        lireCotesPerso();
-        montrerSourceCotes(false);
-        AfficherLignesCotesPerso();
-    }
-    sansEchec([this] { CalculerValeurs(); });
-}
-
-bool OFormFiche::CotePerso_Validate(int condition)
-{
-    QLineEdit* boite = m_cotesPerso.at(condition);
-    const QString texte = boite->text();
-    if (!texte.isEmpty()) {
-        const std::optional<double> prix = LireNombreLocal(texte);
-        if (!prix || *prix < 0 || *prix > 1000000) {
-            AfficherMessage(QStringLiteral("Vous devez entrer une valeur"), Boutons::OK, Icone::Exclamation,
-                QStringLiteral("Saisie incorrecte"));
-            boite->clear();
-            return false;
-        }
-    }
-    m_grille->montrerLigne(condition, !texte.isEmpty());
-    MAJCotationP();
-    return true;
+    m_cotes->CoteChoisie_Click();
 }
 
 bool OFormFiche::MAJCotationP()
 {
-    const QString n = CaptionCollectionOuverte();
-    bool ecrit = true;
-    if (!n.isEmpty()) {
-        QVariantList valeurs = {m_dallay->text(), n.toLongLong()};
-        for (QLineEdit* boite : m_cotesPerso) {
-            // Prices are single-precision numbers: what is stored is what the box shows once read back.
-            const std::optional<double> prix = LireNombreLocal(boite->text());
-            valeurs << (prix ? QVariant(double(float(*prix))) : QVariant());
-        }
-        try {
-            CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (Dallay, Collection, NeufP, NeufAvecCharniereP, NSGP, "
-                                              "OblitereP, LettreP) VALUES (?, ?, ?, ?, ?, ?, ?) "
-                                              "ON CONFLICT (Dallay, Collection) DO UPDATE SET NeufP = excluded.NeufP, "
-                                              "NeufAvecCharniereP = excluded.NeufAvecCharniereP, NSGP = excluded.NSGP, "
-                                              "OblitereP = excluded.OblitereP, LettreP = excluded.LettreP"),
-                valeurs);
-        } catch (const ErreurBase& e) {
-            AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
-            ecrit = false;
-        }
-    }
-    sansEchec([this] { CalculerValeurs(); });
-    return ecrit;
+    return m_cotes->MAJCotationP();
 }
 
 void OFormFiche::IDPerso_Change()
@@ -827,30 +721,19 @@ void OFormFiche::afficherDetention()
     }
 }
 
-QStringList OFormFiche::prixAffiches() const
-{
-    QStringList prix;
-    const bool catalogue = modeCatalogue();
-    for (int i = 0; i < 5; ++i)
-        prix << (catalogue ? m_cotesDallay.at(i)->text() : m_cotesPerso.at(i)->text());
-    return prix;
-}
-
 void OFormFiche::CalculerValeurs()
 {
-    m_grille->calculerValeurs(prixAffiches());
+    m_grille->calculerValeurs(m_cotes->prixAffiches());
 }
 
 void OFormFiche::AfficherLignesCotesDallay()
 {
-    for (int i = 0; i < 5; ++i)
-        m_grille->montrerLigne(i, !m_cotesDallay.at(i)->text().isEmpty());
+    m_cotes->AfficherLignesCotesDallay();
 }
 
 void OFormFiche::AfficherLignesCotesPerso()
 {
-    for (int i = 0; i < 5; ++i)
-        m_grille->montrerLigne(i, !m_cotesPerso.at(i)->text().isEmpty());
+    m_cotes->AfficherLignesCotesPerso();
 }
 
 // --- Saving --------------------------------------------------------------------------------------------

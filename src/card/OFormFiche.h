@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class BoiteImage;
+class CotesCarte;
 class ListeDonnees;
 class QCheckBox;
 class QComboBox;
@@ -58,18 +59,17 @@ public:
     void BoutonIllustration2_Click();
     void BoutonZoom_Click();
     void SousOnglets_Click();
+    // A single click on a catalogued variety or cancellation opens its card.
+    void ListeVarietes_Click();
+    void ListeObliterations_Click();
 
     void RemplirListeDallay();
     void RemplirListeID2();
     void RemplirListePerso();
 
     // The price source: the catalogue's quotations, or the open collection's own prices.
+    CotesCarte* cotes() const { return m_cotes; }
     void CoteChoisie_Click();
-    bool NeufP_Validate() { return CotePerso_Validate(0); }
-    bool NeufAvecCharnieresP_Validate() { return CotePerso_Validate(1); }
-    bool NSGP_Validate() { return CotePerso_Validate(2); }
-    bool OblitereP_Validate() { return CotePerso_Validate(3); }
-    bool LettreP_Validate() { return CotePerso_Validate(4); }
     // Stores the five personal prices of the card's stamp for the open collection (an empty box: none),
     // then recomputes the values. False when the database refused, which has been reported.
     bool MAJCotationP();
@@ -105,12 +105,6 @@ private:
     void afficherCotations();
     void afficherListes();
     void afficherDetention();
-    QStringList prixAffiches() const;
-    bool CotePerso_Validate(int condition);
-    bool modeCatalogue() const;
-    void lireCotesCatalogue();
-    void lireCotesPerso();
-    void montrerSourceCotes(bool catalogue);
 
     QLabel* m_dallay;
     QLabel* m_id2;
@@ -125,9 +119,7 @@ private:
     BoiteImage* m_picture2;
     QPushButton* m_illustration1;
     QPushButton* m_illustration2;
-    QComboBox* m_coteChoisie;
-    QList<QLabel*> m_cotesDallay;
-    QList<QLineEdit*> m_cotesPerso;
+    CotesCarte* m_cotes;
     QLineEdit* m_idPerso;
     GrilleDetention* m_grille;
     QWidget* m_sousOnglets;

@@ -1,0 +1,30 @@
+#include "subcards/OFormFicheObliterations.h"
+
+namespace {
+
+ParametresFicheSecondaire parametresObliterations()
+{
+    ParametresFicheSecondaire p;
+    p.nom = QStringLiteral("OFormFicheObliterations");
+    p.titre = QStringLiteral("Oblitérations");
+    p.listeFiche = QStringLiteral("ListeObliterations");
+    p.tableCatalogue = QStringLiteral("Obliterations");
+    p.tableImages = QStringLiteral("ObliterationsPCT");
+    p.colonneImage = QStringLiteral("Imagevrt4");
+    p.tableDetention = QStringLiteral("CollectionO");
+    p.cotes.tableCatalogue = QStringLiteral("Cotations2001o");
+    p.cotes.colonnes = {QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
+    p.cotes.colonnesP = {QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
+    p.cotes.noms = {QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
+    p.suffixes = {QStringLiteral("O"), QStringLiteral("L")};
+    p.largeur = 9300;
+    p.hauteur = 3900;
+    return p;
+}
+
+}  // namespace
+
+OFormFicheObliterations::OFormFicheObliterations(QWidget* parent) : FicheSecondaire(parametresObliterations(), parent)
+{
+    AfficherObliteration();
+}

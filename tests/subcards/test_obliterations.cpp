@@ -1,0 +1,198 @@
+// The cancellation card: the two conditions of a cancellation, its prices and the write of its holdings.
+
+#include "CartesTest.h"
+
+#include "card/FicheTest.h"
+#include "card/OFormFiche.h"
+#include "card/ValidationSortie.h"
+#include "data/Source.h"
+#include "shell/Controles.h"
+#include "subcards/OFormFicheObliterations.h"
+#include "support/Suite.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+class TestObliterations : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ProgrammeCartes> prog;
+    OFormFiche* f = nullptr;
+    PlateformeScriptee* plateforme = nullptr;
+
+    std::unique_ptr<OFormFicheObliterations> ouvrir(const QString& dallay)
+    {
+        f->ListeObliterations()->selectionnerCle(dallay);
+        auto carte = std::make_unique<OFormFicheObliterations>(f);
+        if (!activer(carte.get()))
+            return nullptr;
+        return carte;
+    }
+
+private slots:
+    void init()
+    {
+        prog = std::make_unique<ProgrammeCartes>();
+        f = prog->f;
+        QVERIFY(f);
+        plateforme = &prog->p->plateforme;
+    }
+
+    void cleanup() { prog.reset(); }
+
+    void lignesEtCotes()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1-O2"));
+        QVERIFY(carte);
+        QCOMPARE(carte->windowTitle(), QStringLiteral("Oblitérations"));
+        QCOMPARE(carte->Dallay()->text(), QStringLiteral("1-O2"));
+        QCOMPARE(carte->findChild<QLabel*>(QStringLiteral("Designation"))->text(), QStringLiteral("Grille"));
+        QCOMPARE(carte->grille()->nombreLignes(), 2);
+        QVERIFY(!carte->grille()->ligneVisible(0));
+        QVERIFY(carte->grille()->ligneVisible(1));
+        QCOMPARE(carte->findChild<QLabel*>(QStringLiteral("Lettre"))->text(), QStringLiteral("15"));
+        QVERIFY(!carte->findChild<QLabel*>(QStringLiteral("Neuf")));
+        QVERIFY(!carte->findChild<QCheckBox*>(QStringLiteral("QteN")));
+        QVERIFY(!carte->findChild<QCheckBox*>(QStringLiteral("QteDoublesO")));
+    }
+
+    void sansCollection()
+    {
+        auto carte = ouvrir(QStringLiteral("1-O1"));
+        QVERIFY(carte);
+        for (QWidget* w : carte->grille()->controlesSaisie())
+            QVERIFY(!w->isEnabled());
+        QCOMPARE(carte->grille()->ValeurCollection()->text(), QStringLiteral("0,0"));
+        QCOMPARE(carte->grille()->ValeurDoubles()->text(), QStringLiteral("0,0"));
+        plateforme->repondreMessage(Reponse::OK);
+        QComboBox* cote = carte->cotes()->CoteChoisie();
+        cote->setCurrentIndex(1);
+        emit cote->activated(1);
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Impossible d'afficher"));
+        QCOMPARE(cote->currentText(), QStringLiteral("Cotes DALLAY"));
+        QVERIFY(carte->findChild<QLineEdit*>(QStringLiteral("OblitereP"))->isHidden());
+    }
+
+    void chargementEtDoublesVides()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        CnxPerso->executer(QStringLiteral(
+            "INSERT INTO CollectionO (Collection, Dallay, QteO, EtatO, QtesO, QteDoubleO, QteL, QtesL, NePasAcquerir, commentaire) "
+            "VALUES (2, '1-O1', -1, NULL, 2, 5, 0, 4, -1, 'rare')"));
+        auto carte = ouvrir(QStringLiteral("1-O1"));
+        QVERIFY(carte);
+        GrilleDetention* g = carte->grille();
+        QVERIFY(g->Qte(0)->isChecked());
+        QCOMPARE(g->Etat(0)->text(), QStringLiteral("100"));
+        QCOMPARE(g->Qtes(0)->text(), QStringLiteral("2"));
+        QCOMPARE(g->QteDouble(0)->text(), QStringLiteral("5"));
+        QVERIFY(!g->Qte(1)->isChecked());
+        QCOMPARE(g->Qtes(1)->text(), QString());
+        QVERIFY(g->NePasAcquerir()->isChecked());
+        QCOMPARE(g->commentaire()->text(), QStringLiteral("rare"));
+        // 6 x 2 x 100 % and 6 x 5.
+        QCOMPARE(g->ValeurCollection()->text(), QStringLiteral("12,0"));
+        QCOMPARE(g->ValeurDoubles()->text(), QStringLiteral("30,0"));
+        QCOMPARE(carte->ModifO(), quint8(0));
+
+        QVERIFY(saisirEtQuitter(carte.get(), QStringLiteral("QteDoubleO"), QString()));
+        QVERIFY(saisirEtQuitter(carte.get(), QStringLiteral("QtesL"), QStringLiteral("0")));
+        QVERIFY(g->Qte(1)->isChecked());
+        QCOMPARE(g->Etat(1)->text(), QStringLiteral("100"));
+        carte->reject();
+        QVERIFY(!carte->isVisible());
+        QCOMPARE(ligneDetention(QStringLiteral("CollectionO"), QStringLiteral("1-O1")),
+            QStringLiteral("2|1-O1|-1|100|-1|100|Null|Null|2|0|-1|rare|"));
+    }
+
+    void qualiteRefuseeSeuleNEcritRien()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1-O1"));
+        QVERIFY(carte);
+        plateforme->repondreMessage(Reponse::OK);
+        QVERIFY(!saisirEtQuitter(carte.get(), QStringLiteral("EtatO"), QStringLiteral("-5")));
+        QCOMPARE(carte->grille()->Etat(0)->text(), QStringLiteral("100"));
+        QCOMPARE(carte->ModifO(), quint8(0));
+        const qint64 ecrit = ecritures();
+        carte->reject();
+        QVERIFY(!carte->isVisible());
+        QCOMPARE(ecritures(), ecrit);
+    }
+
+    void fermeture_data()
+    {
+        QTest::addColumn<QString>("moyen");
+        QTest::newRow("Annuler") << "Annuler";
+        QTest::newRow("Echap") << "Echap";
+        QTest::newRow("case de fermeture") << "fermeture";
+    }
+
+    void fermeture()
+    {
+        QFETCH(QString, moyen);
+        ouvrirCollection(QStringLiteral("2"));
+        f->ListeObliterations()->selectionnerCle(QStringLiteral("1-O1"));
+        qint64 ecrit = -1;
+        bool resteOuverte = true;
+        plateforme->repondreDialogue([&](QDialog& d) {
+            auto& carte = static_cast<OFormFicheObliterations&>(d);
+            if (!activer(&carte))
+                return -1;
+            carte.grille()->NePasAcquerir()->click();
+            taperDans(carte.findChild<QLineEdit*>(QStringLiteral("QtesL")), QStringLiteral("2"));
+            ecrit = ecritures();
+            if (moyen == QStringLiteral("Annuler"))
+                QTest::mouseClick(carte.findChild<QPushButton*>(QStringLiteral("BoutonAnnuler")), Qt::LeftButton);
+            else if (moyen == QStringLiteral("Echap"))
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            else
+                carte.close();
+            resteOuverte = carte.isVisible();
+            return carte.result();
+        });
+        f->ListeObliterations_Click();
+        QCOMPARE(plateforme->dialoguesMontres(), QStringList {QStringLiteral("OFormFicheObliterations")});
+        QVERIFY(!resteOuverte);
+        QCOMPARE(ecritures() - ecrit, qint64(1));
+        QCOMPARE(ligneDetention(QStringLiteral("CollectionO"), QStringLiteral("1-O1")),
+            QStringLiteral("2|1-O1|0|Null|-1|100|Null|Null|Null|2|-1||"));
+    }
+
+    void prixPersonnels()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1-O1"));
+        QVERIFY(carte);
+        QComboBox* cote = carte->cotes()->CoteChoisie();
+        cote->setCurrentIndex(1);
+        emit cote->activated(1);
+        QVERIFY(!carte->grille()->ligneVisible(0));
+        QVERIFY(saisirEtQuitter(carte.get(), QStringLiteral("LettreP"), QStringLiteral("3,5")));
+        QVERIFY(carte->grille()->ligneVisible(1));
+        QCOMPARE(contenu(QStringLiteral("CotationsP")).split(QLatin1Char('\n')).filter(QStringLiteral("1-O1")),
+            QStringList {QStringLiteral("1-O1|2|||||3.5|")});
+        QCOMPARE(carte->ModifO(), quint8(0));
+    }
+
+    void clicSansChoix()
+    {
+        f->ListeObliterations()->clearSelection();
+        plateforme->repondreMessage(Reponse::OK);
+        f->ListeObliterations_Click();
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(plateforme->messages().first().texte,
+            QStringLiteral("Aucune oblitération n'a été sélectionnée ou la liste est vide"));
+        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("impossible d'afficher"));
+    }
+};
+
+ENREGISTRER_TEST(TestObliterations)
+#include "test_obliterations.moc"
