@@ -259,6 +259,41 @@ private slots:
         QCOMPARE(ligneDetention(QStringLiteral("CollectionV"), QStringLiteral("1a")), QString());
     }
 
+    void ecritureRefuseeGardeLaCarte()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        CnxPerso->executer(QStringLiteral(
+            "CREATE TEMP TRIGGER refus BEFORE INSERT ON CollectionV BEGIN SELECT RAISE(ABORT, 'disque plein'); END"));
+        auto carte = ouvrir(QStringLiteral("1a"));
+        QVERIFY(carte);
+        QVERIFY(saisirEtQuitter(carte.get(), QStringLiteral("QtesN"), QStringLiteral("2")));
+        plateforme->repondreMessage(Reponse::OK);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Erreur"));
+        QVERIFY(plateforme->messages().first().texte.contains(QStringLiteral("disque plein")));
+        QVERIFY(carte->isVisible());
+        QCOMPARE(carte->ModifV(), quint8(1));
+        QCOMPARE(carte->grille()->Qtes(0)->text(), QStringLiteral("2"));
+        CnxPerso->executer(QStringLiteral("DROP TRIGGER refus"));
+        carte->reject();
+        QVERIFY(!carte->isVisible());
+        QVERIFY(ligneDetention(QStringLiteral("CollectionV"), QStringLiteral("1a")).startsWith(QStringLiteral("2|1a|-1|100|")));
+    }
+
+    // The stamp card under the open card does not follow the keys typed in it.
+    void touchesDeLaCarteNeDeplacentPasLaFiche()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1a"));
+        QVERIFY(carte);
+        QVERIFY(taperDans(carte->findChild<QLineEdit*>(QStringLiteral("QtesN")), QStringLiteral("1")));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QCOMPARE(f->Dallay()->text(), QStringLiteral("1"));
+        QVERIFY(carte->isVisible());
+    }
+
     void prixPersonnelEnCoursSurEchap()
     {
         ouvrirCollection(QStringLiteral("2"));
