@@ -1,22 +1,344 @@
 #include "search/OFormThematique.h"
 
+#include "card/Fiche.h"
+#include "collections/ActualiserEcransCollection.h"
+#include "data/Recordset.h"
+#include "data/Source.h"
+#include "data/Valeurs.h"
+#include "platform/Messages.h"
+#include "platform/Saisie.h"
+#include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
+#include "shell/Images.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QString ColonneTheme = QStringLiteral("Theme");
+const QString ColonneCode = QStringLiteral("CodeTheme");
+const QString TitreSaisie = QStringLiteral("Thèmes personnels");
+const QString SansCollection = QStringLiteral("Vous devez auparavant ouvrir une collection");
+const QString TitreCreer = QStringLiteral("Impossible de créer");
+const QString TitreRenommer = QStringLiteral("Impossible de renommer");
+const QString TitreSupprimer = QStringLiteral("Impossible de supprimer");
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
+    e->setText(texte);
+    return e;
+}
+
+QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
+    b->setText(texte);
+    return b;
+}
+
+void definirFond(QWidget* w, const QColor& couleur)
+{
+    QPalette palette = w->palette();
+    palette.setColor(QPalette::Base, couleur);
+    w->setPalette(palette);
+}
+
+// A theme list: its name shown, its code in a column too narrow to see.
+void colonnesTheme(VueListe* liste)
+{
+    liste->viderColonnes();
+    liste->ajouterColonne(ColonneTheme, 4500);
+    liste->ajouterColonne(ColonneCode, 1);
+}
+
+void remplirThemes(VueListe* liste, Recordset& themes)
+{
+    const int theme = themes.Colonne(ColonneTheme);
+    const int code = themes.Colonne(ColonneCode);
+    for (themes.MoveFirst(); !themes.Eof(); themes.MoveNext())
+        liste->ajouterLigne({Texte(themes.Champ(theme)), Texte(themes.Champ(code))});
+}
+
+void signalerErreur(const ErreurBase& e)
+{
+    AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+}
+
+}  // namespace
 
 OFormThematique::OFormThematique(QWidget* parent)
     : EcranPrincipal(7, QStringLiteral("OFormThematique"), 11895, 7755, parent)
 {
     QWidget* p = page();
-    CreerControle<VueListe>(p, QStringLiteral("ListePersos"), 240, 1080, 4800, 3000);
-    CreerControle<QLabel>(p, QStringLiteral("LabelThemeChoisi"), 5400, 720, 6000, 285);
-    auto* timbres = CreerControle<VueListe>(p, QStringLiteral("ListeTimbres"), 5400, 1080, 6240, 5400);
-    timbres->ajouterColonne(QStringLiteral("Dallay"), 900);
-    timbres->ajouterColonne(QStringLiteral("Désignation"), 4200);
+    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Thèmes prédéfinis"), 120, 120, 4200, 255);
+    m_predefinis = CreerControle<VueListe>(p, QStringLiteral("ListePredefinis"), 120, 420, 4200, 6600);
+    definirFond(m_predefinis, Qt::white);
+
+    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Thèmes personnels"), 4440, 120, 4560, 255);
+    m_persos = CreerControle<VueListe>(p, QStringLiteral("ListePersos"), 4440, 420, 4560, 2640);
+    definirFond(m_persos, QColor(255, 255, 192));
+    auto* creer = bouton(p, QStringLiteral("CreerTheme"), QStringLiteral("Créer"), 9120, 420, 1320, 375);
+    auto* supprimer = bouton(p, QStringLiteral("SupprimerTheme"), QStringLiteral("Supprimer"), 9120, 900, 1320, 375);
+    auto* renommer = bouton(p, QStringLiteral("RenommerTheme"), QStringLiteral("Renommer"), 9120, 1380, 1320, 375);
+
+    etiquette(p, QStringLiteral("Label3"), QStringLiteral("Liste des timbres dans le thème :"), 4440, 3180, 2820, 255);
+    m_themeChoisi = etiquette(p, QStringLiteral("LabelThemeChoisi"), QString(), 7260, 3180, 4380, 255);
+    m_timbres = CreerControle<VueListe>(p, QStringLiteral("ListeTimbres"), 4440, 3480, 4560, 2700);
+    m_timbres->setHeaderHidden(true);
+    // The numbers flow in columns: a list view laid over the list, on the same rows and selection, so
+    // that the list keeps its columns and current item for whoever reads it.
+    m_fluxTimbres = new QListView(m_timbres);
+    m_fluxTimbres->setModel(m_timbres->model());
+    m_fluxTimbres->setSelectionModel(m_timbres->selectionModel());
+    m_fluxTimbres->setFlow(QListView::TopToBottom);
+    m_fluxTimbres->setWrapping(true);
+    m_fluxTimbres->setResizeMode(QListView::Adjust);
+    m_fluxTimbres->setUniformItemSizes(true);
+    m_fluxTimbres->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fluxTimbres->setGeometry(m_timbres->rect());
+    m_timbres->setFocusProxy(m_fluxTimbres);
+    m_timbres->installEventFilter(this);
+    m_designation = etiquette(p, QStringLiteral("LabelDesignation"), QString(), 4440, 6240, 4560, 600);
+    m_designation->setWordWrap(true);
+    m_designation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9120, 3480, 2520, 2700);
+    m_picture1->setCursor(Qt::PointingHandCursor);
+    m_picture1->installEventFilter(this);
+    auto* atteindre =
+        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9120, 6300, 2520, 375);
+
+    connect(m_predefinis, &QTreeWidget::itemClicked, this, &OFormThematique::ListePredefinis_ItemClick);
+    connect(m_persos, &QTreeWidget::itemClicked, this, &OFormThematique::ListePersos_ItemClick);
+    connect(m_timbres, &QTreeWidget::itemClicked, this, &OFormThematique::ListeTimbres_ItemClick);
+    connect(m_fluxTimbres, &QListView::clicked, this, &OFormThematique::ListeTimbres_ItemClick);
+    connect(atteindre, &QPushButton::clicked, this, &OFormThematique::BoutonAtteindre_Click);
+    connect(creer, &QPushButton::clicked, this, &OFormThematique::CreerTheme_Click);
+    connect(renommer, &QPushButton::clicked, this, &OFormThematique::RenommerTheme_Click);
+    connect(supprimer, &QPushButton::clicked, this, &OFormThematique::SupprimerTheme_Click);
 }
 
 void OFormThematique::Form_Load()
 {
     // Reads through the connections the earlier screens opened: nothing to open here.
+    RemplirThemesPredefinis();
+}
+
+bool OFormThematique::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == m_timbres && evenement->type() == QEvent::Resize)
+        m_fluxTimbres->setGeometry(m_timbres->rect());
+    if (objet == m_picture1 && evenement->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton &&
+        m_picture1->rect().contains(static_cast<QMouseEvent*>(evenement)->position().toPoint()))
+        Picture1_Click();
+    return EcranPrincipal::eventFilter(objet, evenement);
+}
+
+void OFormThematique::RemplirThemesPredefinis()
+{
+    colonnesTheme(m_predefinis);
+    try {
+        Recordset themes = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM Themes WHERE Predefini <> 0 AND Collection = 1 "
+                           "ORDER BY Theme COLLATE FRANCAIS"));
+        remplirThemes(m_predefinis, themes);
+    } catch (const ErreurBase&) {
+        // Without the personal database the list stays empty under its headers.
+    }
+}
+
+void OFormThematique::ListePredefinis_ItemClick()
+{
+    afficherTheme(m_predefinis, QStringLiteral("1"));
+}
+
+void OFormThematique::ListePersos_ItemClick()
+{
+    afficherTheme(m_persos, CaptionCollectionOuverte());
+}
+
+void OFormThematique::afficherTheme(VueListe* liste, const QString& collection)
+{
+    QTreeWidgetItem* theme = liste->currentItem();
+    const QString code = theme ? theme->text(1) : QString();
+    m_picture1->effacer();
+    m_vignette = QImage();
+    m_themeChoisi->setText(theme ? theme->text(0) : QString());
+    m_codeAffiche = code;
+    m_collectionAffichee = collection;
+    m_timbres->viderColonnes();
+    m_timbres->ajouterColonne(QStringLiteral("Dallay"), 2500);
+    m_timbres->ajouterColonne(QStringLiteral("Dallay"), 1);
+    try {
+        Recordset timbres = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM ThemesAssocies WHERE Theme = ? AND Collection = ? ORDER BY Dallay"),
+            {code, collection});
+        const int dallay = timbres.Colonne(QStringLiteral("Dallay"));
+        for (; !timbres.Eof(); timbres.MoveNext()) {
+            const QString n = Texte(timbres.Champ(dallay));
+            m_timbres->ajouterLigne({n, n});
+        }
+    } catch (const ErreurBase&) {
+    }
+}
+
+void OFormThematique::ListeTimbres_ItemClick()
+{
+    QTreeWidgetItem* timbre = m_timbres->currentItem();
+    const QString n = timbre ? timbre->text(0) : QString();
+    // A stamp without a designation shows none rather than the one of the stamp clicked before.
+    m_designation->clear();
+    try {
+        Recordset france = Recordset::Ouvrir(
+            CnxCatalogue, QStringLiteral("SELECT DesignationCourt FROM France WHERE Dallay = ?"), {n});
+        if (!france.Eof())
+            m_designation->setText(Texte(france.Champ(0)));
+    } catch (const ErreurBase&) {
+    }
+    m_picture1->effacer();
+    m_vignette = QImage();
+    try {
+        Recordset image =
+            Recordset::Ouvrir(CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {n});
+        if (!image.Eof())
+            m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray());
+    } catch (const ErreurBase&) {
+        // Without the disc the vignette stays blank.
+    }
+    AjusterImage(m_vignette, m_picture1);
+}
+
+void OFormThematique::BoutonAtteindre_Click()
+{
+    QTreeWidgetItem* timbre = m_timbres->currentItem();
+    AtteindreFiche(timbre ? timbre->text(0) : QString(), this);
+}
+
+void OFormThematique::Picture1_Click()
+{
+    BoutonAtteindre_Click();
+}
+
+void OFormThematique::remplirListePersos()
+{
+    colonnesTheme(m_persos);
+    try {
+        Recordset themes = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM Themes WHERE %1 AND Collection = ? ORDER BY Theme COLLATE FRANCAIS")
+                .arg(ConditionThemePersonnel),
+            {CaptionCollectionOuverte()});
+        remplirThemes(m_persos, themes);
+    } catch (const ErreurBase& e) {
+        signalerErreur(e);
+    }
+    m_persos->setCurrentItem(nullptr);
+    m_persos->clearSelection();
+    RemplirThemesRecherche();
+}
+
+std::optional<QString> OFormThematique::demanderNom(const QString& invite, const QString& titreRefus)
+{
+    for (;;) {
+        std::optional<QString> nom = DemanderTexte(invite, TitreSaisie);
+        if (!nom || !nom->isEmpty())
+            return nom;
+        AfficherMessage(QStringLiteral("Le nom est obligatoire"), Boutons::OK, Icone::Exclamation, titreRefus);
+    }
+}
+
+std::optional<QString> OFormThematique::themeChoisi(const QString& refus, const QString& titre)
+{
+    QTreeWidgetItem* theme = m_persos->currentItem();
+    if (!theme || !theme->isSelected()) {
+        AfficherMessage(refus, Boutons::OK, Icone::Exclamation, titre);
+        return std::nullopt;
+    }
+    return theme->text(1);
+}
+
+void OFormThematique::CreerTheme_Click()
+{
+    if (!CollectionEstOuverte()) {
+        AfficherMessage(SansCollection, Boutons::OK, Icone::Exclamation, TitreCreer);
+        return;
+    }
+    const std::optional<QString> nom = demanderNom(QStringLiteral("Entrez le nom du nouveau thème"), TitreCreer);
+    if (!nom)
+        return;
+    try {
+        CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (?, ?, ?)"),
+            {CaptionCollectionOuverte(), *nom, FAUX});
+    } catch (const ErreurBase& e) {
+        signalerErreur(e);
+    }
+    remplirListePersos();
+}
+
+void OFormThematique::RenommerTheme_Click()
+{
+    if (!CollectionEstOuverte()) {
+        AfficherMessage(SansCollection, Boutons::OK, Icone::Exclamation, TitreRenommer);
+        return;
+    }
+    const std::optional<QString> code =
+        themeChoisi(QStringLiteral("Il faut sélectionner un thème personnel avant de changer son nom"), TitreRenommer);
+    if (!code)
+        return;
+    const std::optional<QString> nom = demanderNom(QStringLiteral("Entrez le nouveau nom"), TitreRenommer);
+    if (!nom)
+        return;
+    const QString c = CaptionCollectionOuverte();
+    try {
+        // The code stays: the stamps attached to the theme stay with it.
+        CnxPerso->executer(QStringLiteral("UPDATE Themes SET Theme = ?, Predefini = ?, Collection = ? "
+                                          "WHERE Collection = ? AND CodeTheme = ?"),
+            {*nom, FAUX, c, c, *code});
+    } catch (const ErreurBase& e) {
+        signalerErreur(e);
+    }
+    remplirListePersos();
+}
+
+void OFormThematique::SupprimerTheme_Click()
+{
+    if (!CollectionEstOuverte()) {
+        AfficherMessage(SansCollection, Boutons::OK, Icone::Exclamation, TitreSupprimer);
+        return;
+    }
+    const std::optional<QString> code =
+        themeChoisi(QStringLiteral("Il faut sélectionner un thème personnel avant de le supprimer"), TitreSupprimer);
+    if (!code)
+        return;
+    const QString nom = m_persos->currentItem()->text(0);
+    if (AfficherMessage(QStringLiteral("Le thème '%1' va être supprimé ainsi que toutes les associations de timbres "
+                                       "liées à ce thème. En êtes vous sûr(e) ?")
+                            .arg(nom),
+            Boutons::OuiNon, Icone::Question, QStringLiteral("Supprimer collection"), 1) != Reponse::Oui)
+        return;
+    const QString c = CaptionCollectionOuverte();
+    bool supprime = false;
+    try {
+        Transaction transaction(*CnxPerso);
+        CnxPerso->executer(QStringLiteral("DELETE FROM ThemesAssocies WHERE Theme = ?"), {*code});
+        supprime = CnxPerso->executer(
+                       QStringLiteral("DELETE FROM Themes WHERE Collection = ? AND CodeTheme = ?"), {c, *code}) > 0;
+        transaction.valider();
+    } catch (const ErreurBase& e) {
+        supprime = false;
+        signalerErreur(e);
+    }
+    // The stamps of a theme that no longer exists are not left on display under its name.
+    if (supprime && m_codeAffiche == *code && m_collectionAffichee == c) {
+        m_timbres->viderLignes();
+        m_themeChoisi->clear();
+        m_codeAffiche.clear();
+    }
+    remplirListePersos();
 }
