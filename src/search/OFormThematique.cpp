@@ -76,20 +76,20 @@ OFormThematique::OFormThematique(QWidget* parent)
     : EcranPrincipal(7, QStringLiteral("OFormThematique"), 11895, 7755, parent)
 {
     QWidget* p = page();
-    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Thèmes prédéfinis"), 120, 120, 4200, 255);
-    m_predefinis = CreerControle<VueListe>(p, QStringLiteral("ListePredefinis"), 120, 420, 4200, 6600);
+    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Thèmes prédéfinis"), 120, 640, 4200, 255);
+    m_predefinis = CreerControle<VueListe>(p, QStringLiteral("ListePredefinis"), 120, 920, 4200, 6600);
     definirFond(m_predefinis, Qt::white);
 
-    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Thèmes personnels"), 4440, 120, 4560, 255);
-    m_persos = CreerControle<VueListe>(p, QStringLiteral("ListePersos"), 4440, 420, 4560, 2640);
+    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Thèmes personnels"), 4440, 640, 4560, 255);
+    m_persos = CreerControle<VueListe>(p, QStringLiteral("ListePersos"), 4440, 920, 4560, 2400);
     definirFond(m_persos, QColor(255, 255, 192));
-    auto* creer = bouton(p, QStringLiteral("CreerTheme"), QStringLiteral("Créer"), 9120, 420, 1320, 375);
-    auto* supprimer = bouton(p, QStringLiteral("SupprimerTheme"), QStringLiteral("Supprimer"), 9120, 900, 1320, 375);
-    auto* renommer = bouton(p, QStringLiteral("RenommerTheme"), QStringLiteral("Renommer"), 9120, 1380, 1320, 375);
+    auto* creer = bouton(p, QStringLiteral("CreerTheme"), QStringLiteral("Créer"), 9120, 920, 1320, 375);
+    auto* supprimer = bouton(p, QStringLiteral("SupprimerTheme"), QStringLiteral("Supprimer"), 9120, 1400, 1320, 375);
+    auto* renommer = bouton(p, QStringLiteral("RenommerTheme"), QStringLiteral("Renommer"), 9120, 1880, 1320, 375);
 
-    etiquette(p, QStringLiteral("Label3"), QStringLiteral("Liste des timbres dans le thème :"), 4440, 3180, 2820, 255);
-    m_themeChoisi = etiquette(p, QStringLiteral("LabelThemeChoisi"), QString(), 7260, 3180, 4380, 255);
-    m_timbres = CreerControle<VueListe>(p, QStringLiteral("ListeTimbres"), 4440, 3480, 4560, 2700);
+    etiquette(p, QStringLiteral("Label3"), QStringLiteral("Liste des timbres dans le thème :"), 4440, 3460, 2820, 255);
+    m_themeChoisi = etiquette(p, QStringLiteral("LabelThemeChoisi"), QString(), 7260, 3460, 4380, 255);
+    m_timbres = CreerControle<VueListe>(p, QStringLiteral("ListeTimbres"), 4440, 3760, 4560, 2600);
     m_timbres->setHeaderHidden(true);
     // The numbers flow in columns: a list view laid over the list, on the same rows and selection, so
     // that the list keeps its columns and current item for whoever reads it.
@@ -104,15 +104,15 @@ OFormThematique::OFormThematique(QWidget* parent)
     m_fluxTimbres->setGeometry(m_timbres->rect());
     m_timbres->setFocusProxy(m_fluxTimbres);
     m_timbres->installEventFilter(this);
-    m_designation = etiquette(p, QStringLiteral("LabelDesignation"), QString(), 4440, 6240, 4560, 600);
+    m_designation = etiquette(p, QStringLiteral("LabelDesignation"), QString(), 4440, 6420, 4560, 600);
     m_designation->setWordWrap(true);
     m_designation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9120, 3480, 2520, 2700);
+    m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9120, 3760, 2520, 2600);
     m_picture1->setCursor(Qt::PointingHandCursor);
     m_picture1->installEventFilter(this);
     auto* atteindre =
-        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9120, 6300, 2520, 375);
+        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9120, 6480, 2520, 375);
 
     connect(m_predefinis, &QTreeWidget::itemClicked, this, &OFormThematique::ListePredefinis_ItemClick);
     connect(m_persos, &QTreeWidget::itemClicked, this, &OFormThematique::ListePersos_ItemClick);
