@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 ValidationSortie::ValidationSortie(QObject* parent) : QObject(parent) { }
@@ -27,6 +28,8 @@ bool ValidationSortie::valider(QWidget* champ)
         throw;
     }
     m_enCours = false;
+    if (auto* boite = qobject_cast<QLineEdit*>(champ))
+        boite->setModified(false);
     return accepte;
 }
 
@@ -35,6 +38,10 @@ bool ValidationSortie::validerChampActif()
     QWidget* champ = QApplication::focusWidget();
     // A field is only left for another control; a disabled or hidden field has nothing pending.
     if (!champ || !champ->isEnabled())
+        return true;
+    // The box has not been typed in since it was shown or last validated: nothing is pending, and the
+    // stamp the card moves on to must not be marked as edited by a box it merely wrote.
+    if (auto* boite = qobject_cast<QLineEdit*>(champ); boite && !boite->isModified())
         return true;
     return valider(champ);
 }

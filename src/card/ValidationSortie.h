@@ -23,7 +23,8 @@ public:
     explicit ValidationSortie(QObject* parent = nullptr);
 
     void surveiller(QWidget* champ, Validateur validateur);
-    // Validates the field that has the focus, if it is one of ours. False when it refused its value.
+    // Validates the field that has the focus, if it is one of ours and the user typed in it since it was
+    // shown or last validated. False when it refused its value.
     bool validerChampActif();
 
 protected:

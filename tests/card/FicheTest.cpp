@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QtTest>
 
 void remplirCatalogue(const Connexion& cnx)
 {
@@ -73,3 +74,10 @@ void ouvrirCollection(const QString& code)
     AfficherFiche();
 }
 
+
+void taper(QLineEdit* boite, const QString& texte)
+{
+    boite->selectAll();
+    QTest::keyClick(boite, Qt::Key_Backspace);
+    QTest::keyClicks(boite, texte);
+}

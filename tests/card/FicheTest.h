@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QLineEdit;
+
 // Five stamps in catalogue order 1, 2, 3A, 4, 5. 1 has everything (prices N 10, NC none, NSG 0, O 4,
 // L 12.5); 2 nothing but its number; 3A and 4 share a Michel number; 5 has no ID2
 // and is quoted N only.
@@ -25,5 +27,7 @@ template <typename T> T* ctl(const char* nom)
 QString texte(const char* nom);
 // Every row of a personal table, as text, in storage order.
 QString contenu(const QString& table);
+// Replaces the text of a box as the user does, key by key (a box written by code has nothing pending).
+void taper(QLineEdit* boite, const QString& texte);
 // Opens a collection as the collections screen does, without its dialogs.
 void ouvrirCollection(const QString& code);

@@ -56,7 +56,7 @@ class TestCotes : public QObject {
         boite->setFocus();
         if (!QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }))
             return false;
-        boite->setText(texte);
+        taper(boite, texte);
         return f->validation()->validerChampActif();
     }
 

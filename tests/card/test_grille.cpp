@@ -71,7 +71,7 @@ private slots:
     {
         boite->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
-        boite->setText(texte);
+        taper(boite, texte);
     }
 
     void cleanup()
@@ -304,9 +304,13 @@ private slots:
         QLineEdit* copies = g->Qtes(4);
         copies->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == copies; }));
-        copies->setText(QStringLiteral("3"));
+        taper(copies, QStringLiteral("3"));
         QTest::keyClick(copies, Qt::Key(touche));
-        QVERIFY(texte("Dallay") != QStringLiteral("1"));
+        const QString suivant = texte("Dallay");
+        QVERIFY(suivant != QStringLiteral("1"));
+        // The box still has the focus and shows the next stamp's holdings: moving on marks nothing.
+        QTest::keyClick(copies, Qt::Key_Home);
+        QCOMPARE(lignesStockees(suivant), 0);
         const QVariantMap stocke = ligneStockee(QStringLiteral("1"));
         QCOMPARE(stocke.value("QtesL").toInt(), 3);
         QCOMPARE(stocke.value("QteL").toInt(), -1);
@@ -316,7 +320,7 @@ private slots:
         AtteindreFiche(QStringLiteral("1"), nullptr);
         copies->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == copies; }));
-        copies->setText(QStringLiteral("10000"));
+        taper(copies, QStringLiteral("10000"));
         p->plateforme.repondreMessage(Reponse::OK);
         QTest::keyClick(copies, Qt::Key(touche));
         QCOMPARE(p->plateforme.messages().size(), 1);
@@ -329,7 +333,7 @@ private slots:
         QLineEdit* qualite = g->Etat(0);
         qualite->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == qualite; }));
-        qualite->setText(QStringLiteral("999"));
+        taper(qualite, QStringLiteral("999"));
         p->plateforme.repondreMessage(Reponse::OK);
         g->commentaire()->setFocus();
         QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == g->commentaire(); }));
