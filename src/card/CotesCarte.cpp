@@ -18,16 +18,6 @@ namespace {
 
 const QString CotesDallay = QStringLiteral("Cotes DALLAY");
 
-template <typename F> bool sansEchec(F etape)
-{
-    try {
-        etape();
-        return true;
-    } catch (const ErreurBase&) {
-        return false;
-    }
-}
-
 }  // namespace
 
 ParametresCotes CotesCinqEtats(const QString& tableCatalogue)
@@ -91,12 +81,12 @@ QStringList CotesCarte::prixAffiches() const
 void CotesCarte::recalculer()
 {
     if (m_recalcul)
-        sansEchec(m_recalcul);
+        SansEchec(m_recalcul);
 }
 
 void CotesCarte::lireCotesCatalogue()
 {
-    const bool lu = sansEchec([&] {
+    const bool lu = SansEchec([&] {
         Recordset cotes = Recordset::Ouvrir(CnxCatalogue,
             QStringLiteral("SELECT * FROM %1 WHERE Dallay = ?").arg(m_parametres.tableCatalogue), {dallay()});
         for (int i = 0; i < m_cotesDallay.size(); ++i)
@@ -112,7 +102,7 @@ void CotesCarte::lireCotesPerso()
 {
     // The open collection's own prices: another collection's are never shown here.
     const QString n = CaptionCollectionOuverte();
-    const bool lu = !n.isEmpty() && sansEchec([&] {
+    const bool lu = !n.isEmpty() && SansEchec([&] {
         Recordset cotes = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ? AND Collection = ?"), {dallay(), n});
         for (int i = 0; i < m_cotesPerso.size(); ++i) {

@@ -4,6 +4,7 @@
 #include "card/ValidationSortie.h"
 #include "data/Connexion.h"
 #include "data/Recordset.h"
+#include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Messages.h"
 #include "shell/Echelle.h"
@@ -417,4 +418,22 @@ void EcrireDetention(const Connexion& cnx, const QString& table, const QString& 
                                 QStringList(colonnes.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
                                 miseAJour.join(QStringLiteral(", ")));
     cnx.executer(sql, valeurs);
+}
+
+bool GrilleDetention::enregistrer(const QString& table, const QString& collection, const QString& dallay) const
+{
+    const std::optional<DetentionSaisie> s = saisie();
+    if (!s) {
+        // Only a value that escaped its validation gets here; it is never stored.
+        AfficherMessage(QStringLiteral("Une valeur de la grille est hors limites : la fiche n'a pas été enregistrée"),
+            Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return false;
+    }
+    try {
+        EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes, *s);
+    } catch (const ErreurBase& e) {
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return false;
+    }
+    return true;
 }

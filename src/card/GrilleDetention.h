@@ -104,6 +104,9 @@ public:
 
     // What the grid holds, ready to store; nothing when a box holds a value its validation refuses.
     std::optional<DetentionSaisie> saisie() const;
+    // Writes what the grid holds as the row of (`dallay`, `collection`) in `table`. A value that escaped
+    // its validation, or a write the database refuses, is reported ("Erreur") and nothing is stored: false.
+    bool enregistrer(const QString& table, const QString& collection, const QString& dallay) const;
 
 signals:
     void modifie();

@@ -24,14 +24,6 @@ template <typename T> T* c(int onglet, const QString& nom)
     return ControleEcran<T>(onglet, nom);
 }
 
-// The steps of this module skip what fails and go on with the next, as every screen keeps its last state.
-template <typename F> void sansEchec(F etape)
-{
-    try {
-        etape();
-    } catch (const ErreurBase&) {
-    }
-}
 
 OFormFiche* fiche()
 {
@@ -115,7 +107,7 @@ void etatSansCollection()
     c<VueListe>(Thematique, QStringLiteral("ListePersos"))->viderLignes();
     c<QLabel>(Thematique, QStringLiteral("LabelThemeChoisi"))->clear();
     c<VueListe>(Thematique, QStringLiteral("ListeTimbres"))->viderLignes();
-    sansEchec(RemplirThemesFiche);
+    SansEchec(RemplirThemesFiche);
     RemplirMesVarietesFiche();
     // Clearing the grid is no edit: the card's next move must write nothing into the closed collection.
     ModifFiche = 0;
@@ -129,7 +121,7 @@ void ActualiserEcransCollection()
     if (CollectionEstOuverte()) {
         etatCollectionOuverte();
         RemplirThemesPersos();
-        sansEchec(RemplirThemesFiche);
+        SansEchec(RemplirThemesFiche);
         RemplirMesVarietesFiche();
     }
     if (!CollectionEstOuverte())

@@ -74,6 +74,18 @@ private:
 
 using ConnexionPtr = std::shared_ptr<Connexion>;
 
+// Runs one step of a screen whose database failure costs only that step (the screens' "skip and go on"):
+// false when the database refused it.
+template <typename F> bool SansEchec(F etape)
+{
+    try {
+        etape();
+        return true;
+    } catch (const ErreurBase&) {
+        return false;
+    }
+}
+
 // One prepared statement. Values are bound by position (1-based) or all at once.
 class Requete {
 public:

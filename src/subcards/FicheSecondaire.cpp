@@ -20,16 +20,6 @@
 
 namespace {
 
-template <typename F> bool sansEchec(F etape)
-{
-    try {
-        etape();
-        return true;
-    } catch (const ErreurBase&) {
-        return false;
-    }
-}
-
 struct EnTetePrix {
     const char* suffixe;
     const char* nom;
@@ -140,7 +130,7 @@ void FicheSecondaire::charger()
     auto* liste = ControleEcran<ListeDonnees>(1, m_parametres.listeFiche);
     const QString choisi = liste ? liste->BoundText() : QString();
     bool trouve = false;
-    sansEchec([&] {
+    SansEchec([&] {
         Recordset item = Recordset::Ouvrir(CnxCatalogue,
             QStringLiteral("SELECT * FROM %1 WHERE Dallay = ?").arg(m_parametres.tableCatalogue), {choisi});
         if (item.Eof())
@@ -156,7 +146,7 @@ void FicheSecondaire::charger()
     chargerImage();
     m_cotes->afficher();
     chargerDetention(trouve);
-    sansEchec([this] { CalculerValeurs(); });
+    SansEchec([this] { CalculerValeurs(); });
     m_modif = 0;
 }
 
@@ -166,7 +156,7 @@ void FicheSecondaire::chargerImage()
     QImage image;
     // The disc the stamp card last looked at; opened here only when it is not.
     if (!m_dallay->text().isEmpty() && (CnxCD->estOuverte() || OuvrirBaseCD())) {
-        sansEchec([&] {
+        SansEchec([&] {
             Recordset rst = Recordset::Ouvrir(CnxCD,
                 QStringLiteral("SELECT %1 FROM %2 WHERE Dallay = ?").arg(m_parametres.colonneImage, m_parametres.tableImages),
                 {m_dallay->text()});
@@ -186,7 +176,7 @@ void FicheSecondaire::chargerDetention(bool trouve)
     // No collection, no item, or a stored row that cannot be read: the grid takes nothing, so nothing
     // can be written blindly.
     if (n.isEmpty() || !trouve
-        || !sansEchec([&] {
+        || !SansEchec([&] {
                ligne = Recordset::Ouvrir(CnxPerso,
                    QStringLiteral("SELECT * FROM %1 WHERE Dallay = ? AND Collection = ?").arg(m_parametres.tableDetention),
                    {m_dallay->text(), n});
@@ -222,21 +212,10 @@ bool FicheSecondaire::ecrireDetention()
         m_modif = 0;
         return true;
     }
-    const std::optional<DetentionSaisie> saisie = m_grille->saisie();
-    if (!saisie) {
-        // Only a value that escaped its validation gets here; it is never stored.
-        AfficherMessage(QStringLiteral("Une valeur de la grille est hors limites : la fiche n'a pas été enregistrée"),
-            Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+    if (!m_grille->enregistrer(m_parametres.tableDetention, n, m_dallay->text()))
         return false;
-    }
-    try {
-        EcrireDetention(*CnxPerso, m_parametres.tableDetention, n, m_dallay->text(), m_parametres.suffixes, *saisie);
-    } catch (const ErreurBase& e) {
-        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
-        return false;
-    }
     m_modif = 0;
-    sansEchec([this] { CalculerValeurs(); });
+    SansEchec([this] { CalculerValeurs(); });
     return true;
 }
 
