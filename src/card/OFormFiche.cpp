@@ -19,6 +19,7 @@
 #include "shell/Echelle.h"
 #include "shell/Images.h"
 #include "subcards/OFormFicheObliterations.h"
+#include "subcards/OFormFicheMesVarietes.h"
 #include "subcards/OFormFicheVarietes.h"
 
 #include <QApplication>
@@ -311,6 +312,7 @@ void OFormFiche::creerSousOnglets()
     connect(m_ongletsListes, &QTabBar::currentChanged, this, [this](int) { SousOnglets_Click(); });
     connect(m_listeVarietes, &QListWidget::itemClicked, this, [this] { ListeVarietes_Click(); });
     connect(m_listeObliterations, &QListWidget::itemClicked, this, [this] { ListeObliterations_Click(); });
+    connect(m_listeMesVarietes, &ListeDonnees::DblClick, this, &OFormFiche::ListeMesVarietes_DblClick);
     SousOnglets_Click();
 }
 
@@ -497,6 +499,27 @@ void OFormFiche::ListeObliterations_Click()
         return;
     }
     OFormFicheObliterations carte(this);
+    MontrerModal(carte);
+}
+
+void OFormFiche::ListeMesVarietes_DblClick()
+{
+    if (CaptionCollectionOuverte().isEmpty()) {
+        AfficherMessage(QStringLiteral("Vous devez ouvrir une collection avant de pouvoir ajouter vos propres variétés"),
+            Boutons::OK, Icone::Exclamation, QStringLiteral("Impossible de continuer"));
+        return;
+    }
+    if (m_listeMesVarietes->BoundText().isEmpty()) {
+        AfficherMessage(QStringLiteral("Aucune variété n'a été sélectionnée ou la liste est vide"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("impossible d'afficher"));
+        return;
+    }
+    ouvrirMesVarietes();
+}
+
+void OFormFiche::ouvrirMesVarietes()
+{
+    OFormFicheMesVarietes carte(this);
     MontrerModal(carte);
 }
 

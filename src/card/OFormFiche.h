@@ -62,6 +62,8 @@ public:
     // A single click on a catalogued variety or cancellation opens its card.
     void ListeVarietes_Click();
     void ListeObliterations_Click();
+    // A double click on an own item opens its card; refused without an open collection or a selection.
+    void ListeMesVarietes_DblClick();
 
     void RemplirListeDallay();
     void RemplirListeID2();
@@ -98,6 +100,8 @@ private:
     void creerNavigation();
     void creerRechercheRapide();
     void creerSousOnglets();
+    // Shows the card of the own item selected in ListeMesVarietes, once the caller's refusals are past.
+    void ouvrirMesVarietes();
 
     void afficherTexte();
     void afficherNumeroPerso();

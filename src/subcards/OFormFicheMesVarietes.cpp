@@ -1,0 +1,359 @@
+#include "subcards/OFormFicheMesVarietes.h"
+
+#include "card/Nombres.h"
+#include "card/ValidationSortie.h"
+#include "data/Connexion.h"
+#include "data/Recordset.h"
+#include "data/Source.h"
+#include "data/Valeurs.h"
+#include "platform/Dialogues.h"
+#include "platform/Messages.h"
+#include "shell/Controles.h"
+#include "shell/Echelle.h"
+#include "shell/CollectionOuverte.h"
+#include "shell/Images.h"
+#include "subcards/dlgAssocierImage.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
+
+namespace {
+
+struct PrixPropre {
+    const char* boite;    // the price box
+    const char* colonne;  // its column of MesVarietes
+    const char* titre;
+    const char* infobulle;
+};
+
+// In grid order; "Oblitéré" and "Sur lettre" are symbols, a postmark and an envelope.
+const PrixPropre Prix[] = {
+    {"Neuf", "Neuf", "Neuf **", "Neuf sans charnière"},
+    {"NeufAvecCharnieres", "NeufAvecCharniere", "Neuf *", "Neuf avec charnière ou trace charn."},
+    {"NSG", "NSG", "Neuf (*)", "Neuf sans gomme"},
+    {"Oblitere", "Oblitere", "\u229A", "Oblitéré"},
+    {"Lettre", "Lettre", "\u2709", "Sur lettre"},
+};
+
+const double PrixMaximum = 1000000;
+
+const int Largeur = 9600;
+const int Hauteur = 4950;
+const int Marge = 120;
+const int HautGrille = 600;
+const int GaucheImage = 6000;
+
+// An own price as stored: single precision, Null when the box is empty; nothing when the box holds a
+// value its validation refuses.
+std::optional<QVariant> lirePrix(const QString& texte)
+{
+    if (texte.trimmed().isEmpty())
+        return QVariant();
+    const std::optional<double> n = LireNombreLocal(texte);
+    if (!n || *n < 0 || *n > PrixMaximum)
+        return std::nullopt;
+    return QVariant(double(float(*n)));
+}
+
+void erreur(const QString& texte)
+{
+    AfficherMessage(texte, Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+}
+
+}  // namespace
+
+OFormFicheMesVarietes::OFormFicheMesVarietes(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("OFormFicheMesVarietes"));
+    setWindowTitle(QStringLiteral("Variétés non répertoriées et autres pièces"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(Largeur / TwipsParPixel, Hauteur / TwipsParPixel);
+
+    m_designation = CreerControle<QLabel>(this, QStringLiteral("Designation"), Marge, 120, Largeur - 2 * Marge, 360);
+    m_designation->setTextFormat(Qt::PlainText);
+    QFont police = m_designation->font();
+    police.setBold(true);
+    police.setPointSizeF(police.pointSizeF() * 1.25);
+    m_designation->setFont(police);
+    m_codePersonnel = CreerControle<QLineEdit>(this, QStringLiteral("CodePersonnel"), Marge, 120, 600, 285);
+    m_codePersonnel->hide();
+
+    ParametresGrille grille;
+    grille.suffixes = SuffixesEtats;
+    grille.maximumQuantite = 999;
+    grille.tiquesDoubles = false;
+    grille.gauche = Marge;
+    grille.haut = HautGrille;
+    m_grille = new GrilleDetention(this, grille);
+    m_grille->Etiquette(SuffixesEtats.indexOf(QStringLiteral("L")))->setText(QStringLiteral("Lettre"));
+    // This card titles the shared grid's columns in its own words.
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (l->objectName() == QLatin1String("TitreAConserver"))
+            l->hide();
+        else if (l->objectName() == QLatin1String("TitreDoubles"))
+            l->setText(QStringLiteral("Quantité doubles"));
+        else if (l->text() == QLatin1String("j'ai"))
+            l->setText(QStringLiteral("Possédé"));
+        else if (l->text() == QStringLiteral("% qualité"))
+            l->setText(QStringLiteral("Qualité en %"));
+        else if (l->text() == QStringLiteral("Valeur €:")) {
+            l->setObjectName(QStringLiteral("Label1"));
+            l->setText(QStringLiteral("Valeur en Euros"));
+        }
+    }
+    creerPrix(HautGrille + 510 + 5 * 300 + 390);
+
+    m_picture1 = CreerControle<BoiteImage>(this, QStringLiteral("Picture1"), GaucheImage, HautGrille,
+        Largeur - GaucheImage - Marge, Hauteur - HautGrille - 1140);
+    m_picture2 = CreerControle<BoiteImage>(this, QStringLiteral("Picture2"), GaucheImage, HautGrille, 300, 300);
+    m_picture2->hide();
+    m_labelPath = CreerControle<QLabel>(this, QStringLiteral("LabelPath"), GaucheImage, Hauteur - 480, 300, 255);
+    m_labelPath->setTextFormat(Qt::PlainText);
+    m_labelPath->hide();
+
+    m_boutonAssocier = CreerControle<QPushButton>(this, QStringLiteral("BoutonAssocier"), GaucheImage,
+        Hauteur - 480 - 240, 2400, 375);
+    m_boutonAssocier->setText(QStringLiteral("Associer une image ..."));
+    m_boutonAssocier->setAutoDefault(false);
+    connect(m_boutonAssocier, &QPushButton::clicked, this, &OFormFicheMesVarietes::BoutonAssocier_Click);
+    m_boutonAnnuler = CreerControle<QPushButton>(this, QStringLiteral("BoutonAnnuler"), Largeur - 720, Hauteur - 660, 600, 540);
+    m_boutonAnnuler->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    m_boutonAnnuler->setToolTip(QStringLiteral("Fermer"));
+    // Enter in a box never closes the card: the button is pressed by a click or by Escape only.
+    m_boutonAnnuler->setAutoDefault(false);
+    m_boutonAnnuler->setDefault(false);
+    connect(m_boutonAnnuler, &QPushButton::clicked, this, &OFormFicheMesVarietes::BoutonAnnuler_Click);
+
+    m_validation = new ValidationSortie(this);
+    m_grille->installerSaisie(*m_validation);
+    m_grille->definirRecalcul([this] { CalculerValeurs(); });
+    connect(m_grille, &GrilleDetention::modifie, this, [this] { m_modif = 1; });
+    for (int i = 0; i < m_prix.size(); ++i)
+        m_validation->surveiller(m_prix.at(i), [this, i] { return Prix_Validate(i); });
+
+    ChargerMaVariete();
+    // The card opens with the focus on a button, not in a box: a box the user never entered is never
+    // "left", so it marks nothing.
+    m_boutonAssocier->setFocus();
+}
+
+void OFormFicheMesVarietes::creerPrix(int haut)
+{
+    auto* titre = new QLabel(QStringLiteral("Cote personnelle"), this);
+    Placer(titre, Marge, haut, 3000, 255);
+    const int largeur = 800, pas = 820;
+    for (int i = 0; i < int(std::size(Prix)); ++i) {
+        const PrixPropre& p = Prix[i];
+        auto* entete = new QLabel(QString::fromUtf8(p.titre), this);
+        Placer(entete, Marge + i * pas, haut + 270, largeur, 255);
+        entete->setAlignment(Qt::AlignCenter);
+        entete->setToolTip(QString::fromUtf8(p.infobulle));
+        auto* boite = CreerControle<QLineEdit>(this, QString::fromUtf8(p.boite), Marge + i * pas, haut + 540, largeur, 285);
+        boite->setAlignment(Qt::AlignRight);
+        boite->setToolTip(QString::fromUtf8(p.infobulle));
+        m_prix << boite;
+    }
+}
+
+void OFormFicheMesVarietes::ChargerMaVariete()
+{
+    m_modif = 0;
+    auto* liste = ControleEcran<ListeDonnees>(1, QStringLiteral("ListeMesVarietes"));
+    m_cle = liste ? liste->BoundText() : QString();
+    m_ecritureInterdite = true;
+    m_grille->vider();
+    m_image = QImage();
+    m_picture1->effacer();
+    Recordset rstVarieteP;
+    const bool lu = !m_cle.isEmpty() && SansEchec([&] {
+        rstVarieteP = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM MesVarietes WHERE CodePersonnel = ?"),
+            {m_cle});
+    });
+    if (!lu || rstVarieteP.Eof()) {
+        // No item to show: nothing can be edited, so nothing is ever written over another row.
+        m_designation->clear();
+        for (int i = 0; i < m_prix.size(); ++i) {
+            m_prix.at(i)->clear();
+            m_prix.at(i)->setEnabled(false);
+            m_grille->montrerLigne(i, false);
+        }
+        m_grille->activer(false);
+        m_boutonAssocier->setEnabled(false);
+        CalculerValeurs();
+        return;
+    }
+    m_codePersonnel->setText(Texte(rstVarieteP.Champ(QStringLiteral("CodePersonnel"))));
+    m_designation->setText(Texte(rstVarieteP.Champ(QStringLiteral("Designation"))));
+    for (int i = 0; i < m_prix.size(); ++i) {
+        const QVariant prix = rstVarieteP.Champ(QString::fromUtf8(Prix[i].colonne));
+        m_prix.at(i)->setText(TexteNombre(prix));
+        m_prix.at(i)->setModified(false);
+        m_grille->montrerLigne(i, !EstNul(prix));
+    }
+    m_grille->charger(rstVarieteP);
+    // A condition owned with no quality or no count stored shows what ticking it gives.
+    for (int i = 0; i < m_grille->nombreLignes(); ++i) {
+        if (!m_grille->Qte(i)->isChecked())
+            continue;
+        if (m_grille->Etat(i)->text().isEmpty())
+            m_grille->Etat(i)->setText(QStringLiteral("100"));
+        if (m_grille->Qtes(i)->text().isEmpty())
+            m_grille->Qtes(i)->setText(QStringLiteral("1"));
+    }
+    const QString chemin = Texte(rstVarieteP.Champ(QStringLiteral("CheminImagevrt5")));
+    // A path that names no picture here (moved, or written on another system) shows none, silently.
+    if (!chemin.isEmpty() && chargerImage(chemin))
+        AjusterImage(m_image, m_picture1);
+    m_ecritureInterdite = false;
+    m_modif = 0;
+    CalculerValeurs();
+}
+
+bool OFormFicheMesVarietes::chargerImage(const QString& chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    const QImage image = ImageDepuisOctets(fichier.readAll());
+    if (image.isNull())
+        return false;
+    m_image = image;
+    return true;
+}
+
+void OFormFicheMesVarietes::CalculerValeurs()
+{
+    QStringList prix;
+    for (QLineEdit* p : m_prix)
+        prix << p->text();
+    m_grille->calculerValeurs(prix);
+}
+
+bool OFormFicheMesVarietes::Prix_Validate(int condition)
+{
+    QLineEdit* boite = m_prix.at(condition);
+    m_modif = 1;
+    const QString texte = boite->text();
+    if (texte.trimmed().isEmpty()) {
+        m_grille->montrerLigne(condition, false);
+        CalculerValeurs();
+        return true;
+    }
+    if (lirePrix(texte)) {
+        m_grille->montrerLigne(condition, true);
+        CalculerValeurs();
+        return true;
+    }
+    AfficherMessage(QStringLiteral("Vous devez entrer une valeur"), Boutons::OK, Icone::Exclamation,
+        QStringLiteral("Saisie incorrecte"));
+    boite->clear();
+    return false;
+}
+
+void OFormFicheMesVarietes::BoutonAssocier_Click()
+{
+    {
+        dlgAssocierImage dialogue(m_labelPath, this);
+        MontrerModal(dialogue);
+    }
+    const QString chemin = m_labelPath->text();
+    if (chemin.isEmpty())
+        return;
+    // A file that is no picture keeps the picture shown so far; the path is recorded all the same.
+    chargerImage(chemin);
+    AjusterImage(m_image, m_picture1);
+    m_modif = 1;
+}
+
+bool OFormFicheMesVarietes::MAJCollectionVP()
+{
+    if (m_ecritureInterdite) {
+        m_modif = 0;
+        return true;
+    }
+    const std::optional<DetentionSaisie> saisie = m_grille->saisie();
+    QVariantList prix;
+    for (QLineEdit* p : m_prix) {
+        const std::optional<QVariant> v = lirePrix(p->text());
+        if (!v) {
+            prix.clear();
+            break;
+        }
+        prix << *v;
+    }
+    if (!saisie || prix.size() != m_prix.size()) {
+        // Only a value that escaped its validation gets here; it is never stored.
+        erreur(QStringLiteral("Une valeur de la fiche est hors limites : la fiche n'a pas été enregistrée"));
+        return false;
+    }
+    QStringList colonnes;
+    QVariantList valeurs;
+    for (int i = 0; i < SuffixesEtats.size(); ++i) {
+        const QString& x = SuffixesEtats.at(i);
+        const LigneSaisie& l = saisie->lignes.at(i);
+        colonnes << QString::fromUtf8(Prix[i].colonne) << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x
+                 << QStringLiteral("Etat") + x << QStringLiteral("QteDouble") + x;
+        valeurs << prix.at(i) << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
+    }
+    colonnes << QStringLiteral("NePasAcquerir") << QStringLiteral("commentaire");
+    valeurs << (saisie->nePasAcquerir ? VRAI : FAUX) << saisie->commentaire;
+    const QString chemin = m_labelPath->text();
+    if (!chemin.isEmpty()) {
+        colonnes << QStringLiteral("CheminImagevrt5");
+        valeurs << chemin;
+    }
+    QStringList affectations;
+    for (const QString& c : colonnes)
+        affectations << c + QStringLiteral(" = ?");
+    valeurs << m_cle;
+    int lignes = 0;
+    try {
+        lignes = CnxPerso->executer(
+            QStringLiteral("UPDATE MesVarietes SET %1 WHERE CodePersonnel = ?").arg(affectations.join(QStringLiteral(", "))),
+            valeurs);
+    } catch (const ErreurBase& e) {
+        erreur(e.message());
+        return false;
+    }
+    if (lignes == 0) {
+        // Deleted meanwhile: nothing can be kept for it, and the user is told so.
+        erreur(QStringLiteral("Cette pièce n'existe plus dans la collection : la fiche n'a pas été enregistrée"));
+        m_ecritureInterdite = true;
+        m_modif = 0;
+        return false;
+    }
+    m_labelPath->clear();
+    m_modif = 0;
+    CalculerValeurs();
+    return true;
+}
+
+bool OFormFicheMesVarietes::EnregistrerSiModifie()
+{
+    if (m_modif == 1 && !MAJCollectionVP() && !m_ecritureInterdite)
+        return false;
+    m_modif = 0;
+    return true;
+}
+
+void OFormFicheMesVarietes::BoutonAnnuler_Click()
+{
+    reject();
+}
+
+void OFormFicheMesVarietes::reject()
+{
+    // A value typed and not yet checked is checked now; a refusal, or a write the database refused,
+    // keeps the card open with what the user typed.
+    if (!m_validation->validerChampActif())
+        return;
+    if (!EnregistrerSiModifie())
+        return;
+    QDialog::reject();
+}
