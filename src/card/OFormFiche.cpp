@@ -5,6 +5,7 @@
 #include "card/Nombres.h"
 #include "card/OFormFicheIllustration1.h"
 #include "card/OFormFicheIllustration2.h"
+#include "card/OFormFicheThemes.h"
 #include "card/OFormFichezoom.h"
 #include "card/TexteFiche.h"
 #include "card/ValidationSortie.h"
@@ -14,6 +15,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
 #include "platform/Sablier.h"
+#include "platform/Saisie.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
@@ -309,6 +311,11 @@ void OFormFiche::creerSousOnglets()
     for (const auto& b : boutons)
         m_boutonsMesVarietes << bouton(m_sousOnglets, QString::fromUtf8(b.nom), QString::fromUtf8(b.texte), b.gauche, 2490, 900, 360);
     m_boutonThemes = bouton(m_sousOnglets, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 120, 2490, 1800, 360);
+    const QList<void (OFormFiche::*)()> actions = {&OFormFiche::BoutonMVarAjout_Click, &OFormFiche::BoutonMVarModif_Click,
+        &OFormFiche::BoutonMVarRenommer_Click, &OFormFiche::BoutonMVarSuppr_Click};
+    for (int i = 0; i < actions.size(); ++i)
+        connect(m_boutonsMesVarietes.at(i), &QPushButton::clicked, this, actions.at(i));
+    connect(m_boutonThemes, &QPushButton::clicked, this, &OFormFiche::BoutonThemesPersos_Click);
     connect(m_ongletsListes, &QTabBar::currentChanged, this, [this](int) { SousOnglets_Click(); });
     connect(m_listeVarietes, &QListWidget::itemClicked, this, [this] { ListeVarietes_Click(); });
     connect(m_listeObliterations, &QListWidget::itemClicked, this, [this] { ListeObliterations_Click(); });
@@ -407,7 +414,7 @@ void OFormFiche::Form_KeyDown(int touche)
 bool OFormFiche::eventFilter(QObject* objet, QEvent* evenement)
 {
     if (objet == m_picture1 && evenement->type() == QEvent::MouseButtonRelease) {
-        BoutonZoom_Click();
+        Picture1_Click();
         return true;
     }
     if (evenement->type() != QEvent::KeyPress || !isVisible())
@@ -478,6 +485,115 @@ void OFormFiche::BoutonZoom_Click()
 {
     OFormFichezoom fenetre(m_dallay->text(), this);
     MontrerModal(fenetre);
+}
+
+void OFormFiche::Picture1_Click()
+{
+    BoutonZoom_Click();
+}
+
+// --- Own items and personal themes -------------------------------------------------------------------
+
+namespace {
+
+void refuser(const QString& texte, const QString& titre)
+{
+    AfficherMessage(texte, Boutons::OK, Icone::Exclamation, titre);
+}
+
+bool refuserSansCollection()
+{
+    if (CollectionEstOuverte())
+        return false;
+    refuser(QStringLiteral("Vous devez ouvrir une collection avant de pouvoir ajouter vos propres variétés"),
+        QStringLiteral("Impossible de continuer"));
+    return true;
+}
+
+// The name of an own item, asked until it is not empty; nullopt when the user cancels. Blanks are a name.
+std::optional<QString> demanderDesignation(const QString& invite, const QString& titre, const QString& titreRefus)
+{
+    for (;;) {
+        const std::optional<QString> nom = DemanderTexte(invite, titre);
+        if (!nom || !nom->isEmpty())
+            return nom;
+        refuser(QStringLiteral("La désignation est obligatoire"), titreRefus);
+    }
+}
+
+// One write of an own item; a refusal is reported and the list is reloaded all the same.
+void ecrireMesVarietes(const QString& sql, const QVariantList& valeurs)
+{
+    try {
+        CnxPerso->executer(sql, valeurs);
+    } catch (const ErreurBase& e) {
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+    }
+    RemplirMesVarietesFiche();
+}
+
+}  // namespace
+
+void OFormFiche::BoutonMVarAjout_Click()
+{
+    if (refuserSansCollection())
+        return;
+    const std::optional<QString> nom = demanderDesignation(
+        QStringLiteral("Entrez la désignation"), QStringLiteral("Nouvelle variété"), QStringLiteral("Impossible de créer"));
+    if (!nom)
+        return;
+    ecrireMesVarietes(QStringLiteral("INSERT INTO MesVarietes (Reference, Designation, Collection) VALUES (?, ?, ?)"),
+        {m_dallay->text(), *nom, CaptionCollectionOuverte()});
+}
+
+void OFormFiche::BoutonMVarModif_Click()
+{
+    if (m_listeMesVarietes->Text().isEmpty()) {
+        refuser(QStringLiteral("Il faut sélectionner une variété avant d'ouvrir sa fiche"), QStringLiteral("Impossible d'ouvrir"));
+        return;
+    }
+    ouvrirMesVarietes();
+}
+
+void OFormFiche::BoutonMVarRenommer_Click()
+{
+    if (refuserSansCollection())
+        return;
+    const QString code = m_listeMesVarietes->BoundText();
+    if (m_listeMesVarietes->Text().isEmpty()) {
+        refuser(QStringLiteral("Il faut sélectionner une variété avant de changer son nom"),
+            QStringLiteral("Impossible de renommer"));
+        return;
+    }
+    const std::optional<QString> nom = demanderDesignation(QStringLiteral("Entrez la nouvelle désignation"),
+        QStringLiteral("Changer le nom"), QStringLiteral("Impossible de renommer"));
+    if (!nom)
+        return;
+    ecrireMesVarietes(
+        QStringLiteral("UPDATE MesVarietes SET Reference = ?, Designation = ?, Collection = ? WHERE CodePersonnel = ?"),
+        {m_dallay->text(), *nom, CaptionCollectionOuverte(), code});
+}
+
+void OFormFiche::BoutonMVarSuppr_Click()
+{
+    const QString code = m_listeMesVarietes->BoundText();
+    const QString nom = m_listeMesVarietes->Text();
+    if (nom.isEmpty()) {
+        refuser(QStringLiteral("Il faut sélectionner une variété avant d'en demander la suppression"),
+            QStringLiteral("Impossible de supprimer"));
+        return;
+    }
+    if (AfficherMessage(QStringLiteral("La variété %1 va être supprimée. En êtes vous sûr(e) ?").arg(nom), Boutons::OuiNon,
+            Icone::Question, QStringLiteral("Supprimer collection"), 1)
+        != Reponse::Oui)
+        return;
+    ecrireMesVarietes(QStringLiteral("DELETE FROM MesVarietes WHERE CodePersonnel = ?"), {code});
+}
+
+void OFormFiche::BoutonThemesPersos_Click()
+{
+    OFormFicheThemes dialogue(m_dallay->text(), this);
+    MontrerModal(dialogue);
 }
 
 void OFormFiche::ListeVarietes_Click()

@@ -58,6 +58,16 @@ public:
     void BoutonIllustration1_Click();
     void BoutonIllustration2_Click();
     void BoutonZoom_Click();
+    // The stamp picture clicked: the same window as the zoom button.
+    void Picture1_Click();
+    // The open collection's own items of the card's stamp: added, opened, renamed and deleted, the list
+    // reloaded after each write. A refused write says "Erreur" and why.
+    void BoutonMVarAjout_Click();
+    void BoutonMVarModif_Click();
+    void BoutonMVarRenommer_Click();
+    void BoutonMVarSuppr_Click();
+    // The open collection's own themes attached to the card's stamp (OFormFicheThemes).
+    void BoutonThemesPersos_Click();
     void SousOnglets_Click();
     // A single click on a catalogued variety or cancellation opens its card.
     void ListeVarietes_Click();
