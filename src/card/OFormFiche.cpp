@@ -94,16 +94,6 @@ QString dateCourte(const QVariant& valeur)
     return d.isValid() ? QLocale().toString(d, QLocale::ShortFormat) : valeur.toString();
 }
 
-template <typename F> bool sansEchec(F etape)
-{
-    try {
-        etape();
-        return true;
-    } catch (const ErreurBase&) {
-        return false;
-    }
-}
-
 void viderCombo(QComboBox* combo)
 {
     const QSignalBlocker bloque(combo);
@@ -328,7 +318,7 @@ void OFormFiche::Form_Load()
     m_ongletsListes->setCurrentIndex(0);
     SousOnglets_Click();
     OuvrirBaseCatalogue();
-    sansEchec([] {
+    SansEchec([] {
         rstFrance = Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT * FROM France ORDER BY Ordre"));
     });
     RemplirListeDallay();
@@ -669,7 +659,7 @@ void remplirCombo(QComboBox* combo, const QStringList& valeurs)
 void OFormFiche::RemplirListeDallay()
 {
     Sablier sablier;
-    sansEchec([this] {
+    SansEchec([this] {
         remplirCombo(m_dallayChoisi, premiereColonne(CnxCatalogue, QStringLiteral("SELECT Dallay FROM France ORDER BY Ordre")));
     });
 }
@@ -677,7 +667,7 @@ void OFormFiche::RemplirListeDallay()
 void OFormFiche::RemplirListeID2()
 {
     Sablier sablier;
-    sansEchec([this] {
+    SansEchec([this] {
         remplirCombo(m_id2Choisi,
             premiereColonne(CnxCatalogue, QStringLiteral("SELECT DISTINCT ID2 FROM France WHERE ID2 IS NOT NULL ORDER BY ID2")));
     });
@@ -693,7 +683,7 @@ void OFormFiche::RemplirListePerso()
         m_persoChoisi->setEditText(texte);
     }
     rstListeIDPerso = Recordset();
-    sansEchec([this] {
+    SansEchec([this] {
         rstListeIDPerso = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CorrespID ORDER BY IDPerso"));
         QStringList numeros;
         numeros.reserve(rstListeIDPerso.RecordCount());
@@ -720,7 +710,7 @@ void OFormFiche::afficher()
         m_slider->setMaximum(std::max(1, rstFrance.RecordCount()));
     }
     afficherDetention();
-    sansEchec([this] { CalculerValeurs(); });
+    SansEchec([this] { CalculerValeurs(); });
     ModifFiche = 0;
 }
 
@@ -754,7 +744,7 @@ void OFormFiche::afficherNumeroPerso()
     // Writing the box is no edit of the personal number: nothing is written back.
     const QSignalBlocker bloque(m_idPerso);
     rstCorrespID = Recordset();
-    const bool lu = sansEchec([this] {
+    const bool lu = SansEchec([this] {
         rstCorrespID = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM CorrespID WHERE Dallay = ?"),
             {m_dallay->text()});
         m_idPerso->setText(rstCorrespID.Eof() ? QString() : Texte(rstCorrespID.Champ(QStringLiteral("IDPerso"))));
@@ -769,7 +759,7 @@ void OFormFiche::afficherImage()
     m_picture2->effacer();
     if (!OuvrirBaseCD())
         return;
-    sansEchec([this] {
+    SansEchec([this] {
         Recordset image = Recordset::Ouvrir(
             CnxCD, QStringLiteral("SELECT Image FROM FrancePCT WHERE Dallay = ?"), {m_dallay->text()});
         if (image.Eof())
@@ -812,20 +802,20 @@ void OFormFiche::IDPerso_Change()
 void OFormFiche::afficherListes()
 {
     const QString d = m_dallay->text();
-    if (!sansEchec([&] {
+    if (!SansEchec([&] {
             Recordset varietes = Recordset::Ouvrir(CnxCatalogue,
                 QStringLiteral("SELECT * FROM Varietes WHERE Reference = ? ORDER BY Position"), {d});
             m_listeVarietes->definirSource(varietes);
         }))
         m_listeVarietes->viderSource();
-    if (!sansEchec([&] {
+    if (!SansEchec([&] {
             Recordset obliterations = Recordset::Ouvrir(CnxCatalogue,
                 QStringLiteral("SELECT * FROM Obliterations WHERE Reference = ? ORDER BY Position"), {d});
             m_listeObliterations->definirSource(obliterations);
         }))
         m_listeObliterations->viderSource();
     RemplirMesVarietesFiche();
-    if (!sansEchec(RemplirThemesFiche))
+    if (!SansEchec(RemplirThemesFiche))
         m_listeThemes->viderSource();
 }
 
@@ -837,7 +827,7 @@ void OFormFiche::afficherDetention()
         m_grille->vider();
         return;
     }
-    const bool lu = sansEchec([&] {
+    const bool lu = SansEchec([&] {
         rstMaCollection = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM Collection WHERE Dallay = ? AND Collection = ?"), {m_dallay->text(), n});
     });
@@ -886,19 +876,8 @@ bool OFormFiche::MaJCollection()
         ModifFiche = 0;
         return true;
     }
-    const std::optional<DetentionSaisie> saisie = m_grille->saisie();
-    if (!saisie) {
-        // Only a value that escaped its validation gets here; it is never stored.
-        AfficherMessage(QStringLiteral("Une valeur de la grille est hors limites : la fiche n'a pas été enregistrée"),
-            Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+    if (!m_grille->enregistrer(QStringLiteral("Collection"), n, m_dallay->text()))
         return false;
-    }
-    try {
-        EcrireDetention(*CnxPerso, QStringLiteral("Collection"), n, m_dallay->text(), SuffixesEtats, *saisie);
-    } catch (const ErreurBase& e) {
-        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
-        return false;
-    }
     ModifFiche = 0;
     return true;
 }
