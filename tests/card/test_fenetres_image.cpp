@@ -37,17 +37,6 @@ std::unique_ptr<FenetreImageFiche> creerFenetre(Fenetre fenetre, const QString& 
     return std::make_unique<OFormFichezoom>(dallay);
 }
 
-QByteArray png(const QColor& couleur, int largeur, int hauteur)
-{
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
-
 // One picture of each proportion, in a colour of its own: wider than either area, taller than either
 // area, and square.
 const QColor CouleurImage = Qt::blue;
@@ -65,9 +54,9 @@ void creerDisque(const QString& racine)
         const QString insertion =
             QStringLiteral("INSERT INTO FrancePCT (Dallay, Image, Imagevrt, Imagevrt2) VALUES (?, ?, ?, ?)");
         cnx.executer(insertion,
-            {QStringLiteral("1000A"), png(CouleurImage, TailleImage.width(), TailleImage.height()),
-                png(CouleurImagevrt, TailleImagevrt.width(), TailleImagevrt.height()),
-                png(CouleurImagevrt2, TailleImagevrt2.width(), TailleImagevrt2.height())});
+            {QStringLiteral("1000A"), OctetsPng(CouleurImage, TailleImage.width(), TailleImage.height()),
+                OctetsPng(CouleurImagevrt, TailleImagevrt.width(), TailleImagevrt.height()),
+                OctetsPng(CouleurImagevrt2, TailleImagevrt2.width(), TailleImagevrt2.height())});
         cnx.executer(insertion, {QStringLiteral("2000"), QVariant(), QVariant(), QVariant()});
         const QByteArray illisible("pas une image");
         cnx.executer(insertion, {QStringLiteral("3000"), illisible, illisible, illisible});

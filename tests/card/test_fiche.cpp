@@ -44,17 +44,6 @@ QStringList lignes(ListeDonnees* liste)
     return t;
 }
 
-QByteArray png(const QColor& couleur)
-{
-    QImage image(20, 20, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
-
 }  // namespace
 
 class TestFiche : public QObject {
@@ -343,7 +332,7 @@ private slots:
     {
         QTemporaryDir disque;
         DossierTest::creerDisque(disque.path(), QStringLiteral("DATAS/FR_BINP.DOV"), [](const Connexion& cnx) {
-            cnx.executer(QStringLiteral("INSERT INTO FrancePCT (Dallay, Image) VALUES ('1', ?)"), {png(Qt::red)});
+            cnx.executer(QStringLiteral("INSERT INTO FrancePCT (Dallay, Image) VALUES ('1', ?)"), {OctetsPng(Qt::red)});
         });
         LecteurCD = disque.path();
         auto* image = ctl<BoiteImage>("Picture1");

@@ -67,24 +67,13 @@ void remplirCatalogue(const Connexion& cnx)
     remplirLexique(cnx);
 }
 
-QByteArray png(const QColor& couleur, int largeur, int hauteur)
-{
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
-
 // Photographs on the disc: Zone red and wide, Église blue and tall, Œillet with no picture, Aérogramme
 // with bytes that are no picture; Essai and Oblitération have no row.
 void remplirDisque(const Connexion& cnx)
 {
     const QString insertion = QStringLiteral("INSERT INTO LexiquePCT (CodeLexique, PhotoLexique) VALUES (?, ?)");
-    cnx.executer(insertion, {1, png(Qt::red, 40, 10)});
-    cnx.executer(insertion, {2, png(Qt::blue, 10, 40)});
+    cnx.executer(insertion, {1, OctetsPng(Qt::red, 40, 10)});
+    cnx.executer(insertion, {2, OctetsPng(Qt::blue, 10, 40)});
     cnx.executer(insertion, {4, QVariant()});
     cnx.executer(insertion, {6, QByteArray("pas une image")});
 }

@@ -57,17 +57,6 @@ void remplirPerso(const Connexion& cnx)
     )"));
 }
 
-QByteArray png(const QColor& couleur)
-{
-    QImage image(20, 10, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
-
 template <typename T> T* ctl(const char* nom)
 {
     return ControleEcran<T>(Thematique, QString::fromUtf8(nom));
@@ -248,7 +237,7 @@ private slots:
     {
         QTemporaryDir disque;
         DossierTest::creerDisque(disque.path(), QStringLiteral("DATAS/FR_BINP.DOV"), [](const Connexion& cnx) {
-            cnx.executer(QStringLiteral("INSERT INTO FranceTN VALUES ('1', ?)"), {png(Qt::red)});
+            cnx.executer(QStringLiteral("INSERT INTO FranceTN VALUES ('1', ?)"), {OctetsPng(Qt::red, 20, 10)});
         });
         LecteurCD = disque.path();
         QVERIFY(OuvrirBaseCD());

@@ -26,17 +26,6 @@
 
 namespace {
 
-QByteArray png(const QColor& couleur)
-{
-    QImage image(20, 20, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
-}
-
 QList<bool> lignesVisibles(const FicheSecondaire& carte)
 {
     QList<bool> v;
@@ -394,7 +383,7 @@ private slots:
     {
         QTemporaryDir disque;
         DossierTest::creerDisque(disque.path(), QStringLiteral("DATAS/FR_BINP.DOV"), [](const Connexion& cnx) {
-            cnx.executer(QStringLiteral("INSERT INTO VarietesPCT (Dallay, Imagevrt3) VALUES ('1a', ?)"), {png(Qt::blue)});
+            cnx.executer(QStringLiteral("INSERT INTO VarietesPCT (Dallay, Imagevrt3) VALUES ('1a', ?)"), {OctetsPng(Qt::blue)});
         });
         LecteurCD = disque.path();
         OuvrirBaseCD();

@@ -5,6 +5,8 @@
 #include "data/Connexion.h"
 #include "data/Schema.h"
 
+#include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -34,3 +36,6 @@ public:
 private:
     QTemporaryDir m_dossier;
 };
+
+// The bytes of a PNG picture of one colour, as the disc's picture columns hold pictures.
+QByteArray OctetsPng(const QColor& couleur, int largeur = 20, int hauteur = 20);
