@@ -26,8 +26,6 @@ const char* const Entrees[] = {
     "Tous les fichiers (*.*)",
 };
 
-const char* const Parent = "..";
-
 // Whether `dossier` is `place` or lies inside it.
 bool dansPlace(const QString& dossier, const QString& place)
 {
@@ -93,7 +91,7 @@ dlgAssocierImage::dlgAssocierImage(QLabel* labelPath, QWidget* parent) : QDialog
     connect(m_annuler, &QPushButton::clicked, this, &dlgAssocierImage::CancelButton_Click);
     connect(m_patternCombo, &QComboBox::currentIndexChanged, this, [this](int) { PatternCombo_Click(); });
     connect(m_driveList, &QComboBox::currentIndexChanged, this, [this](int) { DriveList_Change(); });
-    connect(m_dirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* i) { DirList_Change(i->text()); });
+    connect(m_dirList, &QListWidget::itemActivated, this, [this](QListWidgetItem* i) { DirList_Change(i->data(Qt::UserRole).toString()); });
     // A double click previews, as a click does; it never confirms.
     connect(m_fileList, &QListWidget::itemSelectionChanged, this, &dlgAssocierImage::FileList_Click);
 
@@ -143,10 +141,32 @@ bool dlgAssocierImage::allerA(const QString& dossier)
     if (!d.exists() || !d.isReadable())
         return false;
     m_dossier = QDir::cleanPath(d.absolutePath());
+    // The folder list reads as a path tree: each folder from the root down to the open one, indented by
+    // depth, then the open folder's own folders one step further in. Every row holds the folder it opens.
     m_dirList->clear();
-    if (m_dossier != QLatin1String("/"))
-        m_dirList->addItem(QString::fromUtf8(Parent));
-    m_dirList->addItems(d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase));
+    QStringList ancetres;
+    for (QDir a(m_dossier);; ) {
+        ancetres.prepend(QDir::cleanPath(a.absolutePath()));
+        if (a.isRoot() || !a.cdUp())
+            break;
+    }
+    const QString retrait = QStringLiteral("   ");
+    for (int i = 0; i < ancetres.size(); ++i) {
+        const QString& chemin = ancetres.at(i);
+        const QString nom = i == 0 ? QDir::toNativeSeparators(chemin) : QDir(chemin).dirName();
+        auto* ligne = new QListWidgetItem(retrait.repeated(i) + nom, m_dirList);
+        ligne->setData(Qt::UserRole, chemin);
+        if (i == ancetres.size() - 1) {
+            QFont gras = ligne->font();
+            gras.setBold(true);
+            ligne->setFont(gras);
+            m_dirList->setCurrentItem(ligne);
+        }
+    }
+    for (const QString& sous : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        auto* ligne = new QListWidgetItem(retrait.repeated(ancetres.size()) + sous, m_dirList);
+        ligne->setData(Qt::UserRole, d.absoluteFilePath(sous));
+    }
     m_dirList->setToolTip(QDir::toNativeSeparators(m_dossier));
     remplirFichiers();
     return true;
@@ -186,10 +206,9 @@ void dlgAssocierImage::DriveList_Change()
     m_driveList->setCurrentIndex(place);
 }
 
-void dlgAssocierImage::DirList_Change(const QString& sousDossier)
+void dlgAssocierImage::DirList_Change(const QString& dossier)
 {
-    const QDir d(m_dossier);
-    allerA(sousDossier == QLatin1String(Parent) ? QDir::cleanPath(d.absoluteFilePath(QStringLiteral(".."))) : d.absoluteFilePath(sousDossier));
+    allerA(dossier);
 }
 
 void dlgAssocierImage::FileList_Click()

@@ -33,7 +33,7 @@ public:
 
     void PatternCombo_Click();
     void DriveList_Change();
-    void DirList_Change(const QString& sousDossier);
+    void DirList_Change(const QString& dossier);
     void FileList_Click();
     void OKButton_Click();
     void CancelButton_Click();

@@ -415,7 +415,19 @@ private slots:
         QLabel cible;
         dlgAssocierImage dialogue(&cible);
         QVERIFY(dialogue.allerA(dossier.path()));
-        QCOMPARE(dialogue.DirList()->count(), 2);  // the parent, then "sous"
+        // The folder list is the path from the root down to the open folder, then "sous" below it; a row
+        // opens the folder it names, an ancestor included.
+        const int profondeur = QDir::cleanPath(QDir(dossier.path()).absolutePath()).count(QLatin1Char('/'));
+        QCOMPARE(dialogue.DirList()->count(), profondeur + 2);
+        QCOMPARE(dialogue.DirList()->item(0)->text(), QStringLiteral("/"));
+        QCOMPARE(dialogue.DirList()->currentItem()->text().trimmed(), QDir(dossier.path()).dirName());
+        QListWidgetItem* sous = dialogue.DirList()->item(dialogue.DirList()->count() - 1);
+        QCOMPARE(sous->text().trimmed(), QStringLiteral("sous"));
+        dialogue.DirList_Change(sous->data(Qt::UserRole).toString());
+        QCOMPARE(dialogue.FileList()->count(), 0);
+        QListWidgetItem* parent = dialogue.DirList()->item(dialogue.DirList()->count() - 2);
+        QCOMPARE(parent->text().trimmed(), QDir(dossier.path()).dirName());
+        dialogue.DirList_Change(parent->data(Qt::UserRole).toString());
         QCOMPARE(dialogue.FileList()->count(), 2);
         auto choisirFichier = [&](const QString& nom) {
             const QList<QListWidgetItem*> t = dialogue.FileList()->findItems(nom, Qt::MatchExactly);
