@@ -1,23 +1,41 @@
 #include "lists/OFormDoubles.h"
 
 #include "data/Source.h"
-#include "shell/Controles.h"
-#include "shell/Echelle.h"
-#include "shell/Images.h"
+#include "lists/dlgDoublesEcran.h"
+#include "lists/dlgExpDoubles.h"
+#include "platform/Dialogues.h"
 
-#include <QLabel>
-
-OFormDoubles::OFormDoubles(QWidget* parent) : EcranPrincipal(5, QStringLiteral("OFormDoubles"), 11895, 7755, parent)
+OFormDoubles::OFormDoubles(QWidget* parent)
+    : EcranListe(5, QStringLiteral("OFormDoubles"), QStringLiteral("ListeDoubles"), false, parent)
 {
-    QWidget* p = page();
-    auto* liste = CreerControle<VueListe>(p, QStringLiteral("ListeDoubles"), 240, 1080, 8400, 5400);
-    liste->ajouterColonne(QStringLiteral("Dallay"), 900);
-    liste->ajouterColonne(QStringLiteral("Désignation"), 4200);
-    CreerControle<QLabel>(p, QStringLiteral("NBTimbres"), 240, 6600, 1500, 255);
 }
 
 void OFormDoubles::Form_Load()
 {
     OuvrirBaseCatalogue();
     OuvrirBaseCD();
+    EcranListe::Form_Load();
+}
+
+ListeConstruite OFormDoubles::construire(const OptionsListe& options) const
+{
+    return ConstruireDoubles(options);
+}
+
+ListeConstruite OFormDoubles::construireMotCle(const OptionsListe& options) const
+{
+    return ConstruireDoublesMotCle(options);
+}
+
+bool OFormDoubles::montrerExport()
+{
+    dlgExpDoubles dialogue(ListeResultat(), this);
+    MontrerModal(dialogue);
+    return dialogue.listeEcranDemandee();
+}
+
+void OFormDoubles::montrerListeEcran()
+{
+    dlgDoublesEcran dialogue(ListeResultat(), this);
+    MontrerModal(dialogue);
 }

@@ -1,12 +1,18 @@
 #pragma once
 
-#include "shell/EcranPrincipal.h"
+#include "lists/EcranListe.h"
 
-class OFormDoubles : public EcranPrincipal {
+// The duplicates list ("dispoliste"): the stamps, or by keyword the varieties, of which the open
+// collection holds duplicates, with their number in each condition.
+class OFormDoubles : public EcranListe {
     Q_OBJECT
 public:
     explicit OFormDoubles(QWidget* parent = nullptr);
 
 protected:
     void Form_Load() override;
+    ListeConstruite construire(const OptionsListe& options) const override;
+    ListeConstruite construireMotCle(const OptionsListe& options) const override;
+    bool montrerExport() override;
+    void montrerListeEcran() override;
 };

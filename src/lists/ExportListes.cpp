@@ -1,0 +1,54 @@
+#include "lists/ExportListes.h"
+
+#include "collections/Correspondances.h"
+#include "shell/Controles.h"
+
+#include <QSaveFile>
+
+QList<QStringList> LignesListe(const VueListe& liste)
+{
+    QList<QStringList> lignes;
+    for (int i = 0; i < liste.nombreLignes(); ++i)
+        lignes << liste.ligne(i);
+    return lignes;
+}
+
+QByteArray TexteEchange(const QList<QStringList>& lignes, bool manques)
+{
+    QString texte = QStringLiteral("DALLAY,NSC,NAC,NSG,OBLI,SURL\r\n");
+    for (const QStringList& l : lignes) {
+        QStringList champs = {l.value(0)};
+        for (int i = 2; i <= 6; ++i) {
+            const QString cellule = l.value(i);
+            if (manques)
+                champs << (cellule == QLatin1String("x") || cellule == QLatin1String("1") ? QStringLiteral("1") : QString());
+            else
+                champs << cellule;
+        }
+        texte += champs.join(QLatin1Char(',')) + QStringLiteral("\r\n");
+    }
+    return VersWindows1252(texte);
+}
+
+QString EcrireFichierEchange(const QString& chemin, const QByteArray& octets)
+{
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return QStringLiteral("Impossible de créer le fichier %1 : %2").arg(chemin, fichier.errorString());
+    if (fichier.write(octets) != octets.size()) {
+        const QString raison = fichier.errorString();
+        fichier.cancelWriting();
+        return QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, raison);
+    }
+    if (!fichier.commit())
+        return QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString());
+    return {};
+}
+
+QString NumerosListe(const QList<QStringList>& lignes)
+{
+    QStringList numeros;
+    for (const QStringList& l : lignes)
+        numeros << l.value(0);
+    return numeros.join(QStringLiteral(", "));
+}

@@ -1,0 +1,6 @@
+#include "lists/dlgDoublesEcran.h"
+
+dlgDoublesEcran::dlgDoublesEcran(const VueListe* liste, QWidget* parent)
+    : DialogueListeEcran(QStringLiteral("dlgDoublesEcran"), QStringLiteral("Liste des doubles"), liste, parent)
+{
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "lists/DialogueListeEcran.h"
+
+// "Liste des doubles".
+class dlgDoublesEcran : public DialogueListeEcran {
+    Q_OBJECT
+public:
+    dlgDoublesEcran(const VueListe* liste, QWidget* parent = nullptr);
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "lists/DialogueListeEcran.h"
+
+// "Liste des manques".
+class dlgManquesEcran : public DialogueListeEcran {
+    Q_OBJECT
+public:
+    dlgManquesEcran(const VueListe* liste, QWidget* parent = nullptr);
+};
