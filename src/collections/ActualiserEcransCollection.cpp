@@ -7,6 +7,7 @@
 #include "platform/Sablier.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
+#include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
 
 #include <QAbstractButton>
@@ -38,24 +39,9 @@ void activerGrille(bool actif)
 
 void reinitialiserRecherche()
 {
-    for (const char* nom :
-        {"RubriqueChoisie", "TypeChoisi", "ThemeChoisi", "SerieChoisie", "GraveurChoisi", "DessinateurChoisi"}) {
-        if (auto* combo = c<ComboDonnees>(Recherche, QString::fromUtf8(nom)))
-            combo->definirBoundText(QString());
-    }
-    c<QLineEdit>(Recherche, QStringLiteral("TexteChoisi"))->clear();
-    c<QComboBox>(Recherche, QStringLiteral("OperateurAnnee"))->setCurrentText(QStringLiteral("="));
-    c<QLineEdit>(Recherche, QStringLiteral("AnneeChoisie"))->clear();
-    c<QLineEdit>(Recherche, QStringLiteral("FacialeChoisie"))->clear();
-    c<QLabel>(Recherche, QStringLiteral("Dept"))->clear();
-    c<VueListe>(Recherche, QStringLiteral("Liste"))->viderLignes();
-    if (auto* visu = c<QAbstractButton>(Recherche, QStringLiteral("Visu_1")))
-        visu->click();
-    c<QLineEdit>(Recherche, QStringLiteral("SelectTN"))->clear();
-    c<BoiteImage>(Recherche, QStringLiteral("Picture127"))->effacer();
-    c<QLabel>(Recherche, QStringLiteral("TexteNb"))->setText(QStringLiteral("0 timbre(s) trouvé(s)"));
-    if (auto* etendue = c<QAbstractButton>(Recherche, QStringLiteral("Etendue_1")))
-        etendue->click();
+    // The search screen knows what of it starts again with a collection and what stays.
+    if (EcranPrincipal* recherche = ChargerEcran(Recherche))
+        QMetaObject::invokeMethod(recherche, "ActualiserCollection");
 }
 
 void reinitialiserResultats()

@@ -1,9 +1,14 @@
 #include "search/OFormRecherche.h"
 
+#include "card/Fiche.h"
 #include "collections/ActualiserEcransCollection.h"
-#include "data/Recordset.h"
 #include "data/Source.h"
+#include "data/Valeurs.h"
+#include "platform/Dialogues.h"
 #include "platform/Messages.h"
+#include "platform/Sablier.h"
+#include "search/OFormRechercheDepts.h"
+#include "shell/Artwork.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
@@ -11,27 +16,85 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QRadioButton>
+
+std::function<void(OFormRecherche&)> ImprimerRecherche;
 
 namespace {
 
-ComboDonnees* combo(QWidget* parent, const QString& nom, const QString& champListe, const QString& champLie, int h)
+const QString AucunTrouve = QStringLiteral("0 timbre(s) trouvé(s)");
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
 {
+    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
+    e->setText(texte);
+    return e;
+}
+
+QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
+    b->setText(texte);
+    return b;
+}
+
+ComboDonnees* combo(QWidget* parent, const QString& nom, const QString& libelle, const QString& champListe,
+    const QString& champLie, int h)
+{
+    etiquette(parent, QString(), libelle, 120, h + 30, 1380, 255);
     auto* c = new ComboDonnees(champListe, champLie, parent);
     c->setObjectName(nom);
-    Placer(c, 1680, h, 3000, 315);
+    Placer(c, 1560, h, 3120, 315);
     return c;
 }
 
-QRadioButton* option(
-    QWidget* parent, QButtonGroup* groupe, const QString& nom, int index, const QString& texte, int g, int h)
+QRadioButton* option(QWidget* cadre, QButtonGroup* groupe, const QString& nom, int index, const QString& texte,
+    int g, int h)
 {
-    auto* b = CreerControle<QRadioButton>(parent, QStringLiteral("%1_%2").arg(nom).arg(index), g, h, 2200, 255);
+    auto* b = CreerControle<QRadioButton>(cadre, QStringLiteral("%1_%2").arg(nom).arg(index), g, h, 2100, 255);
     b->setText(texte);
     groupe->addButton(b, index);
     return b;
+}
+
+QGroupBox* cadre(QWidget* parent, const QString& nom, const QString& titre, int g, int h, int l, int ht)
+{
+    auto* c = CreerControle<QGroupBox>(parent, nom, g, h, l, ht);
+    c->setTitle(titre);
+    return c;
+}
+
+bool clicGauche(QObject* objet, QEvent* evenement)
+{
+    if (evenement->type() != QEvent::MouseButtonRelease)
+        return false;
+    auto* souris = static_cast<QMouseEvent*>(evenement);
+    auto* w = qobject_cast<QWidget*>(objet);
+    return souris->button() == Qt::LeftButton && w && w->rect().contains(souris->position().toPoint());
+}
+
+// The picture of one stamp on the disc; null when the disc, the row or the picture is missing.
+QImage imageDisque(const Instruction& requete)
+{
+    if (requete.estVide())
+        return {};
+    try {
+        Recordset image = requete.ouvrir(CnxCD);
+        if (!image.Eof())
+            return ImageDepuisOctets(image.Champ(0).toByteArray());
+    } catch (const ErreurBase&) {
+    }
+    return {};
+}
+
+void signalerErreur(const ErreurBase& e)
+{
+    AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
 }
 
 }  // namespace
@@ -40,40 +103,114 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     : EcranPrincipal(2, QStringLiteral("OFormRecherche"), 11900, 7750, parent)
 {
     QWidget* p = page();
-    combo(p, QStringLiteral("RubriqueChoisie"), QStringLiteral("Nom_Rubrique"), QStringLiteral("Code_Rubrique"), 720);
-    combo(p, QStringLiteral("TypeChoisi"), QStringLiteral("LibelleType"), QStringLiteral("CodeType"), 1080);
-    combo(p, QStringLiteral("ThemeChoisi"), QStringLiteral("Theme"), QStringLiteral("CodeTheme"), 1440);
-    combo(p, QStringLiteral("SerieChoisie"), QStringLiteral("LibelleSerie"), QStringLiteral("CodeSerie"), 1800);
-    combo(p, QStringLiteral("GraveurChoisi"), QStringLiteral("NomGraveur"), QStringLiteral("CodeGraveur"), 2160);
-    combo(p, QStringLiteral("DessinateurChoisi"), QStringLiteral("NomDessinateur"), QStringLiteral("CodeDessinateur"),
-        2520);
-    CreerControle<QLineEdit>(p, QStringLiteral("TexteChoisi"), 1680, 2880, 3000, 285);
-    auto* operateur = CreerControle<QComboBox>(p, QStringLiteral("OperateurAnnee"), 1680, 3240, 720, 315);
-    operateur->addItems(
-        {QStringLiteral("="), QStringLiteral("<"), QStringLiteral(">"), QStringLiteral("<="), QStringLiteral(">=")});
-    operateur->setEditable(true);
-    CreerControle<QLineEdit>(p, QStringLiteral("AnneeChoisie"), 2460, 3240, 900, 285);
-    CreerControle<QLineEdit>(p, QStringLiteral("FacialeChoisie"), 1680, 3600, 1200, 285);
-    CreerControle<QLabel>(p, QStringLiteral("Dept"), 1680, 3960, 1200, 255);
-    auto* selectTN = CreerControle<QLineEdit>(p, QStringLiteral("SelectTN"), 0, 0, 100, 100);
-    selectTN->hide();
+    etiquette(p, QStringLiteral("LabelCritere"), QStringLiteral("Critères combinés"), 120, 600, 4560, 255);
+    m_rubrique = combo(p, QStringLiteral("RubriqueChoisie"), QStringLiteral("Rubrique:"),
+        QStringLiteral("Nom_Rubrique"), QStringLiteral("Code_Rubrique"), 900);
+    m_type = combo(p, QStringLiteral("TypeChoisi"), QStringLiteral("Type:"), QStringLiteral("LibelleType"),
+        QStringLiteral("CodeType"), 1260);
+    m_theme = combo(p, QStringLiteral("ThemeChoisi"), QStringLiteral("Thème:"), QStringLiteral("Theme"),
+        QStringLiteral("CodeTheme"), 1620);
+    m_serie = combo(p, QStringLiteral("SerieChoisie"), QStringLiteral("Série:"), QStringLiteral("LibelleSerie"),
+        QStringLiteral("CodeSerie"), 1980);
+    m_dessinateur = combo(p, QStringLiteral("DessinateurChoisi"), QStringLiteral("Dessinateur:"),
+        QStringLiteral("NomDessinateur"), QStringLiteral("CodeDessinateur"), 2340);
+    m_graveur = combo(p, QStringLiteral("GraveurChoisi"), QStringLiteral("Graveur:"), QStringLiteral("NomGraveur"),
+        QStringLiteral("CodeGraveur"), 2700);
+    etiquette(p, QString(), QStringLiteral("Mot-clé:"), 120, 3090, 1380, 255);
+    m_texte = CreerControle<QLineEdit>(p, QStringLiteral("TexteChoisi"), 1560, 3060, 3120, 315);
+    etiquette(p, QString(), QStringLiteral("Année:"), 120, 3450, 1380, 255);
+    m_operateur = CreerControle<QComboBox>(p, QStringLiteral("OperateurAnnee"), 1560, 3420, 780, 315);
+    m_operateur->addItems(OperateursAnnee());
+    m_annee = CreerControle<QLineEdit>(p, QStringLiteral("AnneeChoisie"), 2460, 3420, 1020, 315);
+    etiquette(p, QString(), QStringLiteral("Val. faciale:"), 120, 3810, 1380, 255);
+    m_faciale = CreerControle<QLineEdit>(p, QStringLiteral("FacialeChoisie"), 1560, 3780, 1920, 315);
+    etiquette(p, QString(), QStringLiteral("Carte dépt:"), 120, 4200, 1380, 255);
+    auto* carte = bouton(p, QStringLiteral("BoutonCarte"), QStringLiteral("Carte"), 1560, 4140, 1020, 375);
+    m_dept = CreerControle<QLabel>(p, QStringLiteral("Dept"), 2700, 4200, 780, 255);
 
-    auto* liste = CreerControle<VueListe>(p, QStringLiteral("Liste"), 4920, 720, 6840, 5400);
-    liste->ajouterColonne(QStringLiteral("Dallay"), 900);
-    liste->ajouterColonne(QStringLiteral("Désignation"), 4200);
-    CreerControle<BoiteImage>(p, QStringLiteral("Picture127"), 1680, 4320, 1800, 2160);
-    CreerControle<QLabel>(p, QStringLiteral("TexteNb"), 4920, 6240, 3000, 255);
-
-    m_visu = new QButtonGroup(this);
-    option(p, m_visu, QStringLiteral("Visu"), 1, QStringLiteral("Liste"), 8400, 6240);
-    option(p, m_visu, QStringLiteral("Visu"), 2, QStringLiteral("Miniatures"), 8400, 6540);
+    QGroupBox* etendue = cadre(p, QStringLiteral("grpEtendue"), QStringLiteral("Rechercher dans"), 120, 4620, 4560, 660);
     m_etendue = new QButtonGroup(this);
-    option(p, m_etendue, QStringLiteral("Etendue"), 1, QStringLiteral("Zorizad ud Udavoz"), 240, 6900);
-    option(p, m_etendue, QStringLiteral("Etendue"), 2, QStringLiteral("Ma collection"), 2520, 6900);
+    option(etendue, m_etendue, QStringLiteral("Etendue"), 1, QStringLiteral("Zorizad ud Udavoz"), 120, 300);
+    option(etendue, m_etendue, QStringLiteral("Etendue"), 2, QStringLiteral("Ma collection"), 2400, 300);
+    auto* rechercher =
+        bouton(p, QStringLiteral("BoutonRechercher"), QStringLiteral("Lancer la recherche !"), 120, 5400, 2220, 435);
+    auto* raz = bouton(p, QStringLiteral("BoutonRAZ"), QStringLiteral("Vider la sélection"), 2460, 5400, 2220, 435);
+
+    QGroupBox* varietes =
+        cadre(p, QStringLiteral("grpVariétés"), QStringLiteral("Rechercher variétés"), 120, 5940, 4560, 720);
+    m_variete = new ComboDonnees(QStringLiteral("Designation"), QStringLiteral("Designation"), varietes);
+    m_variete->setObjectName(QStringLiteral("VarieteChoisie"));
+    m_variete->setEditable(true);
+    Placer(m_variete, 120, 300, 3600, 315);
+    auto* go = bouton(varietes, QStringLiteral("BoutonVariétés"), QStringLiteral("Go"), 3840, 270, 600, 375);
+    // Valuing the collection belongs to printing, which gives this button its handler.
+    bouton(p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560,
+        375);
+
+    m_liste = CreerControle<VueListe>(p, QStringLiteral("Liste"), 4920, 600, 6840, 4440);
+    colonnesTimbres();
+    m_liste->viewport()->installEventFilter(this);
+    // The thumbnail slots take the list's place: four rows of five, each number under its picture.
+    for (int k = 1; k <= MiniaturesParPage; ++k) {
+        const int g = 4920 + ((k - 1) % 5) * 1368 + 54;
+        const int h = 600 + ((k - 1) / 5) * 1110;
+        auto* image = CreerControle<BoiteImage>(p, QStringLiteral("Picture%1").arg(k), g, h, 1260, 840);
+        image->setCursor(Qt::PointingHandCursor);
+        image->installEventFilter(this);
+        auto* numero = CreerControle<QLabel>(p, QStringLiteral("Label%1").arg(k), g, h + 855, 1260, 240);
+        numero->setAlignment(Qt::AlignCenter);
+        m_pictures[std::size_t(k - 1)] = image;
+        m_labels[std::size_t(k - 1)] = numero;
+    }
+    m_texteClic = etiquette(p, QStringLiteral("TexteClicListe"),
+        QStringLiteral("Simple clic pour afficher la vignette, double clic pour accéder à la fiche"), 4920, 5100, 6840,
+        255);
+    m_prev = CreerControle<QPushButton>(p, QStringLiteral("PrevBtn"), 4920, 5040, 495, 375);
+    m_prev->setIcon(QPixmap::fromImage(IconeBouton(QStringLiteral("◀"), QColor(40, 80, 140), 24)));
+    m_pageLabel = CreerControle<QLabel>(p, QStringLiteral("PageLabel"), 5520, 5100, 1800, 255);
+    m_pageLabel->setAlignment(Qt::AlignCenter);
+    m_next = CreerControle<QPushButton>(p, QStringLiteral("NextBtn"), 7425, 5040, 495, 375);
+    m_next->setIcon(QPixmap::fromImage(IconeBouton(QStringLiteral("▶"), QColor(40, 80, 140), 24)));
+
+    m_texteNb = CreerControle<QLabel>(p, QStringLiteral("TexteNb"), 4920, 5460, 3000, 255);
+    QGroupBox* visu = cadre(p, QStringLiteral("grpVisu"), QStringLiteral("Visualisation"), 4920, 5820, 2880, 900);
+    m_visu = new QButtonGroup(this);
+    option(visu, m_visu, QStringLiteral("Visu"), 1, QStringLiteral("Liste"), 120, 270);
+    option(visu, m_visu, QStringLiteral("Visu"), 2, QStringLiteral("Miniatures"), 120, 570);
+    m_picture127 = CreerControle<BoiteImage>(p, QStringLiteral("Picture127"), 8040, 5460, 1500, 1560);
+    m_picture127->setCursor(Qt::PointingHandCursor);
+    m_picture127->installEventFilter(this);
+    m_atteindre = bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9720, 5460, 2040, 375);
+    auto* imprimer = bouton(p, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"), 9720, 5940, 2040, 375);
+
     m_visu->button(1)->setChecked(true);
     m_etendue->button(1)->setChecked(true);
-    connect(m_visu, &QButtonGroup::idClicked, this, &OFormRecherche::Visu_Click);
-    connect(m_etendue, &QButtonGroup::idClicked, this, &OFormRecherche::Etendue_Click);
+    m_texteNb->setText(AucunTrouve);
+    for (QLabel* numero : m_labels)
+        numero->hide();
+    for (BoiteImage* image : m_pictures)
+        image->hide();
+    m_prev->hide();
+    m_next->hide();
+    m_pageLabel->hide();
+
+    connect(m_visu, &QButtonGroup::idToggled, this, [this](int id, bool choisi) {
+        if (choisi)
+            Visu_Click(id);
+    });
+    connect(m_etendue, &QButtonGroup::idToggled, this, [this](int id, bool choisi) {
+        if (choisi)
+            Etendue_Click(id);
+    });
+    connect(rechercher, &QPushButton::clicked, this, &OFormRecherche::BoutonRechercher_Click);
+    connect(raz, &QPushButton::clicked, this, &OFormRecherche::BoutonRAZ_Click);
+    connect(go, &QPushButton::clicked, this, &OFormRecherche::BoutonVariétés_Click);
+    connect(carte, &QPushButton::clicked, this, &OFormRecherche::BoutonCarte_Click);
+    connect(m_liste, &QTreeWidget::itemClicked, this, &OFormRecherche::Liste_ItemClick);
+    connect(m_atteindre, &QPushButton::clicked, this, &OFormRecherche::BoutonAtteindre_Click);
+    connect(imprimer, &QPushButton::clicked, this, &OFormRecherche::BoutonImprimer_Click);
+    connect(m_next, &QPushButton::clicked, this, &OFormRecherche::NextBtn_Click);
+    connect(m_prev, &QPushButton::clicked, this, &OFormRecherche::PrevBtn_Click);
 }
 
 void OFormRecherche::Form_Load()
@@ -81,44 +218,64 @@ void OFormRecherche::Form_Load()
     OuvrirBasePerso();
     OuvrirBaseCatalogue();
     OuvrirBaseCD();
-    remplirCriteres();
+    chargerListes();
     RemplirThemesRecherche();
+    choisirVisu(1);
+    choisirEtendue(1);
+    m_operateur->setCurrentText(QStringLiteral("="));
 }
 
-void OFormRecherche::remplirCriteres()
+void OFormRecherche::chargerListes()
 {
     const struct {
-        const char* combo;
+        ComboDonnees* combo;
         const char* sql;
-    } criteres[] = {
-        {"RubriqueChoisie", "SELECT * FROM Rubriques ORDER BY Ordre"},
-        {"TypeChoisi", "SELECT * FROM Types ORDER BY LibelleType COLLATE FRANCAIS"},
-        {"SerieChoisie", "SELECT * FROM Series ORDER BY LibelleSerie COLLATE FRANCAIS"},
-        {"GraveurChoisi", "SELECT * FROM Graveurs ORDER BY NomGraveur COLLATE FRANCAIS"},
-        {"DessinateurChoisi", "SELECT * FROM Dessinateurs ORDER BY NomDessinateur COLLATE FRANCAIS"},
+    } listes[] = {
+        {m_rubrique, "SELECT * FROM Rubriques ORDER BY Ordre"},
+        {m_type, "SELECT * FROM Types ORDER BY LibelleType COLLATE FRANCAIS"},
+        {m_serie, "SELECT * FROM Series ORDER BY LibelleSerie COLLATE FRANCAIS"},
+        {m_dessinateur, "SELECT * FROM Dessinateurs ORDER BY NomDessinateur COLLATE FRANCAIS"},
+        {m_graveur, "SELECT * FROM Graveurs ORDER BY NomGraveur COLLATE FRANCAIS"},
+        {m_variete, "SELECT * FROM TypeVarietes ORDER BY Designation COLLATE FRANCAIS"},
     };
-    for (const auto& c : criteres) {
-        auto* liste = findChild<ComboDonnees*>(QString::fromUtf8(c.combo));
+    for (const auto& l : listes) {
         try {
-            Recordset source = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(c.sql));
-            liste->definirSource(source);
-            liste->definirBoundText(QString());
+            Recordset source = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(l.sql));
+            l.combo->definirSource(source);
         } catch (const ErreurBase&) {
             // Without the catalogue the criterion offers nothing.
         }
+        l.combo->definirBoundText(QString());
     }
+    m_variete->setEditText(QString());
+}
+
+bool OFormRecherche::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == m_liste->viewport() && evenement->type() == QEvent::MouseButtonDblClick) {
+        // The list's own double click selects the row under the pointer first.
+        QMetaObject::invokeMethod(this, &OFormRecherche::Liste_DblClick, Qt::QueuedConnection);
+    } else if (objet == m_picture127 && clicGauche(objet, evenement)) {
+        Picture127_Click();
+    } else {
+        for (int k = 1; k <= MiniaturesParPage; ++k) {
+            if (objet == m_pictures[std::size_t(k - 1)] && clicGauche(objet, evenement)) {
+                Picture_Click(k);
+                break;
+            }
+        }
+    }
+    return EcranPrincipal::eventFilter(objet, evenement);
 }
 
 void OFormRecherche::choisirVisu(int index)
 {
     m_visu->button(index)->setChecked(true);
-    Visu_Click(index);
 }
 
 void OFormRecherche::choisirEtendue(int index)
 {
     m_etendue->button(index)->setChecked(true);
-    Etendue_Click(index);
 }
 
 int OFormRecherche::Visu() const
@@ -131,16 +288,388 @@ int OFormRecherche::Etendue() const
     return m_etendue->checkedId();
 }
 
-void OFormRecherche::Visu_Click(int index)
+void OFormRecherche::Etendue_Click(int)
 {
-    findChild<QWidget*>(QStringLiteral("Liste"))->setVisible(index == 1);
-}
-
-void OFormRecherche::Etendue_Click(int index)
-{
-    if (index == 2 && !CollectionEstOuverte()) {
+    if (Etendue() == 2 && !CollectionEstOuverte()) {
         AfficherMessage(QStringLiteral("Vous devez d'abord ouvrir une collection avant d'utiliser cette option"),
             Boutons::OK, Icone::Exclamation, QStringLiteral("Option non disponible"));
-        m_etendue->button(1)->setChecked(true);
+        choisirEtendue(1);
     }
+}
+
+CriteresRecherche OFormRecherche::criteres() const
+{
+    CriteresRecherche c;
+    c.maCollection = Etendue() == 2;
+    c.collection = CaptionCollectionOuverte();
+    auto lire = [](const ComboDonnees* combo, QString& code, QString& nom) {
+        code = combo->BoundText();
+        nom = code.isEmpty() ? QString() : combo->currentText();
+    };
+    lire(m_rubrique, c.rubrique, c.nomRubrique);
+    lire(m_type, c.type, c.nomType);
+    lire(m_theme, c.theme, c.nomTheme);
+    lire(m_serie, c.serie, c.nomSerie);
+    lire(m_dessinateur, c.dessinateur, c.nomDessinateur);
+    lire(m_graveur, c.graveur, c.nomGraveur);
+    c.motCle = m_texte->text();
+    c.operateurAnnee = m_operateur->currentText();
+    c.annee = m_annee->text();
+    c.faciale = m_faciale->text();
+    c.departement = m_dept->text();
+    return c;
+}
+
+void OFormRecherche::colonnesTimbres()
+{
+    m_liste->viderColonnes();
+    m_liste->ajouterColonne(QStringLiteral("Dallay"), 1000);
+    m_liste->ajouterColonne(QStringLiteral("Année"), 700);
+    m_liste->ajouterColonne(QStringLiteral("Désignation"), 5000);
+}
+
+void OFormRecherche::effacerVignette()
+{
+    m_vignette = QImage();
+    m_picture127->effacer();
+}
+
+void OFormRecherche::BoutonRechercher_Click()
+{
+    if (Etendue() == 2 && !CollectionEstOuverte()) {
+        AfficherMessage(QStringLiteral("Cette recherche nécessite l'ouverture d'une collection"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("Erreur"));
+        return;
+    }
+    const CriteresRecherche c = criteres();
+    if (const auto refus = RefusAnnee(c.annee)) {
+        AfficherMessage(*refus, Boutons::OK, Icone::Exclamation, QStringLiteral("Saisie incorrecte"));
+        m_annee->setFocus();
+        return;
+    }
+    Sablier sablier;
+    OuvrirBaseCatalogue();
+    OuvrirBaseCD();
+    OuvrirBasePerso();
+    effacerVignette();
+
+    const RechercheConstruite recherche = ConstruireRecherche(c);
+    m_texteSQL = recherche.liste;
+    m_texteCritere = recherche.texteCritere;
+    m_selectTN = recherche.miniatures;
+    m_sorte = SorteListe::Timbres;
+    Recordset rstRecherche;
+    Recordset numeros;
+    std::optional<ErreurBase> echec;
+    try {
+        CreerLiensRecherche(*CnxPerso);
+        rstRecherche = m_texteSQL.ouvrir(CnxPerso);
+        numeros = m_selectTN.ouvrir(CnxPerso);
+    } catch (const ErreurBase& e) {
+        echec = e;
+    }
+    try {
+        SupprimerLiensRecherche(*CnxPerso);
+    } catch (const ErreurBase&) {
+        // A link left behind is replaced by the next search.
+    }
+    m_rstRechercheTN = std::move(numeros);
+    remplirListeResultats(rstRecherche);
+    m_texteNb->setText(QStringLiteral("%1 timbre(s) trouvé(s)").arg(m_liste->nombreLignes()));
+    if (Visu() == 1) {
+        m_liste->setFocus();
+        if (QTreeWidgetItem* premier = m_liste->topLevelItem(0))
+            m_selectTN2 = RequeteVignette(premier->text(0));
+    }
+    TestVisu();
+    UpdateImage();
+    sablier.restaurer();
+    if (echec)
+        signalerErreur(*echec);
+}
+
+void OFormRecherche::remplirListeResultats(Recordset& rstRecherche)
+{
+    colonnesTimbres();
+    if (!rstRecherche.estOuvert())
+        return;
+    // The rows go in at once: a list of thousands filled row by row would repaint as often.
+    QList<QTreeWidgetItem*> lignes;
+    lignes.reserve(rstRecherche.RecordCount());
+    const int dallay = rstRecherche.Colonne(QStringLiteral("Dallay"));
+    const int annee = rstRecherche.Colonne(QStringLiteral("AnneeEmission"));
+    const int designation = rstRecherche.Colonne(QStringLiteral("DesignationCourt"));
+    for (rstRecherche.MoveFirst(); !rstRecherche.Eof(); rstRecherche.MoveNext())
+        lignes << new QTreeWidgetItem(QStringList {Texte(rstRecherche.Champ(dallay)),
+            Texte(rstRecherche.Champ(annee)), Texte(rstRecherche.Champ(designation))});
+    m_liste->addTopLevelItems(lignes);
+    if (!lignes.isEmpty())
+        m_liste->setCurrentItem(lignes.first());
+    rstRecherche.Close();
+}
+
+void OFormRecherche::viderCriteres()
+{
+    for (ComboDonnees* combo : {m_rubrique, m_type, m_theme, m_serie, m_graveur, m_dessinateur})
+        combo->definirBoundText(QString());
+    m_texte->clear();
+    m_operateur->setCurrentText(QStringLiteral("="));
+    m_annee->clear();
+    m_faciale->clear();
+    m_dept->clear();
+}
+
+void OFormRecherche::BoutonRAZ_Click()
+{
+    viderCriteres();
+    m_variete->definirBoundText(QString());
+    m_variete->setEditText(QString());
+    colonnesTimbres();
+    m_sorte = SorteListe::Timbres;
+    choisirVisu(1);
+    m_selectTN = {};
+    effacerVignette();
+    m_texteNb->setText(AucunTrouve);
+    TestVisu();
+    choisirEtendue(1);
+}
+
+void OFormRecherche::ActualiserCollection()
+{
+    viderCriteres();
+    m_liste->viderLignes();
+    choisirVisu(1);
+    m_selectTN = {};
+    effacerVignette();
+    m_texteNb->setText(AucunTrouve);
+    choisirEtendue(1);
+}
+
+void OFormRecherche::BoutonVariétés_Click()
+{
+    const QString motCle = m_variete->currentText();
+    if (motCle.isEmpty())
+        return;
+    Sablier sablier;
+    choisirVisu(1);
+    RazTN();
+    OuvrirBaseCatalogue();
+    Recordset rstRecherche;
+    std::optional<ErreurBase> echec;
+    try {
+        rstRecherche = RequeteVarietes(motCle).ouvrir(CnxCatalogue);
+    } catch (const ErreurBase& e) {
+        echec = e;
+    }
+    m_liste->viderColonnes();
+    m_liste->ajouterColonne(QStringLiteral("Reference"), 1000);
+    m_liste->ajouterColonne(QStringLiteral("Dallay"), 1000);
+    m_liste->ajouterColonne(QStringLiteral("Année"), 700);
+    m_liste->ajouterColonne(QStringLiteral("Désignation"), 5000);
+    m_sorte = SorteListe::Varietes;
+    if (rstRecherche.estOuvert()) {
+        QList<QTreeWidgetItem*> lignes;
+        lignes.reserve(rstRecherche.RecordCount());
+        const int reference = rstRecherche.Colonne(QStringLiteral("Reference"));
+        const int dallay = rstRecherche.Colonne(QStringLiteral("Dallay"));
+        const int annee = rstRecherche.Colonne(QStringLiteral("AnneeEmission"));
+        const int court = rstRecherche.Colonne(QStringLiteral("DesignationCourt"));
+        const int designation = rstRecherche.Colonne(QStringLiteral("Designation"));
+        for (rstRecherche.MoveFirst(); !rstRecherche.Eof(); rstRecherche.MoveNext()) {
+            const QVariant variete = rstRecherche.Champ(designation);
+            lignes << new QTreeWidgetItem(QStringList {Texte(rstRecherche.Champ(reference)),
+                Texte(rstRecherche.Champ(dallay)), Texte(rstRecherche.Champ(annee)),
+                EstNul(variete) ? QString() : Texte(rstRecherche.Champ(court)) + QStringLiteral(", ") + Texte(variete)});
+        }
+        m_liste->addTopLevelItems(lignes);
+        if (!lignes.isEmpty())
+            m_liste->setCurrentItem(lignes.first());
+        rstRecherche.Close();
+    }
+    m_texteNb->setText(QStringLiteral("%1 timbre(s) trouvé(s)").arg(m_liste->nombreLignes()));
+    m_liste->setFocus();
+    UpdateImage();
+    sablier.restaurer();
+    if (echec)
+        signalerErreur(*echec);
+}
+
+void OFormRecherche::BoutonCarte_Click()
+{
+    OFormRechercheDepts carte;
+    MontrerModal(carte);
+}
+
+void OFormRecherche::Visu_Click(int)
+{
+    if (Visu() == 1) {
+        RazTN();
+        return;
+    }
+    if (m_sorte == SorteListe::Varietes) {
+        AfficherMessage(QStringLiteral("L'affichage des variétés en miniatures n'est pas prévue"), Boutons::OK,
+            Icone::Information, QStringLiteral("Impossible de continuer"));
+        choisirVisu(1);
+        return;
+    }
+    if (m_liste->nombreLignes() == 0)
+        return;
+    MaJTN();
+}
+
+void OFormRecherche::TestVisu()
+{
+    if (Visu() == 1)
+        RazTN();
+    else
+        MaJTN();
+}
+
+void OFormRecherche::RazTN()
+{
+    Sablier sablier;
+    m_picture127->show();
+    m_liste->show();
+    m_texteClic->show();
+    for (BoiteImage* image : m_pictures)
+        image->hide();
+    for (QLabel* numero : m_labels)
+        numero->hide();
+    m_atteindre->show();
+    m_prev->hide();
+    m_next->hide();
+    m_pageLabel->hide();
+}
+
+void OFormRecherche::MaJTN()
+{
+    Sablier sablier;
+    OuvrirBaseCD();
+    m_picture127->hide();
+    m_liste->hide();
+    m_texteClic->hide();
+    for (BoiteImage* image : m_pictures)
+        image->show();
+    for (QLabel* numero : m_labels)
+        numero->show();
+    m_atteindre->hide();
+    m_prev->show();
+    m_next->show();
+    m_pageLabel->show();
+    CurrentPage = 1;
+    UpdateControls();
+}
+
+void OFormRecherche::UpdateControls()
+{
+    Sablier sablier;
+    const PageMiniatures page = CalculerPage(m_rstRechercheTN.RecordCount(), CurrentPage);
+    CurrentPage = page.page;
+    m_pageLabel->setText(page.libelle);
+    // The focus leaves a page button before it is disabled, to the first criterion.
+    if (!page.suivante || !page.precedente)
+        m_rubrique->setFocus();
+    m_next->setEnabled(page.suivante);
+    m_prev->setEnabled(page.precedente);
+    for (int k = 1; k <= MiniaturesParPage; ++k) {
+        BoiteImage* image = m_pictures[std::size_t(k - 1)];
+        QLabel* numero = m_labels[std::size_t(k - 1)];
+        QImage& miniature = m_images[std::size_t(k - 1)];
+        miniature = QImage();
+        image->effacer();
+        if (k > page.nombre) {
+            // An empty slot names no stamp, so that a click on it opens none.
+            numero->clear();
+            numero->hide();
+            continue;
+        }
+        m_rstRechercheTN.Move(page.premier + k - 1);
+        const QString dallay = Texte(m_rstRechercheTN.Champ(0));
+        miniature = imageDisque(RequeteVignette(dallay));
+        AjusterImage(miniature, image);
+        numero->setText(dallay);
+        numero->show();
+    }
+}
+
+void OFormRecherche::NextBtn_Click()
+{
+    ++CurrentPage;
+    UpdateControls();
+}
+
+void OFormRecherche::PrevBtn_Click()
+{
+    --CurrentPage;
+    UpdateControls();
+}
+
+void OFormRecherche::Liste_ItemClick()
+{
+    QTreeWidgetItem* ligne = m_liste->currentItem();
+    if (!ligne)
+        return;
+    m_selectTN2 = RequeteVignette(ligne->text(0));
+    UpdateImage();
+}
+
+void OFormRecherche::UpdateImage()
+{
+    if (m_liste->nombreLignes() == 0)
+        return;
+    Sablier sablier;
+    // A vignette that does not load leaves the box empty rather than showing the one before.
+    m_vignette = imageDisque(m_selectTN2);
+    AjusterImage(m_vignette, m_picture127);
+    if (m_liste->isVisible())
+        m_liste->setFocus();
+}
+
+void OFormRecherche::Liste_DblClick()
+{
+    if (m_liste->nombreLignes() < 1) {
+        AfficherMessage(QStringLiteral("La liste est vide"), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return;
+    }
+    QTreeWidgetItem* ligne = m_liste->currentItem();
+    AtteindreFiche(ligne ? ligne->text(0) : QString(), this);
+}
+
+void OFormRecherche::BoutonAtteindre_Click()
+{
+    Sablier sablier;
+    if (QTreeWidgetItem* ligne = m_liste->currentItem())
+        DallaySelection = ligne->text(0);
+    AtteindreFiche(DallaySelection, this);
+}
+
+void OFormRecherche::Picture127_Click()
+{
+    BoutonAtteindre_Click();
+}
+
+void OFormRecherche::Picture_Click(int k)
+{
+    const QString dallay = m_labels[std::size_t(k - 1)]->text();
+    if (dallay.isEmpty())
+        return;
+    DallaySelection = dallay;
+    AtteindreFicheSelection();
+}
+
+void OFormRecherche::AtteindreFicheSelection()
+{
+    Sablier sablier;
+    AtteindreFiche(DallaySelection, this);
+}
+
+void OFormRecherche::BoutonImprimer_Click()
+{
+    if (m_liste->nombreLignes() < 1 || m_sorte == SorteListe::Varietes) {
+        AfficherMessage(QStringLiteral("La liste est vide"), Boutons::OK, Icone::Exclamation,
+            QStringLiteral("Impossible de continuer"));
+        return;
+    }
+    if (ImprimerRecherche)
+        ImprimerRecherche(*this);
 }
