@@ -1,26 +1,331 @@
 #include "lists/OFormSaisieRapide.h"
 
+#include "card/Fiche.h"
+#include "data/Recordset.h"
 #include "data/Source.h"
+#include "data/Valeurs.h"
+#include "lists/SaisieRapide.h"
+#include "platform/Messages.h"
+#include "platform/Sablier.h"
+#include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
 
+#include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+// The list's columns: header and width in twips, fixed whatever the scale.
+const std::pair<const char*, int> Colonnes[] = {
+    {"Dallay", 750},
+    {"Année", 660},
+    {"Désignation", 3400},
+    {"Neuf **", 690},
+    {"Neuf *", 640},
+    {"Neuf (*)", 750},
+    {"Obl.", 580},
+    {"Lettre", 610},
+    {"NON", 580},
+};
+
+const char* const ColonnesMarques[] = {"QN", "QC", "QG", "QO", "QL", "NPA"};
+
+const QString SansCollection = QStringLiteral("Vous devez d'abord ouvrir une collection");
+
+QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
+    e->setText(texte);
+    return e;
+}
+
+QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
+{
+    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
+    b->setText(texte);
+    return b;
+}
+
+ComboDonnees* combo(QWidget* parent, const QString& nom, const QString& champListe, const QString& champLie, int g,
+    int h, int l, int ht)
+{
+    auto* c = new ComboDonnees(champListe, champLie, parent);
+    c->setObjectName(nom);
+    Placer(c, g, h, l, ht);
+    return c;
+}
+
+QString texteCompte(int n)
+{
+    // The plural stands for a single stamp too, as the screen has always written it.
+    return QString::number(n) + QStringLiteral(" timbres trouvés");
+}
+
+}  // namespace
 
 OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
     : EcranPrincipal(3, QStringLiteral("OFormSaisieRapide"), 11895, 7755, parent)
 {
     QWidget* p = page();
-    auto* liste = CreerControle<VueListe>(p, QStringLiteral("ListeRapide"), 240, 1080, 8400, 5400);
-    liste->ajouterColonne(QStringLiteral("Dallay"), 900);
-    liste->ajouterColonne(QStringLiteral("Désignation"), 4200);
-    CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 8880, 1080, 2760, 3240);
-    CreerControle<QLabel>(p, QStringLiteral("TexteNb"), 240, 6600, 3000, 255);
+    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Rubrique:"), 120, 690, 900, 255);
+    m_rubrique = combo(p, QStringLiteral("RubriqueChoisie"), QStringLiteral("Nom_Rubrique"),
+        QStringLiteral("Code_Rubrique"), 1020, 640, 3300, 315);
+    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Année:"), 4500, 690, 660, 255);
+    m_annee = combo(p, QStringLiteral("AnneeChoisie"), QStringLiteral("AnneeEmission"),
+        QStringLiteral("AnneeEmission"), 5160, 640, 1200, 315);
+    auto* raz = bouton(p, QStringLiteral("RazCritères"), QStringLiteral("Vider critères"), 6600, 610, 1560, 375);
+    auto* afficher =
+        bouton(p, QStringLiteral("BoutonAfficher"), QStringLiteral("Afficher la liste"), 8280, 610, 1800, 375);
+
+    m_liste = CreerControle<VueListe>(p, QStringLiteral("ListeRapide"), 120, 1080, 9000, 5400);
+    m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_texteNb = etiquette(p, QStringLiteral("TexteNb"), QStringLiteral("0 timbre(s) trouvé(s)"), 120, 6560, 3000, 255);
+    etiquette(p, QStringLiteral("Label4"), QStringLiteral("Double clic pour cocher/décocher l'élément sélectionné"),
+        3240, 6560, 5880, 255);
+
+    m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9240, 1080, 2520, 2160);
+    m_picture1->setCursor(Qt::PointingHandCursor);
+    m_picture1->installEventFilter(this);
+
+    auto* cadre = CreerControle<QGroupBox>(p, QStringLiteral("grpChoixEtat"), 9240, 3300, 2520, 2340);
+    cadre->setTitle(QStringLiteral("Etat"));
+    for (int i = 1; i <= NombreOptionsCoche; ++i) {
+        m_choix[i - 1] = CreerControle<QRadioButton>(
+            cadre, QStringLiteral("ChoixEtat_%1").arg(i), 120, 300 + (i - 1) * 330, 2340, 300);
+        m_choix[i - 1]->setText(OptionDeCoche(i).libelle);
+    }
+    auto* cocher =
+        bouton(p, QStringLiteral("BoutonCocherUn"), QStringLiteral("Cocher/ décocher"), 9240, 5700, 2520, 375);
+    auto* atteindre =
+        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9240, 6120, 2520, 375);
+
+    m_annee->installEventFilter(this);
+    m_rubrique->installEventFilter(this);
+    connect(m_rubrique, &QComboBox::activated, this, &OFormSaisieRapide::RubriqueChoisie_Click);
+    connect(raz, &QPushButton::clicked, this, &OFormSaisieRapide::RazCritères_Click);
+    connect(afficher, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonAfficher_Click);
+    connect(m_liste, &QTreeWidget::itemClicked, this, &OFormSaisieRapide::ListeRapide_ItemClick);
+    connect(m_liste, &QTreeWidget::itemDoubleClicked, this, &OFormSaisieRapide::ListeRapide_DblClick);
+    connect(cocher, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonCocherUn_Click);
+    connect(atteindre, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonAtteindre_Click);
 }
 
 void OFormSaisieRapide::Form_Load()
 {
+    m_choix[0]->setChecked(true);
     OuvrirBasePerso();
     OuvrirBaseCatalogue();
     OuvrirBaseCD();
+    ChargerRubriques();
+    m_annee->clear();
+    m_rubrique->definirBoundText(QStringLiteral("AA"));
+}
+
+bool OFormSaisieRapide::eventFilter(QObject* objet, QEvent* evenement)
+{
+    if (objet == m_annee && evenement->type() == QEvent::FocusIn) {
+        // Coming back from the combo's own drop-down, or from another window, is not entering it: the
+        // year just chosen stays.
+        const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
+        if (raison != Qt::PopupFocusReason && raison != Qt::ActiveWindowFocusReason)
+            AnneeChoisie_GotFocus();
+    }
+    if (objet == m_rubrique && evenement->type() == QEvent::MouseButtonPress)
+        RubriqueChoisie_Click();
+    if (objet == m_picture1 && evenement->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(evenement)->button() == Qt::LeftButton &&
+        m_picture1->rect().contains(static_cast<QMouseEvent*>(evenement)->position().toPoint()))
+        Picture1_Click();
+    return EcranPrincipal::eventFilter(objet, evenement);
+}
+
+void OFormSaisieRapide::ChargerRubriques()
+{
+    SansEchec([&] {
+        Recordset rubriques =
+            Recordset::Ouvrir(CnxCatalogue, QStringLiteral("SELECT * FROM Rubriques ORDER BY Ordre"));
+        m_rubrique->definirSource(rubriques);
+    });
+}
+
+int OFormSaisieRapide::choixEtat() const
+{
+    for (int i = 0; i < NombreOptionsCoche; ++i)
+        if (m_choix[i]->isChecked())
+            return i + 1;
+    return 1;
+}
+
+void OFormSaisieRapide::AnneeChoisie_GotFocus()
+{
+    m_annee->clear();
+    SansEchec([&] {
+        Recordset annees = OuvrirAnneesRapide(CnxCatalogue, m_rubrique->BoundText());
+        m_annee->definirSource(annees);
+    });
+    m_annee->setCurrentIndex(-1);
+}
+
+void OFormSaisieRapide::RubriqueChoisie_Click()
+{
+    m_annee->setCurrentIndex(-1);
+}
+
+void OFormSaisieRapide::RazCritères_Click()
+{
+    m_rubrique->definirBoundText(QString());
+    m_annee->setCurrentIndex(-1);
+}
+
+void OFormSaisieRapide::BoutonAfficher_Click()
+{
+    if (!CollectionEstOuverte()) {
+        AfficherMessage(SansCollection, Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return;
+    }
+    const QString rubrique = m_rubrique->BoundText();
+    const QString annee = m_annee->BoundText();
+    if (rubrique.isEmpty() && annee.isEmpty()) {
+        AfficherMessage(QStringLiteral("Vous devez sélectionner une rubrique ou une année"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("Impossible d'afficher"));
+        return;
+    }
+    Sablier sablier;
+    Recordset liste;
+    try {
+        liste = OuvrirListeRapide(CnxPerso, CheminBaseCatalogue(), CaptionCollectionOuverte(), rubrique, annee);
+    } catch (const ErreurBase& e) {
+        // The list shown stays as it was: a failed build replaces nothing.
+        sablier.restaurer();
+        AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return;
+    }
+    RemplirListeRapide(liste);
+}
+
+void OFormSaisieRapide::RemplirListeRapide(Recordset& liste)
+{
+    m_liste->viderColonnes();
+    for (const auto& [titre, largeur] : Colonnes)
+        m_liste->ajouterColonne(QString::fromUtf8(titre), largeur);
+    m_liste->viderLignes();
+
+    const int dallay = liste.Colonne(QStringLiteral("Dallay"));
+    const int annee = liste.Colonne(QStringLiteral("AnneeEmission"));
+    const int designation = liste.Colonne(QStringLiteral("DesignationCourt"));
+    int marques[6];
+    for (int i = 0; i < 6; ++i)
+        marques[i] = liste.Colonne(QString::fromLatin1(ColonnesMarques[i]));
+    QList<QTreeWidgetItem*> lignes;
+    lignes.reserve(liste.RecordCount());
+    for (liste.MoveFirst(); !liste.Eof(); liste.MoveNext()) {
+        QStringList textes = {Texte(liste.Champ(dallay)), Texte(liste.Champ(annee)), Texte(liste.Champ(designation))};
+        for (int m : marques)
+            textes << Texte(liste.Champ(m));
+        lignes << new QTreeWidgetItem(textes);
+    }
+    m_liste->addTopLevelItems(lignes);
+    m_texteNb->setText(texteCompte(liste.RecordCount()));
+    liste.Close();
+    if (QTreeWidgetItem* premier = m_liste->topLevelItem(0)) {
+        m_liste->setCurrentItem(premier);
+        premier->setSelected(true);
+    }
+    AfficherVignette();
+}
+
+void OFormSaisieRapide::AfficherVignette()
+{
+    // Never another stamp's picture: whatever cannot be read leaves the box blank.
+    m_vignette = QImage();
+    QTreeWidgetItem* ligne = m_liste->currentItem();
+    if (ligne) {
+        SansEchec([&] {
+            Recordset image = Recordset::Ouvrir(
+                CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {ligne->text(0)});
+            if (!image.Eof())
+                m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray());
+        });
+    }
+    AjusterImage(m_vignette, m_picture1);
+    m_liste->setFocus();
+}
+
+void OFormSaisieRapide::ListeRapide_ItemClick()
+{
+    AfficherVignette();
+}
+
+void OFormSaisieRapide::ListeRapide_DblClick()
+{
+    CocherSelection();
+}
+
+void OFormSaisieRapide::BoutonCocherUn_Click()
+{
+    CocherSelection();
+}
+
+void OFormSaisieRapide::BoutonAtteindre_Click()
+{
+    const QList<QTreeWidgetItem*> choisies = m_liste->selectedItems();
+    if (m_liste->nombreLignes() == 0 || choisies.isEmpty()) {
+        AfficherMessage(QStringLiteral("Aucune ligne n'est sélectionnée ou la liste est vide"), Boutons::OK,
+            Icone::Exclamation, QStringLiteral("Impossible d'atteindre la fiche"));
+        return;
+    }
+    // The current row when it is selected, else the first selected one.
+    QTreeWidgetItem* ligne = m_liste->currentItem();
+    if (!ligne || !ligne->isSelected())
+        ligne = choisies.first();
+    AtteindreFiche(ligne->text(0), this);
+}
+
+void OFormSaisieRapide::Picture1_Click()
+{
+    BoutonAtteindre_Click();
+}
+
+void OFormSaisieRapide::CocherSelection()
+{
+    if (!CollectionEstOuverte()) {
+        AfficherMessage(SansCollection, Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+        return;
+    }
+    const int option = choixEtat();
+    const int colonne = OptionDeCoche(option).sousElement;
+    // The selected rows from the first to the last, as the list shows them.
+    QList<QTreeWidgetItem*> lignes;
+    std::vector<DemandeCoche> demandes;
+    for (int i = 0; i < m_liste->nombreLignes(); ++i) {
+        QTreeWidgetItem* ligne = m_liste->topLevelItem(i);
+        if (!ligne->isSelected())
+            continue;
+        lignes << ligne;
+        // What the list shows decides, not what is stored now.
+        demandes.push_back({ligne->text(0), ligne->text(colonne).isEmpty()});
+    }
+    if (demandes.empty())
+        return;
+
+    Sablier sablier;
+    const BilanCoche bilan = CocherTimbres(*CnxPerso, *CnxCatalogue, CaptionCollectionOuverte(), option, demandes);
+    for (int i = 0; i < lignes.size(); ++i) {
+        if (bilan.ecrits[std::size_t(i)])
+            lignes[i]->setText(colonne, demandes[std::size_t(i)].marquer ? MarqueCochee : QString());
+    }
+    sablier.restaurer();
+    const QString nonCotes = MessageNonCotes(bilan.nonCotes, int(demandes.size()));
+    if (!nonCotes.isEmpty())
+        AfficherMessage(nonCotes, Boutons::OK, Icone::Exclamation, QStringLiteral("Impossible de cocher"));
+    if (!bilan.erreur.isEmpty())
+        AfficherMessage(bilan.erreur, Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
+    m_liste->setFocus();
 }
