@@ -6,6 +6,7 @@
 // recordset itself costs whatever the machine.
 
 #include "Fiche.h"
+#include "Saisie.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 
@@ -231,6 +232,7 @@ int main(int argc, char** argv)
     });
     std::printf("(%d timbres dans la collection)\n", lignes);
     LibererConnexions();
+    MesurerSaisie(args.at(1));
     MesurerFiche(args.at(1));
     return 0;
 }

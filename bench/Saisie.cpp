@@ -1,0 +1,131 @@
+// The quick entry as the collector uses it on a large catalogue: the largest section listed with the open
+// collection's marks (the link made and dropped, the result read into a recordset) beside the same
+// statement stepped bare on the C API; then a thousand selected stamps ticked and cleared in one go.
+
+#include "Saisie.h"
+
+#include "data/Source.h"
+#include "lists/SaisieRapide.h"
+
+#include <QElapsedTimer>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Mesure {
+    double meilleur;
+    double median;
+};
+
+template <typename F> Mesure chronometrer(const char* nom, int fois, F operation)
+{
+    std::vector<double> durees;
+    for (int i = 0; i < fois; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        operation();
+        durees.push_back(chrono.nsecsElapsed() / 1e6);
+    }
+    std::sort(durees.begin(), durees.end());
+    const Mesure m {durees.front(), durees[durees.size() / 2]};
+    std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, m.meilleur, m.median);
+    return m;
+}
+
+// The statement with its values, every row stepped and every column read in its stored type.
+qint64 listeNue(sqlite3* db, const QString& sql, const QStringList& valeurs)
+{
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
+        throw ErreurBase(QString::fromUtf8(sqlite3_errmsg(db)));
+    for (int i = 0; i < valeurs.size(); ++i) {
+        const QByteArray t = valeurs.at(i).toUtf8();
+        sqlite3_bind_text(stmt, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    }
+    qint64 somme = 0;
+    const int n = sqlite3_column_count(stmt);
+    while (sqlite3_step(stmt) == SQLITE_ROW) {
+        for (int c = 0; c < n; ++c) {
+            if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
+                somme += sqlite3_column_bytes(stmt, c) + sqlite3_column_text(stmt, c)[0];
+        }
+    }
+    sqlite3_finalize(stmt);
+    return somme;
+}
+
+}  // namespace
+
+void MesurerSaisie(const QString& dossier)
+{
+    Q_UNUSED(dossier);
+    if (!OuvrirBasePerso() || !OuvrirBaseCatalogue()) {
+        std::fprintf(stderr, "banc_essai : %s\n", qPrintable(DerniereErreurOuverture()));
+        return;
+    }
+    const QString catalogue = CheminBaseCatalogue();
+    const QString rubrique = CnxCatalogue
+                                 ->valeur(QStringLiteral("SELECT Rubrique FROM France GROUP BY Rubrique "
+                                                         "ORDER BY count(*) DESC LIMIT 1"))
+                                 .toString();
+    const QString collection = QStringLiteral("2");
+    std::printf("\nSaisie rapide, rubrique %s, collection %s\n", qPrintable(rubrique), qPrintable(collection));
+
+    int lignes = 0;
+    qint64 somme = 0;
+    CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France"));
+    const Mesure nu = chronometrer("rubrique entière, requête nue sur l'API C", 9, [&] {
+        somme += listeNue(CnxPerso->poignee(), RequeteListeRapide(true, false), {collection, rubrique});
+    });
+    SupprimerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"));
+    const Mesure liste = chronometrer("rubrique entière, lien, requête et Recordset", 9, [&] {
+        Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
+        lignes = r.RecordCount();
+    });
+    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport liste / requête nue",
+        liste.meilleur / nu.meilleur, liste.median / nu.median);
+    std::printf("(%d timbres listés, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
+
+    // A thousand stamps of the section quoted in N, ticked then cleared, as one selection each time.
+    std::vector<DemandeCoche> demandes;
+    {
+        Recordset cotes = Recordset::Ouvrir(CnxCatalogue,
+            QStringLiteral("SELECT F.Dallay FROM France AS F JOIN Cotations2001 AS C ON C.Dallay = F.Dallay "
+                           "WHERE F.Rubrique = ? AND C.Neuf IS NOT NULL ORDER BY F.Ordre LIMIT 1000"),
+            {rubrique});
+        for (; !cotes.Eof(); cotes.MoveNext())
+            demandes.push_back({cotes.Champ(0).toString(), true});
+    }
+    // The rows as they were, put back afterwards so that the bench leaves the collection unchanged.
+    const QString sauvegarde = QStringLiteral("CREATE TEMP TABLE AvantBanc AS SELECT * FROM Collection WHERE Collection = ?");
+    CnxPerso->executer(QStringLiteral("DROP TABLE IF EXISTS temp.AvantBanc"));
+    CnxPerso->executer(sauvegarde, {collection});
+    bool marquer = true;
+    int ecrits = 0;
+    for (int option : {1, 6}) {
+        const QString nom = QStringLiteral("%1 timbres cochés ou décochés, option %2")
+                                .arg(demandes.size())
+                                .arg(option);
+        chronometrer(qPrintable(nom), 10, [&] {
+            for (DemandeCoche& d : demandes)
+                d.marquer = marquer;
+            marquer = !marquer;
+            const BilanCoche bilan = CocherTimbres(*CnxPerso, *CnxCatalogue, collection, option, demandes);
+            ecrits = int(std::count(bilan.ecrits.begin(), bilan.ecrits.end(), true));
+        });
+    }
+    std::printf("(%d lignes écrites au dernier passage)\n", ecrits);
+    {
+        Transaction t(*CnxPerso);
+        CnxPerso->executer(QStringLiteral("DELETE FROM Collection WHERE Collection = ?"), {collection});
+        CnxPerso->executer(QStringLiteral("INSERT INTO Collection SELECT * FROM temp.AvantBanc"));
+        t.valider();
+    }
+    CnxPerso->executer(QStringLiteral("DROP TABLE temp.AvantBanc"));
+    LibererConnexions();
+}
