@@ -9,6 +9,15 @@
 
 Impression::~Impression() = default;
 
+void Impression::apercuOriente(
+    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
+{
+    apercu(titre, [&](QPrinter* imprimante) {
+        imprimante->setPageOrientation(orientation);
+        dessiner(imprimante);
+    });
+}
+
 bool ImpressionQt::choisirImprimante(QPrinter& imprimante, const QString& titre)
 {
     QPrintDialog dialogue(&imprimante, QApplication::activeWindow());
@@ -28,6 +37,21 @@ void ImpressionQt::apercu(const QString& titre, const std::function<void(QPrinte
     dialogue.exec();
 }
 
+void ImpressionQt::apercuOriente(
+    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
+{
+    // The orientation is the printer's before the preview lays out its first page.
+    QPrinter imprimante(QPrinter::HighResolution);
+    imprimante.setPageOrientation(orientation);
+    QPrintPreviewDialog dialogue(&imprimante, QApplication::activeWindow());
+    if (!titre.isEmpty())
+        dialogue.setWindowTitle(titre);
+    QObject::connect(&dialogue, &QPrintPreviewDialog::paintRequested, &dialogue,
+        [&dessiner](QPrinter* cible) { dessiner(cible); });
+    dialogue.setWindowState(dialogue.windowState() | Qt::WindowMaximized);
+    dialogue.exec();
+}
+
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre)
 {
     return Plateforme().impression->choisirImprimante(imprimante, titre);
@@ -36,4 +60,10 @@ bool ChoisirImprimante(QPrinter& imprimante, const QString& titre)
 void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner)
 {
     Plateforme().impression->apercu(titre, dessiner);
+}
+
+void AfficherApercuOriente(
+    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
+{
+    Plateforme().impression->apercuOriente(titre, orientation, dessiner);
 }

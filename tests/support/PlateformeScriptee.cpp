@@ -11,6 +11,7 @@ struct PlateformeScriptee::Etat {
     QQueue<std::optional<QString>> reponsesSaisie;
     QQueue<ReponseFichier> reponsesFichier;
     QQueue<bool> reponsesImprimante;
+    QQueue<bool> impressionsDepuisApercu;
     QQueue<std::function<int(QDialog&)>> reponsesDialogue;
     QStringList dialoguesMontres;
 
@@ -132,6 +133,35 @@ public:
         m_etat.apercus.append({titre, pdf});
     }
 
+    void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
+        const std::function<void(QPrinter*)>& dessiner) override
+    {
+        const QString pdf = m_etat.nouveauPdf(QStringLiteral("apercu"));
+        {
+            QPrinter imprimante;
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+            imprimante.setPageOrientation(orientation);
+            dessiner(&imprimante);
+        }
+        m_etat.apercus.append({titre, pdf, orientation});
+        if (m_etat.impressionsDepuisApercu.isEmpty())
+            return;
+        const bool reussie = m_etat.impressionsDepuisApercu.dequeue();
+        // A failing printer: one that cannot open its output.
+        const QString cible = reussie ? m_etat.nouveauPdf(QStringLiteral("impression"))
+                                      : m_etat.dossier.filePath(QStringLiteral("absent/impression.pdf"));
+        {
+            QPrinter imprimante;
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(cible);
+            imprimante.setPageOrientation(orientation);
+            dessiner(&imprimante);
+        }
+        if (reussie)
+            m_etat.impressions.append({titre, cible, orientation});
+    }
+
 private:
     PlateformeScriptee::Etat& m_etat;
 };
@@ -238,6 +268,8 @@ PlateformeScriptee::~PlateformeScriptee()
         restants << QStringLiteral("%1 dialogue(s) de fichier").arg(m_etat->reponsesFichier.size());
     if (!m_etat->reponsesImprimante.isEmpty())
         restants << QStringLiteral("%1 choix d'imprimante").arg(m_etat->reponsesImprimante.size());
+    if (!m_etat->impressionsDepuisApercu.isEmpty())
+        restants << QStringLiteral("%1 impression(s) depuis l'aperçu").arg(m_etat->impressionsDepuisApercu.size());
     if (!m_etat->reponsesDialogue.isEmpty())
         restants << QStringLiteral("%1 dialogue(s)").arg(m_etat->reponsesDialogue.size());
     if (!restants.isEmpty())
@@ -263,6 +295,11 @@ void PlateformeScriptee::repondreFichier(ReponseFichier reponse)
 void PlateformeScriptee::repondreImprimante(bool accepte)
 {
     m_etat->reponsesImprimante.enqueue(accepte);
+}
+
+void PlateformeScriptee::imprimerDepuisApercu(bool reussie)
+{
+    m_etat->impressionsDepuisApercu.enqueue(reussie);
 }
 
 void PlateformeScriptee::repondreDialogue(std::function<int(QDialog&)> script)

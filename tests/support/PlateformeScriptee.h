@@ -3,6 +3,7 @@
 #include "platform/Plateforme.h"
 
 #include <QList>
+#include <QPageLayout>
 #include <QStringList>
 #include <QUrl>
 
@@ -14,6 +15,7 @@
 struct DocumentRendu {
     QString titre;
     QString fichierPdf;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
 
 // While it lives, every platform service is a double: dialogs take their
@@ -32,6 +34,9 @@ public:
     void repondreFichier(ReponseFichier reponse);
     // true: the printer is set to write a PDF in our folder, see impressions().
     void repondreImprimante(bool accepte);
+    // The user prints from the next oriented preview: true to a PDF in our folder (see impressions()),
+    // false to a printer that fails.
+    void imprimerDepuisApercu(bool reussie);
     // A modal dialog of the program is answered by `script`, which works its controls as the user would
     // (fills boxes, clicks OK) and returns the dialog's result; nothing waits.
     void repondreDialogue(std::function<int(QDialog&)> script);

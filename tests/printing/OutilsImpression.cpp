@@ -1,0 +1,34 @@
+#include "OutilsImpression.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+
+QString TextePdf(const QString& fichier, int page)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        QTest::qFail("pdftotext introuvable (paquet poppler-utils)", __FILE__, __LINE__);
+        return {};
+    }
+    QStringList arguments;
+    if (page > 0)
+        arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    arguments << fichier << QStringLiteral("-");
+    QProcess processus;
+    processus.start(pdftotext, arguments);
+    processus.waitForFinished();
+    return QString::fromUtf8(processus.readAllStandardOutput());
+}
+
+int NombrePagesPdf(const QString& fichier)
+{
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    QProcess processus;
+    processus.start(pdfinfo, {fichier});
+    processus.waitForFinished();
+    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    const auto m = pages.match(QString::fromUtf8(processus.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}

@@ -1,0 +1,10 @@
+#include "support/Suite.h"
+
+#include <QLocale>
+
+int main(int argc, char** argv)
+{
+    // The program prints in French whatever the system's locale.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    return ExecuterSuite(argc, argv);
+}
