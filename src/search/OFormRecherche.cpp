@@ -7,6 +7,7 @@
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
 #include "platform/Sablier.h"
+#include "printing/Valorisation.h"
 #include "search/OFormRechercheDepts.h"
 #include "shell/Artwork.h"
 #include "shell/CollectionOuverte.h"
@@ -144,7 +145,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     Placer(m_variete, 120, 300, 3600, 315);
     auto* go = bouton(varietes, QStringLiteral("BoutonVariétés"), QStringLiteral("Go"), 3840, 270, 600, 375);
     // Valuing the collection belongs to printing, which gives this button its handler.
-    bouton(p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560,
+    auto* valeur = bouton(p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560,
         375);
 
     m_liste = CreerControle<VueListe>(p, QStringLiteral("Liste"), 4920, 600, 6840, 4440);
@@ -209,6 +210,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     connect(m_liste, &QTreeWidget::itemClicked, this, &OFormRecherche::Liste_ItemClick);
     connect(m_atteindre, &QPushButton::clicked, this, &OFormRecherche::BoutonAtteindre_Click);
     connect(imprimer, &QPushButton::clicked, this, &OFormRecherche::BoutonImprimer_Click);
+    connect(valeur, &QPushButton::clicked, this, [] { BoutonValeurCollection_Click(); });
     connect(m_next, &QPushButton::clicked, this, &OFormRecherche::NextBtn_Click);
     connect(m_prev, &QPushButton::clicked, this, &OFormRecherche::PrevBtn_Click);
 }
