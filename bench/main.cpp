@@ -7,6 +7,7 @@
 
 #include "Fiche.h"
 #include "Saisie.h"
+#include "Valorisation.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 
@@ -233,6 +234,7 @@ int main(int argc, char** argv)
     std::printf("(%d timbres dans la collection)\n", lignes);
     LibererConnexions();
     MesurerSaisie(args.at(1));
+    MesurerValorisation(args.at(1));
     MesurerFiche(args.at(1));
     return 0;
 }
