@@ -3,6 +3,7 @@
 #include "card/OFormFiche.h"
 #include "collections/OFormCollections.h"
 #include "lists/EcransListes.h"
+#include "printing/EnregistrementImpressions.h"
 #include "search/EcransRecherche.h"
 #include "shell/Demarrage.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     EnregistrerEcransFiche();
     EnregistrerEcransRecherche();
     EnregistrerEcransListes();
+    EnregistrerImpressions();
     if (!Main())
         return 0;
     return app.exec();

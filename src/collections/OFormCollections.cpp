@@ -400,6 +400,19 @@ void OFormCollections::BoutonModifierPass_Click()
     MontrerModal(dialogue);
 }
 
+namespace {
+std::function<void()>& impressionListeCollection()
+{
+    static std::function<void()> ouvrir;
+    return ouvrir;
+}
+}  // namespace
+
+void DefinirImpressionListeCollection(std::function<void()> ouvrir)
+{
+    impressionListeCollection() = std::move(ouvrir);
+}
+
 void OFormCollections::BoutonListeCollection_Click()
 {
     if (m_collectionOuverte->text().isEmpty()) {
@@ -407,7 +420,8 @@ void OFormCollections::BoutonListeCollection_Click()
             QStringLiteral("Il faut ouvrir une collection avant de pouvoir en éditer la liste des timbres"));
         return;
     }
-    // The print dialog of the collection's list comes with the printing screens.
+    if (impressionListeCollection())
+        impressionListeCollection()();
 }
 
 void OFormCollections::BoutonWeb_Click()

@@ -7,6 +7,8 @@
 
 #include <QMap>
 
+#include <functional>
+
 class ListeDonnees;
 class QLabel;
 class QToolButton;
@@ -76,3 +78,7 @@ void OuvrirCollectionChoisie();
 
 // Registers the collections screen with the screen registry.
 void EnregistrerEcransCollections();
+
+// The printing subsystem registers here the inventory dialog that "BoutonListeCollection" opens once a
+// collection is open.
+void DefinirImpressionListeCollection(std::function<void()> ouvrir);

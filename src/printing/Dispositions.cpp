@@ -63,7 +63,7 @@ SectionEtat piedPage(int hauteur, Famille famille)
     if (!inventaire)
         c << page;
     c << Etiquette("Label13", 60, 105, 7380, 195,
-             "Document imprimé avec ORVALEN Zorizad ud Udavoz. Informations sur le logiciel : www.orvalen.example")
+             "Imprimé avec ORVALEN Zorizad ud Udavoz, présenté sur www.orvalen.example")
              .couleur(0, 128, 128)
       << Etiquette("Label14", 60, 315, 8025, 225,
              "ORVALEN et Zorizad ud Udavoz sont la propriété de leurs auteurs. Tous droits réservés.")

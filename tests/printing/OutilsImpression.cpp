@@ -5,7 +5,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-QString TextePdf(const QString& fichier, int page)
+QString TextePdf(const QString& fichier, int page, bool disposition)
 {
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty()) {
@@ -15,6 +15,8 @@ QString TextePdf(const QString& fichier, int page)
     QStringList arguments;
     if (page > 0)
         arguments << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    if (disposition)
+        arguments << QStringLiteral("-layout");
     arguments << fichier << QStringLiteral("-");
     QProcess processus;
     processus.start(pdftotext, arguments);
@@ -31,4 +33,12 @@ int NombrePagesPdf(const QString& fichier)
     const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
     const auto m = pages.match(QString::fromUtf8(processus.readAllStandardOutput()));
     return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+QString LigneAvec(const QString& texte, const QString& contenu)
+{
+    for (const QString& ligne : texte.split(QLatin1Char('\n')))
+        if (ligne.contains(contenu))
+            return ligne.simplified();
+    return {};
 }

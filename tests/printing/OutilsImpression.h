@@ -3,7 +3,10 @@
 
 #include <QString>
 
-// The text of a PDF (one page when `page` > 0), as pdftotext reads it.
-QString TextePdf(const QString& fichier, int page = 0);
+// The text of a PDF (one page when `page` > 0), as pdftotext reads it; `disposition`: each printed line
+// kept as one line, its columns in place.
+QString TextePdf(const QString& fichier, int page = 0, bool disposition = false);
+// With `disposition`, the printed line holding `contenu`, its runs of spaces made one.
+QString LigneAvec(const QString& texte, const QString& contenu);
 // The number of pages of a PDF.
 int NombrePagesPdf(const QString& fichier);

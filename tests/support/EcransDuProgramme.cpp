@@ -3,6 +3,7 @@
 #include "card/OFormFiche.h"
 #include "collections/OFormCollections.h"
 #include "lists/EcransListes.h"
+#include "printing/EnregistrementImpressions.h"
 #include "search/EcransRecherche.h"
 
 void EnregistrerEcransDuProgramme()
@@ -11,4 +12,5 @@ void EnregistrerEcransDuProgramme()
     EnregistrerEcransFiche();
     EnregistrerEcransRecherche();
     EnregistrerEcransListes();
+    EnregistrerImpressions();
 }
