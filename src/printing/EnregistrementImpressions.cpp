@@ -3,7 +3,9 @@
 #include "collections/OFormCollections.h"
 #include "lists/EcranListe.h"
 #include "platform/Dialogues.h"
+#include "shell/EcranPrincipal.h"
 #include "printing/dlgImpDoubles.h"
+#include "printing/dlgImpListeTimbres.h"
 #include "printing/dlgImpManques.h"
 
 void EnregistrerImpressions()
@@ -14,6 +16,10 @@ void EnregistrerImpressions()
     });
     DefinirImpressionListe(5, [](EcranListe& ecran) {
         dlgImpDoubles dialogue(ecran.TexteSQL(), ecran.TexteSQL2(), ecran.genreListe(), &ecran);
+        MontrerModal(dialogue);
+    });
+    DefinirImpressionListeCollection([] {
+        dlgImpListeTimbres dialogue(EcranSiCharge(0));
         MontrerModal(dialogue);
     });
 }

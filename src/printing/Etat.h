@@ -150,6 +150,7 @@ public:
 
     const QStringList& colonnes() const { return m_colonnes; }
     void ajouter(QVariantList ligne) { m_lignes.push_back(std::move(ligne)); }
+    void definir(int ligne, int colonne, const QVariant& valeur) { m_lignes[std::size_t(ligne)][colonne] = valeur; }
     // The child rows of the last row added.
     TableEtat& ajouterEnfants(const QString& membre, QStringList colonnes);
 

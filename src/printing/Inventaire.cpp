@@ -1,0 +1,281 @@
+#include "printing/Inventaire.h"
+
+#include "data/Recordset.h"
+#include "printing/FormatNombre.h"
+
+#include <QHash>
+
+namespace {
+
+const char* const Conditions[5][2] = {
+    {"N", "Neuf"}, {"NC", "NeufAvecCharniere"}, {"NSG", "NSG"}, {"O", "Oblitere"}, {"L", "Lettre"}};
+
+// The 36 columns of an item, after its first eight: for each condition the copies, the quality and the
+// value of the copies (price x copies x quality / 100 when ticked with copies and priced; a missing
+// quality counts as none), then the duplicates' count and value (full price, no tick needed). The three
+// sums are computed in code, in double precision.
+QString colonnesValeurs(const QString& h, const QString& prix, bool cinqConditions)
+{
+    QStringList c;
+    for (int i = 0; i < 5; ++i) {
+        const QString e = QString::fromLatin1(Conditions[i][0]);
+        const QString p = prix + QString::fromLatin1(Conditions[i][1]);
+        if (!cinqConditions && i < 3) {
+            c << QStringLiteral("0 AS Qtes%1, 0 AS Etat%1, 0 AS Total%1").arg(e);
+            continue;
+        }
+        c << QStringLiteral("%1.Qtes%2 AS Qtes%2, %1.Etat%2 AS Etat%2, "
+                            "CASE WHEN %1.Qtes%2 > 0 AND %1.Qte%2 <> 0 AND %3 IS NOT NULL "
+                            "THEN %3 * %1.Qtes%2 * (IFNULL(%1.Etat%2, 0) / 100.0) ELSE 0 END AS Total%2")
+                 .arg(h, e, p);
+    }
+    c << QStringLiteral("0 AS TotalColl");
+    for (int i = 0; i < 5; ++i) {
+        const QString e = QString::fromLatin1(Conditions[i][0]);
+        const QString p = prix + QString::fromLatin1(Conditions[i][1]);
+        const QString d = e == QLatin1String("O") ? QStringLiteral("DO") : QStringLiteral("D") + e;
+        if (!cinqConditions && i < 3) {
+            c << QStringLiteral("0 AS QteDouble%1, 0 AS Total%2").arg(e, d);
+            continue;
+        }
+        c << QStringLiteral("%1.QteDouble%2 AS QteDouble%2, "
+                            "CASE WHEN %1.QteDouble%2 > 0 AND %3 IS NOT NULL THEN %3 * %1.QteDouble%2 ELSE 0 END AS Total%4")
+                 .arg(h, e, p, d);
+    }
+    c << QStringLiteral("0 AS TotalDble, 0 AS TotalGene");
+    return c.join(QStringLiteral(", "));
+}
+
+// Listed when ticked with at least one copy, or holding duplicates, in one condition at least.
+QString filtre(const QString& h, bool cinqConditions)
+{
+    QStringList c;
+    for (int i = cinqConditions ? 0 : 3; i < 5; ++i) {
+        const QString e = QString::fromLatin1(Conditions[i][0]);
+        c << QStringLiteral("(%1.Qtes%2 > 0 AND %1.Qte%2 <> 0)").arg(h, e) << QStringLiteral("%1.QteDouble%2 > 0").arg(h, e);
+    }
+    return QStringLiteral(" AND (") + c.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+}
+
+QString partieTimbres()
+{
+    return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 1 AS Ordre2, b.Collection AS Collection, "
+                          "a.Dallay AS Dallay, a.ID2 AS ID2, d.IDPerso AS IDPerso, a.DesignationCourt AS Designation2, ")
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("c."), true)
+        + QStringLiteral(" FROM LinkFrance a JOIN Collection b ON a.Dallay = b.Dallay JOIN LinkCotations c ON b.Dallay = c.Dallay"
+                         " LEFT JOIN CorrespID d ON a.Dallay = d.Dallay WHERE b.Collection = ?")
+        + filtre(QStringLiteral("b"), true);
+}
+
+QString partieCatalogue(int ordre2, const QString& lien, const QString& holdings, const QString& cotations, bool cinq)
+{
+    return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, %1 AS Ordre2, c.Collection AS Collection, "
+                          "b.Dallay AS Dallay, '' AS ID2, e.IDPerso AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
+               .arg(ordre2)
+        + colonnesValeurs(QStringLiteral("c"), QStringLiteral("d."), cinq)
+        + QStringLiteral(" FROM LinkFrance a JOIN %1 b ON a.Dallay = b.Reference JOIN %2 c ON b.Dallay = c.Dallay"
+                         " JOIN %3 d ON c.Dallay = d.Dallay LEFT JOIN CorrespID e ON b.Dallay = e.Dallay"
+                         " WHERE c.Collection = ?")
+              .arg(lien, holdings, cotations)
+        + filtre(QStringLiteral("c"), cinq);
+}
+
+QString partieMesVarietes()
+{
+    return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 4 AS Ordre2, b.Collection AS Collection, "
+                          "'' AS Dallay, '' AS ID2, '' AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("b."), true)
+        + QStringLiteral(" FROM LinkFrance a JOIN MesVarietes b ON a.Dallay = b.Reference WHERE b.Collection = ?")
+        + filtre(QStringLiteral("b"), true);
+}
+
+bool inclut(Etendue etendue, Etendue partie)
+{
+    return etendue == Etendue::Tout || etendue == partie;
+}
+
+const Etendue Parties[] = {Etendue::TimbresType, Etendue::Varietes, Etendue::Obliterations, Etendue::VarietesPersonnelles};
+
+QVariant valeurCollection(const QString& collection)
+{
+    bool ok = false;
+    const qlonglong n = collection.toLongLong(&ok);
+    return ok ? QVariant(n) : QVariant(collection);
+}
+
+const QStringList SommesEnfants {"TotalN", "TotalNC", "TotalNSG", "TotalO", "TotalL", "TotalColl", "TotalDN", "TotalDNC",
+    "TotalDNSG", "TotalDO", "TotalDL", "TotalDble", "TotalGene"};
+const QStringList SommesParents {"SumN", "SumNC", "SumNSG", "SumO", "SumL", "SumColl", "SumDN", "SumDNC", "SumDNSG",
+    "SumDO", "SumDL", "SumDoubles", "SumTotal"};
+
+}  // namespace
+
+QString LegendeEtendue(Etendue etendue)
+{
+    static const QStringList legendes {"Timbres-type", "Variétés", "Oblitérations", "Variétés personnelles"};
+    QStringList l;
+    for (int i = 0; i < 4; ++i)
+        if (inclut(etendue, Parties[i]))
+            l << legendes.at(i);
+    return l.join(QStringLiteral(", "));
+}
+
+QList<std::pair<QString, QString>> LiensInventaire(Etendue etendue)
+{
+    QList<std::pair<QString, QString>> l {{"LinkRubriques", "Rubriques"}, {"LinkFrance", "France"}};
+    if (inclut(etendue, Etendue::Obliterations))
+        l.append(std::pair<QString, QString>("LinkObliterations", "Obliterations"));
+    if (inclut(etendue, Etendue::Varietes))
+        l.append(std::pair<QString, QString>("LinkVarietes", "Varietes"));
+    if (inclut(etendue, Etendue::TimbresType))
+        l.append(std::pair<QString, QString>("LinkCotations", "Cotations2001"));
+    if (inclut(etendue, Etendue::Varietes))
+        l.append(std::pair<QString, QString>("LinkCotationsv", "Cotations2001v"));
+    if (inclut(etendue, Etendue::Obliterations))
+        l.append(std::pair<QString, QString>("LinkCotationso", "Cotations2001o"));
+    return l;
+}
+
+QStringList TousLiensInventaire()
+{
+    return {"LinkRubriques", "LinkFrance", "LinkObliterations", "LinkVarietes", "LinkCotations", "LinkCotationsv",
+        "LinkCotationso"};
+}
+
+QString InstructionElements(Etendue etendue)
+{
+    QStringList parties;
+    if (inclut(etendue, Etendue::TimbresType))
+        parties << partieTimbres();
+    if (inclut(etendue, Etendue::Varietes))
+        parties << partieCatalogue(2, QStringLiteral("LinkVarietes"), QStringLiteral("CollectionV"),
+            QStringLiteral("LinkCotationsv"), true);
+    if (inclut(etendue, Etendue::Obliterations))
+        parties << partieCatalogue(3, QStringLiteral("LinkObliterations"), QStringLiteral("CollectionO"),
+            QStringLiteral("LinkCotationso"), false);
+    if (inclut(etendue, Etendue::VarietesPersonnelles))
+        parties << partieMesVarietes();
+    // UNION ALL: two identical own items are two items, both printed and both counted.
+    return parties.join(QStringLiteral(" UNION ALL ")) + QStringLiteral(" ORDER BY Ordre, Ordre2, Dallay, Designation2");
+}
+
+Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const QString& collection)
+{
+    Recordset sections = Recordset::Ouvrir(cnx,
+        QStringLiteral("SELECT Code_Rubrique, Nom_Rubrique AS NomRubrique, Ordre FROM LinkRubriques ORDER BY Ordre"));
+    const QString sql = InstructionElements(etendue);
+    QVariantList valeurs;
+    for (int i = 0, n = int(sql.count(u'?')); i < n; ++i)
+        valeurs << valeurCollection(collection);
+    Recordset elements = Recordset::Ouvrir(cnx, sql, valeurs);
+
+    Inventaire inv;
+    QStringList colonnesParent {"Code_Rubrique", "NomRubrique", "Ordre"};
+    colonnesParent += SommesParents;
+    inv.rubriques = std::make_unique<TableEtat>(colonnesParent);
+
+    // The child rows of each section, in the items' order, found by the section's code ignoring case.
+    const QStringList colonnesEnfant = elements.Colonnes();
+    QHash<QString, int> indexRubrique;
+    std::vector<TableEtat*> enfants;
+    std::vector<std::array<double, 13>> sommes;
+    const int code = sections.Colonne(QStringLiteral("Code_Rubrique"));
+    for (; !sections.Eof(); sections.MoveNext()) {
+        QVariantList ligne {sections.Champ(code), sections.Champ(QStringLiteral("NomRubrique")),
+            sections.Champ(QStringLiteral("Ordre"))};
+        for (int i = 0; i < SommesParents.size(); ++i)
+            ligne << 0.0;
+        inv.rubriques->ajouter(std::move(ligne));
+        indexRubrique.insert(sections.Champ(code).toString().toCaseFolded(), int(enfants.size()));
+        enfants.push_back(&inv.rubriques->ajouterEnfants(QStringLiteral("Timbres"), colonnesEnfant));
+        sommes.push_back({});
+    }
+
+    int indexTotaux[13];
+    for (int i = 0; i < 13; ++i)
+        indexTotaux[i] = elements.Colonne(SommesEnfants.at(i));
+    const int rubrique = elements.Colonne(QStringLiteral("rubrique"));
+    const int n = elements.NombreColonnes();
+    for (; !elements.Eof(); elements.MoveNext()) {
+        const auto ou = indexRubrique.constFind(elements.Champ(rubrique).toString().toCaseFolded());
+        if (ou == indexRubrique.constEnd())
+            continue;
+        QVariantList ligne;
+        ligne.reserve(n);
+        for (int i = 0; i < n; ++i)
+            ligne << elements.Champ(i);
+        double v[13];
+        for (int i = 0; i < 13; ++i)
+            v[i] = ligne.at(indexTotaux[i]).toDouble();
+        v[5] = v[0] + v[1] + v[2] + v[3] + v[4];
+        v[11] = v[6] + v[7] + v[8] + v[9] + v[10];
+        v[12] = v[5] + v[11];
+        for (int i : {5, 11, 12})
+            ligne[indexTotaux[i]] = v[i];
+        auto& s = sommes[std::size_t(*ou)];
+        for (int i = 0; i < 13; ++i)
+            s[std::size_t(i)] += v[i];
+        enfants[std::size_t(*ou)]->ajouter(std::move(ligne));
+    }
+
+    // The parents carry their sums; the running totals add the ten condition sums of every section.
+    for (std::size_t r = 0; r < sommes.size(); ++r) {
+        for (int i = 0; i < 13; ++i)
+            inv.rubriques->definir(int(r), 3 + i, sommes[r][std::size_t(i)]);
+        const int dix[10] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
+        for (int k = 0; k < 10; ++k)
+            inv.totaux[std::size_t(k)] += sommes[r][std::size_t(dix[k])];
+    }
+    return inv;
+}
+
+QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& t)
+{
+    const double coll = t[0] + t[1] + t[2] + t[3] + t[4];
+    const double doubles = t[5] + t[6] + t[7] + t[8] + t[9];
+    const auto f = [](double v) { return FormaterValeur(v, QStringLiteral("#,##0.0")); };
+    return {
+        {"SumTotalN", f(t[0])}, {"SumTotalNC", f(t[1])}, {"SumTotalNSG", f(t[2])}, {"SumTotalO", f(t[3])},
+        {"SumTotalL", f(t[4])}, {"SumTotalColl", f(coll)},
+        {"SumTotalDN", f(t[5])}, {"SumTotalDNC", f(t[6])}, {"SumTotalDNSG", f(t[7])}, {"SumTotalDO", f(t[8])},
+        {"SumTotalDL", f(t[9])}, {"SumTotalDoubles", f(doubles)}, {"SumTotalGene", f(coll + doubles)},
+        {"SumTotalNDN", f(t[0] + t[5])}, {"SumTotalNCDNC", f(t[1] + t[6])}, {"SumTotalNSGDNSG", f(t[2] + t[7])},
+        {"SumTotalODO", f(t[3] + t[8])}, {"SumTotalLDL", f(t[4] + t[9])},
+    };
+}
+
+void LierInventaire(Etat& etat, const QString& titre, const QString& legendeEtendue, bool michel,
+    const TotauxInventaire& totaux)
+{
+    if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionEnteteEtat"), QStringLiteral("LabelCollection")))
+        c->legende = titre;
+    if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionEnteteEtat"), QStringLiteral("LabelCritere")))
+        c->legende = legendeEtendue;
+    if (ControleEtat* c = ControleParNom(etat, QStringLiteral("Section1"), QStringLiteral("Rubrique")))
+        c->lier(QStringLiteral("NomRubrique"), c->format).de({});
+    // Every text box of the detail reads the items.
+    if (SectionEtat* detail = SectionParNom(etat, QStringLiteral("SectionDetail")))
+        for (ControleEtat& c : detail->controles)
+            if (c.type == ControleEtat::Zone)
+                c.membre = QStringLiteral("Timbres");
+    const QList<std::pair<const char*, const char*>> champs {{"Dallay", "Dallay"}, {"Designation", "Designation2"},
+        {"ID2", michel ? "ID2" : "IDPerso"}, {"Neuf", "TotalN"}, {"NC", "TotalNC"}, {"NSG", "TotalNSG"},
+        {"Oblitere", "TotalO"}, {"Lettre", "TotalL"}, {"Coll", "TotalColl"}, {"DNeuf", "TotalDN"}, {"DNC", "TotalDNC"},
+        {"DNSG", "TotalDNSG"}, {"DOblitere", "TotalDO"}, {"DLettre", "TotalDL"}, {"Doubles", "TotalDble"},
+        {"Total", "TotalGene"}};
+    for (const auto& [zone, champ] : champs)
+        if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionDetail"), QString::fromLatin1(zone)))
+            c->champ = QString::fromLatin1(champ);
+    if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionEntetePage"), QStringLiteral("LabelID2")))
+        c->legende = michel ? QStringLiteral("Michel") : QStringLiteral("IDPerso");
+    // The group footer's boxes read the parents' sums of their own names.
+    if (SectionEtat* pied = SectionParNom(etat, QStringLiteral("Section2")))
+        for (ControleEtat& c : pied->controles)
+            if (c.type == ControleEtat::Zone) {
+                c.membre.clear();
+                c.champ = c.nom;
+            }
+    for (const auto& [nom, texte] : LegendesSynthese(totaux))
+        if (ControleEtat* c = ControleParNom(etat, QStringLiteral("Section5"), nom))
+            c->legende = texte;
+}

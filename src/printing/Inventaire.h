@@ -1,0 +1,47 @@
+#pragma once
+// The valued inventory of a collection: its catalogue sections as parent rows, the items it holds
+// (stamps, varieties, cancellations, own items) as their child rows with the value of the copies and of
+// the duplicates per condition, the sums of each section and the collection's totals. Two statements
+// (the sections, then the items in catalogue order) grouped and summed here, in double precision.
+
+#include "data/Connexion.h"
+#include "printing/Etat.h"
+
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <utility>
+
+// The scopes of the dialog, numbered as its options.
+enum class Etendue { TimbresType = 1, Varietes = 2, Obliterations = 3, VarietesPersonnelles = 4, Tout = 5 };
+
+// The parts' captions joined by ", ", as the report header shows the scope.
+QString LegendeEtendue(Etendue etendue);
+// The catalogue tables the scope reads, in the order they are linked: (link, table).
+QList<std::pair<QString, QString>> LiensInventaire(Etendue etendue);
+// Every link name an inventory may make, dropped at the end of each print whatever its scope.
+QStringList TousLiensInventaire();
+
+// The statement of the items (36 columns, see the .cpp), with one ? per part for the collection's code.
+QString InstructionElements(Etendue etendue);
+
+// The ten running totals: N, NC, NSG, O, L, then the duplicates DN, DNC, DNSG, DO, DL.
+using TotauxInventaire = std::array<double, 10>;
+
+struct Inventaire {
+    std::unique_ptr<TableEtat> rubriques;  // parents, the items under the member "Timbres"
+    TotauxInventaire totaux {};
+};
+
+// Runs the two statements on `cnx`, whose links exist. Throws ErreurBase when one fails.
+Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const QString& collection);
+
+// The report footer's labels and their values, formatted "#,##0.0".
+QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& totaux);
+
+// Binds ImpListeTimbres1 as the inventory prints it: the title, the scope, the parents' and children's
+// columns, the secondary number (`michel`, else the personal number) and the footer's totals.
+void LierInventaire(Etat& etat, const QString& titre, const QString& legendeEtendue, bool michel,
+    const TotauxInventaire& totaux);
