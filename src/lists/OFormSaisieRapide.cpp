@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <array>
+#include <memory>
+
 namespace {
 
 // The list's columns: header and width in twips, fixed whatever the scale.
@@ -66,6 +69,39 @@ QString texteCompte(int n)
     // The plural stands for a single stamp too, as the screen has always written it.
     return QString::number(n) + QStringLiteral(" timbres trouvés");
 }
+
+// A row of the list that reads its texts from the list's result when the view asks for them, so that
+// tens of thousands of rows cost one small object each; a text set later (a tick) takes precedence.
+class LigneRapide : public QTreeWidgetItem {
+public:
+    LigneRapide(std::shared_ptr<Recordset> source, int rang, const std::array<int, 9>& colonnes)
+        : m_source(std::move(source)), m_rang(rang), m_colonnes(colonnes)
+    {
+    }
+
+    QVariant data(int colonne, int role) const override
+    {
+        if ((role != Qt::DisplayRole && role != Qt::EditRole) || colonne < 0 || colonne >= 9 ||
+            (m_modifiees & (1u << colonne)))
+            return QTreeWidgetItem::data(colonne, role);
+        m_source->Move(m_rang);
+        const QVariant v = m_source->Champ(m_colonnes[std::size_t(colonne)]);
+        return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
+    }
+
+    void setData(int colonne, int role, const QVariant& valeur) override
+    {
+        if ((role == Qt::DisplayRole || role == Qt::EditRole) && colonne >= 0 && colonne < 9)
+            m_modifiees |= 1u << colonne;
+        QTreeWidgetItem::setData(colonne, role, valeur);
+    }
+
+private:
+    std::shared_ptr<Recordset> m_source;
+    int m_rang;
+    std::array<int, 9> m_colonnes;
+    unsigned m_modifiees = 0;
+};
 
 }  // namespace
 
@@ -217,23 +253,19 @@ void OFormSaisieRapide::RemplirListeRapide(Recordset& liste)
         m_liste->ajouterColonne(QString::fromUtf8(titre), largeur);
     m_liste->viderLignes();
 
-    const int dallay = liste.Colonne(QStringLiteral("Dallay"));
-    const int annee = liste.Colonne(QStringLiteral("AnneeEmission"));
-    const int designation = liste.Colonne(QStringLiteral("DesignationCourt"));
-    int marques[6];
+    std::array<int, 9> colonnes = {liste.Colonne(QStringLiteral("Dallay")),
+        liste.Colonne(QStringLiteral("AnneeEmission")), liste.Colonne(QStringLiteral("DesignationCourt"))};
     for (int i = 0; i < 6; ++i)
-        marques[i] = liste.Colonne(QString::fromLatin1(ColonnesMarques[i]));
+        colonnes[std::size_t(3 + i)] = liste.Colonne(QString::fromLatin1(ColonnesMarques[i]));
+    const int nombre = liste.RecordCount();
+    // The rows keep the result they read from; the screen's own handle on it is closed below.
+    auto source = std::make_shared<Recordset>(std::move(liste));
     QList<QTreeWidgetItem*> lignes;
-    lignes.reserve(liste.RecordCount());
-    for (liste.MoveFirst(); !liste.Eof(); liste.MoveNext()) {
-        QStringList textes = {Texte(liste.Champ(dallay)), Texte(liste.Champ(annee)), Texte(liste.Champ(designation))};
-        for (int m : marques)
-            textes << Texte(liste.Champ(m));
-        lignes << new QTreeWidgetItem(textes);
-    }
+    lignes.reserve(nombre);
+    for (int i = 0; i < nombre; ++i)
+        lignes << new LigneRapide(source, i, colonnes);
     m_liste->addTopLevelItems(lignes);
-    m_texteNb->setText(texteCompte(liste.RecordCount()));
-    liste.Close();
+    m_texteNb->setText(texteCompte(nombre));
     if (QTreeWidgetItem* premier = m_liste->topLevelItem(0)) {
         m_liste->setCurrentItem(premier);
         premier->setSelected(true);

@@ -28,6 +28,9 @@ public:
     void BoutonAtteindre_Click();
     void Picture1_Click();
 
+    // Shows the rows of a list statement (see OuvrirListeRapide), the first one selected, and closes it.
+    void RemplirListeRapide(class Recordset& liste);
+
     // The chosen member of ChoixEtat, 1 to 6.
     int choixEtat() const;
     // The thumbnail as read from the disc: null when the selected stamp has none or there is no disc.
@@ -39,7 +42,6 @@ protected:
 
 private:
     void ChargerRubriques();
-    void RemplirListeRapide(class Recordset& liste);
     void AfficherVignette();
     void CocherSelection();
 
