@@ -84,8 +84,11 @@ public:
         if ((role != Qt::DisplayRole && role != Qt::EditRole) || colonne < 0 || colonne >= 9 ||
             (m_modifiees & (1u << colonne)))
             return QTreeWidgetItem::data(colonne, role);
+        const int champ = m_colonnes[std::size_t(colonne)];
+        if (champ < 0)
+            return QString();
         m_source->Move(m_rang);
-        const QVariant v = m_source->Champ(m_colonnes[std::size_t(colonne)]);
+        const QVariant v = m_source->Champ(champ);
         return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
     }
 
