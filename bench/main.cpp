@@ -5,6 +5,7 @@
 // side by side with a bare loop over the SQLite C API doing the same work, so the ratio says what the
 // recordset itself costs whatever the machine.
 
+#include "Etats.h"
 #include "Fiche.h"
 #include "Saisie.h"
 #include "Valorisation.h"
@@ -235,6 +236,7 @@ int main(int argc, char** argv)
     LibererConnexions();
     MesurerSaisie(args.at(1));
     MesurerValorisation(args.at(1));
+    MesurerEtats(args.at(1));
     MesurerFiche(args.at(1));
     return 0;
 }
