@@ -7,6 +7,7 @@
 
 #include "Etats.h"
 #include "Fiche.h"
+#include "Listes.h"
 #include "Saisie.h"
 #include "Valorisation.h"
 #include "data/Recordset.h"
@@ -235,6 +236,7 @@ int main(int argc, char** argv)
     std::printf("(%d timbres dans la collection)\n", lignes);
     LibererConnexions();
     MesurerSaisie(args.at(1));
+    MesurerListes(args.at(1));
     MesurerValorisation(args.at(1));
     MesurerEtats(args.at(1));
     MesurerFiche(args.at(1));
