@@ -31,7 +31,8 @@ DialogueImpressionListe::DialogueImpressionListe(const QString& nom, const QStri
 {
     setObjectName(nom);
     setWindowTitle(titre);
-    DimensionnerEcran(this, largeur, hauteur);
+    // A fixed dialog where the window manager places it, sized from its design in twips.
+    setFixedSize(largeur / TwipsParPixel, hauteur / TwipsParPixel);
     etiquette(this, QStringLiteral("Label2"), QStringLiteral("Numérotation principale :"), p.label2, 2175);
     QLabel* dallay = etiquette(this, QStringLiteral("Label1"), QStringLiteral("Dallay"), p.label1, 1875);
     QFont gras = dallay->font();

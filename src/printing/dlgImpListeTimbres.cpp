@@ -27,7 +27,8 @@ dlgImpListeTimbres::dlgImpListeTimbres(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("dlgImpListeTimbres"));
     setWindowTitle(QStringLiteral("Imprimer la liste des timbres de la collection"));
-    DimensionnerEcran(this, 6900, 4200);
+    // A fixed dialog where the window manager places it, sized from its design in twips.
+    setFixedSize(6900 / TwipsParPixel, 3480 / TwipsParPixel);
 
     auto* cadre = CreerControle<QGroupBox>(this, QStringLiteral("EtendueChoisie"), 120, 120, 2640, 2280);
     cadre->setTitle(QStringLiteral("Etendue"));
@@ -62,7 +63,6 @@ dlgImpListeTimbres::dlgImpListeTimbres(QWidget* parent) : QDialog(parent)
     annuler->setText(QStringLiteral("Annuler"));
     connect(ok, &QPushButton::clicked, this, &dlgImpListeTimbres::OKButton_Click);
     connect(annuler, &QPushButton::clicked, this, &dlgImpListeTimbres::CancelButton_Click);
-    DimensionnerEcran(this, 6900, 3480);
     Form_Load();
 }
 
