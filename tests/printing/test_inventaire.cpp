@@ -272,6 +272,23 @@ private slots:
             QVERIFY2(!TableExiste(*CnxPerso, lien), qPrintable(lien));
     }
 
+    // One scope links only what it reads, yet a link an interrupted print left under any of the seven
+    // names goes too.
+    void liensLaissesSupprimes()
+    {
+        CreerTableLiee(*CnxPerso, QStringLiteral("LinkCotationso"), CheminBaseCatalogue(), QStringLiteral("Cotations2001o"));
+        dlgImpListeTimbres dialogue;
+        dialogue.findChild<QRadioButton*>(QStringLiteral("Etendue_4"))->setChecked(true);
+        QCOMPARE(dialogue.etendue(), Etendue::VarietesPersonnelles);
+        dialogue.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        const QString texte = TextePdf(p->plateforme.apercus().constFirst().fichierPdf);
+        QVERIFY(texte.contains(QStringLiteral("Variétés personnelles")));
+        QCOMPARE(texte.count(QStringLiteral("- bord de feuille")), 2);
+        QVERIFY(!texte.contains(QStringLiteral("Napoléon")));
+        for (const QString& lien : TousLiensInventaire())
+            QVERIFY2(!TableExiste(*CnxPerso, lien), qPrintable(lien));
+    }
+
     void collectionVide()
     {
         ouvrir(QStringLiteral("4"), QStringLiteral("Vide"));

@@ -3,7 +3,10 @@
 
 #include "OutilsImpression.h"
 #include "data/Source.h"
+#include "lists/EcranListe.h"
 #include "lists/RequetesListes.h"
+#include "shell/Controles.h"
+#include "shell/EcranPrincipal.h"
 #include "printing/ImpressionListes.h"
 #include "printing/dlgImpDoubles.h"
 #include "printing/dlgImpManques.h"
@@ -11,6 +14,7 @@
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -226,6 +230,64 @@ private slots:
         QVERIFY(p->plateforme.apercus().isEmpty());
         QVERIFY(!TableExiste(*CnxPerso, QStringLiteral("LinkFrance")));
         QVERIFY(!TableExiste(*CnxPerso, QStringLiteral("LinkCotations")));
+    }
+
+    // The list screens' "Imprimer" opens these dialogs on what their last build left.
+    void ouvertsParLesListes_data()
+    {
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QString>("dialogue");
+        QTest::addColumn<QString>("designation");
+        QTest::newRow("manques") << 4 << "dlgImpManques" << "Napoléon";
+        QTest::newRow("doubles") << 5 << "dlgImpDoubles" << "Cérès";
+    }
+
+    void ouvertsParLesListes()
+    {
+        QFETCH(int, onglet);
+        QFETCH(QString, dialogue);
+        QFETCH(QString, designation);
+        auto* ecran = qobject_cast<EcranListe*>(ChargerEcran(onglet));
+        QVERIFY(ecran);
+        ecran->ListeRubriques()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        if (auto* neuf = ecran->findChild<QCheckBox*>(QStringLiteral("ChoixNeuf")))
+            neuf->setChecked(true);
+        ecran->BoutonCreerListe_Click();
+        QVERIFY(ecran->ListeResultat()->nombreLignes() > 0);
+        p->plateforme.repondreDialogue([](QDialog& d) {
+            cliquer(d, "OKButton");
+            return d.result();
+        });
+        ecran->BoutonImprimer_Click();
+        QCOMPARE(p->plateforme.dialoguesMontres(), QStringList {dialogue});
+        QCOMPARE(p->plateforme.apercus().size(), 1);
+        QVERIFY(TextePdf(p->plateforme.apercus().constFirst().fichierPdf).contains(designation));
+    }
+
+    // After a keyword build the dialogs print its statement with the links it reads, never "Erreur".
+    void listeParMotCle_data()
+    {
+        QTest::addColumn<bool>("manques");
+        QTest::newRow("manques") << true;
+        QTest::newRow("doubles") << false;
+    }
+
+    void listeParMotCle()
+    {
+        QFETCH(bool, manques);
+        OptionsListe o = options();
+        o.motCle = QStringLiteral("bleu");
+        const ListeConstruite l = manques ? ConstruireManquesMotCle(o) : ConstruireDoublesMotCle(o);
+        QCOMPARE(l.refus, Refus::Aucun);
+        std::unique_ptr<QDialog> dialogue;
+        if (manques)
+            dialogue = std::make_unique<dlgImpManques>(l.rapport, l.genre);
+        else
+            dialogue = std::make_unique<dlgImpDoubles>(l.rapport, l.rapport2, l.genre);
+        cliquer(*dialogue, "OKButton");
+        QVERIFY(p->plateforme.messages().isEmpty());
+        QCOMPARE(p->plateforme.apercus().size(), 1);
+        QVERIFY(!TableExiste(*CnxPerso, QStringLiteral("LinkVarietes")));
     }
 
     void titre()
