@@ -66,6 +66,28 @@ void DefinirImpressionListe(int onglet, std::function<void(EcranListe&)> ouvrir)
     impressions().insert(onglet, std::move(ouvrir));
 }
 
+void RemplirResultat(VueListe& liste, Recordset& r, QProgressBar* barre)
+{
+    const int n = r.RecordCount();
+    // The bar moves every two percent or so: a repaint per row would cost more than the row itself.
+    const int pas = std::max(1, n / 50);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(n);
+    const int colonnes = std::min(7, r.NombreColonnes());
+    int i = 0;
+    for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
+        QStringList cellules;
+        cellules.reserve(colonnes);
+        for (int k = 0; k < colonnes; ++k)
+            cellules << Texte(r.Champ(k));
+        items << new QTreeWidgetItem(cellules);
+        if (barre && ++i % pas == 0)
+            barre->setValue(i);
+    }
+    // Handed over at once: one insertion instead of one per row.
+    liste.addTopLevelItems(items);
+}
+
 QString AnneePrecedente()
 {
     return QString::number(QDate::currentDate().year() - 1);
@@ -320,22 +342,7 @@ void EcranListe::construireEtRemplir(const ListeConstruite& c, bool motCle)
     m_progression->setRange(0, n);
     m_progression->setValue(0);
     m_progression->show();
-    // The bar moves every two percent or so: a repaint per row would cost more than the row itself.
-    const int pas = std::max(1, n / 50);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(n);
-    const int colonnes = std::min(7, r.NombreColonnes());
-    int i = 0;
-    for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
-        QStringList cellules;
-        cellules.reserve(colonnes);
-        for (int k = 0; k < colonnes; ++k)
-            cellules << Texte(r.Champ(k));
-        items << new QTreeWidgetItem(cellules);
-        if (++i % pas == 0)
-            m_progression->setValue(i);
-    }
-    m_resultat->addTopLevelItems(items);
+    RemplirResultat(*m_resultat, r, m_progression);
     m_progression->hide();
     m_nbTimbres->setText(QString::number(n));
 }

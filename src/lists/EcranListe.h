@@ -89,5 +89,9 @@ private:
 // each list screen (by tab: 4 want list, 5 duplicates) opens once the button's own checks passed.
 void DefinirImpressionListe(int onglet, std::function<void(EcranListe&)> ouvrir);
 
+// Adds the rows of a list's result to the list view: the number, the designation and the five condition
+// cells, each empty for Null; the bar, when given, follows the rows read.
+void RemplirResultat(VueListe& liste, Recordset& resultat, QProgressBar* barre = nullptr);
+
 // The current year minus one, the default last year of the period panel.
 QString AnneePrecedente();
