@@ -3,6 +3,8 @@
 // top-left corner of the map. The data builder draws the map picture from the same table, so that each
 // button covers the number printed under it.
 
+#include <QString>
+
 #include <array>
 
 struct BoutonDepartement {
@@ -13,6 +15,9 @@ struct BoutonDepartement {
 
 inline constexpr int LargeurBoutonDepartement = 285;
 inline constexpr int HauteurBoutonDepartement = 260;
+
+// The file of the program folder holding the map picture.
+inline const QString FichierCarteDepartements = QStringLiteral("CarteDepartements.png");
 
 // The map picture's size in pixels.
 inline constexpr int LargeurCarte = 517;

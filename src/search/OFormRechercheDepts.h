@@ -18,6 +18,3 @@ public:
 private:
     QLineEdit* m_choix;
 };
-
-// The file of the program folder holding the map picture the data builder draws.
-inline const QString FichierCarteDepartements = QStringLiteral("CarteDepartements.png");

@@ -1,5 +1,7 @@
 #include "Dessins.h"
 
+#include "search/CarteDepartements.h"
+
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetricsF>
@@ -1005,6 +1007,75 @@ QByteArray DessinerLexique(const QString& terme)
         EcrireAjuste(
             p, bandeau.adjusted(10, 2, -10, -2), mot, Police(FamilleSerif, 26, true), Qt::AlignCenter, 9, true);
     }
+    p.end();
+    return Encoder(image, "PNG", -1);
+}
+
+QByteArray DessinerCarteDepartements()
+{
+    auto px = [](double twips) { return twips / 15.0; };
+    auto lieu = [&](double longitude, double latitude) { return QPointF(px(CarteX(longitude)), px(CarteY(latitude))); };
+    // The coast and the borders, clockwise from Dunkirk, simplified.
+    static const double contour[][2] = {{2.37, 51.05}, {2.55, 51.09}, {3.2, 50.75}, {4.2, 50.3}, {4.85, 50.15},
+        {4.85, 49.8}, {5.4, 49.6}, {6.1, 49.5}, {6.7, 49.2}, {7.6, 49.05}, {8.2, 48.98}, {7.8, 48.5}, {7.55, 47.95},
+        {7.6, 47.6}, {7.0, 47.45}, {6.9, 47.3}, {6.45, 46.95}, {6.1, 46.6}, {6.0, 46.2}, {6.8, 46.4}, {7.0, 46.0},
+        {6.8, 45.8}, {7.1, 45.5}, {6.65, 45.1}, {7.0, 44.85}, {6.9, 44.4}, {7.7, 44.1}, {7.5, 43.78}, {7.0, 43.55},
+        {6.6, 43.15}, {5.9, 43.1}, {5.35, 43.2}, {4.8, 43.4}, {4.2, 43.45}, {3.5, 43.28}, {3.05, 42.9},
+        {3.15, 42.45}, {2.5, 42.35}, {1.7, 42.5}, {0.7, 42.8}, {-0.3, 42.8}, {-1.4, 43.05}, {-1.78, 43.37},
+        {-1.45, 43.6}, {-1.25, 44.6}, {-1.1, 45.5}, {-1.2, 46.2}, {-2.1, 46.8}, {-2.2, 47.15}, {-2.5, 47.3},
+        {-3.1, 47.5}, {-4.35, 47.8}, {-4.5, 48.05}, {-4.77, 48.35}, {-4.5, 48.6}, {-3.6, 48.75}, {-3.0, 48.8},
+        {-2.3, 48.6}, {-1.6, 48.65}, {-1.4, 48.65}, {-1.6, 48.9}, {-1.85, 49.7}, {-1.25, 49.7}, {-1.1, 49.4},
+        {-0.2, 49.3}, {0.2, 49.45}, {0.2, 49.7}, {1.4, 50.05}, {1.6, 50.3}, {1.6, 50.9}};
+    const QColor mer(196, 218, 238), terre(244, 238, 214), trait(90, 80, 60), ecriture(70, 70, 90);
+
+    QImage image = NouvelleImage(LargeurCarte, HauteurCarte, mer);
+    QPainter p(&image);
+    Preparer(p);
+    QPolygonF france;
+    for (const auto& point : contour)
+        france << lieu(point[0], point[1]);
+    p.setPen(QPen(trait, 1.5));
+    p.setBrush(terre);
+    p.drawPolygon(france);
+
+    // Each département a patch of its own colour under its number.
+    const QRectF corse(px(7335) - 6, px(6660) - 30, 30, 52);
+    const QRectF ileDeFrance(px(180), px(5640), px(1720), px(1380));
+    const QPointF domTom(px(780 + 142), px(3840 + 130));
+    p.setBrush(terre);
+    p.drawEllipse(corse);
+    p.setBrush(QColor(250, 246, 232));
+    p.drawRect(ileDeFrance);
+    p.setBrush(QColor(226, 236, 210));
+    p.drawEllipse(domTom, 32, 32);
+    for (const BoutonDepartement& d : BoutonsDepartements) {
+        const QRectF bouton(px(d.gauche), px(d.haut), px(LargeurBoutonDepartement), px(HauteurBoutonDepartement));
+        const quint32 h = Empreinte(QString::fromLatin1(d.code));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromHsv(int(h % 360), 60, 235));
+        p.drawEllipse(bouton.center(), 15, 13);
+        p.setPen(trait);
+        p.setFont(Police(FamilleSans, 9, true));
+        p.drawText(bouton, Qt::AlignCenter, QString::fromLatin1(d.code));
+    }
+
+    p.setPen(ecriture);
+    p.setFont(Police(FamilleSans, 10, false));
+    const struct {
+        const char* nom;
+        double longitude, latitude;
+    } voisins[] = {{"Belgique", 3.6, 50.85}, {"Luxembourg", 6.3, 49.75}, {"Allemagne", 8.0, 50.0},
+        {"Suisse", 7.7, 46.2}, {"Italie", 7.5, 45.0}, {"Espagne", -0.6, 42.35}, {"Andorre", 1.5, 42.25},
+        {"Manche", -2.5, 50.1}, {"Océan Atlantique", -3.9, 46.3}, {"Méditerranée", 4.8, 42.7}};
+    for (const auto& v : voisins) {
+        const QPointF c = lieu(v.longitude, v.latitude);
+        p.drawText(QRectF(c.x() - 60, c.y() - 8, 120, 16), Qt::AlignCenter, QString::fromUtf8(v.nom));
+    }
+    p.setFont(Police(FamilleSans, 9, true));
+    p.drawText(QRectF(ileDeFrance.left(), ileDeFrance.top() - 15, ileDeFrance.width(), 14), Qt::AlignCenter,
+        QStringLiteral("Île-de-France"));
+    p.drawText(QRectF(domTom.x() - 40, domTom.y() - 30, 80, 14), Qt::AlignCenter, QStringLiteral("Dom-Tom"));
+    p.drawText(QRectF(corse.center().x() - 40, corse.top() - 15, 80, 14), Qt::AlignCenter, QStringLiteral("Corse"));
     p.end();
     return Encoder(image, "PNG", -1);
 }

@@ -26,3 +26,5 @@ QByteArray DessinerObliteration(const SujetTimbre& s,
     const QString& designationObliteration);  // PNG, 300 x 360: the stamp with a cancellation drawn over it
 QByteArray DessinerLexique(
     const QString& terme);  // PNG, 320 x 240: a simple illustrative drawing or an emblem with the term written on it
+QByteArray DessinerCarteDepartements();  // PNG, 517 x 491: metropolitan France with the département numbers where
+                                         // the map's buttons lie, an Île-de-France inset, Corsica and the Dom-Tom

@@ -7,6 +7,7 @@
 // Every file is written beside its target and renamed into place, so a failed build leaves no half file.
 
 #include "Dessins.h"
+#include "search/CarteDepartements.h"
 
 #include "data/Connexion.h"
 #include "data/GroupeTravail.h"
@@ -169,6 +170,18 @@ void ecrireGroupeTravail(const QString& dossier)
         throw ErreurBase(QStringLiteral("Impossible de renommer %1").arg(temporaire));
 }
 
+void ecrireFichier(const QString& cible, const QByteArray& octets)
+{
+    const QString temporaire = cible + QStringLiteral(".construction");
+    QFile f(temporaire);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(octets) != octets.size())
+        throw ErreurBase(QStringLiteral("Écriture impossible de %1").arg(temporaire));
+    f.close();
+    QFile::remove(cible);
+    if (!QFile::rename(temporaire, cible))
+        throw ErreurBase(QStringLiteral("Impossible de renommer %1").arg(temporaire));
+}
+
 void construireDemo(const QString& sources, const QString& programme, const QString& disque)
 {
     const QString catalogue = QDir(programme).filePath(QStringLiteral("FR_BIN.DOV"));
@@ -177,6 +190,7 @@ void construireDemo(const QString& sources, const QString& programme, const QStr
     construireBase(QDir(programme).filePath(QStringLiteral("ovlcfr02.mdb")), BaseSchema::Perso,
         [&](const Connexion& cnx) { chargerTsv(cnx, QDir(sources).filePath(QStringLiteral("perso"))); });
     ecrireGroupeTravail(programme);
+    ecrireFichier(QDir(programme).filePath(FichierCarteDepartements), DessinerCarteDepartements());
 
     auto cnxCatalogue = std::make_shared<Connexion>();
     cnxCatalogue->ouvrir(catalogue, Connexion::Mode::LectureSeule);
