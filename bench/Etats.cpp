@@ -15,6 +15,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPicture>
 
 #include <sqlite3.h>
 
@@ -114,6 +115,14 @@ void MesurerEtats(const QString& dossier)
     std::printf("(%d pages)\n", mise.nombrePages());
     chronometrer("une page peinte (la première)", 5, [&] { peindre(manques, liste, mise, 0); });
     chronometrer("une page peinte (la dernière)", 5, [&] { peindre(manques, liste, mise, mise.nombrePages() - 1); });
+    // What Qt's preview window does when it opens: every page recorded once as drawing commands.
+    chronometrer("toutes les pages enregistrées (ouverture de l'aperçu Qt)", 3, [&] {
+        std::vector<QPicture> pages(std::size_t(mise.nombrePages()));
+        for (int i = 0; i < mise.nombrePages(); ++i) {
+            QPainter peintre(&pages[std::size_t(i)]);
+            PeindrePage(peintre, manques, liste, mise, i);
+        }
+    });
 
     if (!OuvrirBasePerso() || !OuvrirBaseCatalogue()) {
         std::fprintf(stderr, "banc_essai : %s\n", qPrintable(DerniereErreurOuverture()));
