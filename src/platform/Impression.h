@@ -5,7 +5,20 @@
 
 #include <functional>
 
+class QPainter;
 class QPrinter;
+
+// A document whose pages are painted one at a time, as a preview shows them.
+struct DocumentPages {
+    QString titre;
+    QPageLayout page;  // the paper and orientation the pages were laid out for
+    int nombrePages = 0;
+    // Paints page `page` (0-based) with the origin at the paper's top-left corner; the painter's device
+    // gives the scale through its logical resolution.
+    std::function<void(QPainter&, int)> peindrePage;
+    // The whole document on the printer the user chose; it reports its own failure.
+    std::function<void(QPrinter*)> imprimer;
+};
 
 class Impression {
 public:
@@ -18,6 +31,9 @@ public:
     // again with the printer the user prints on from the preview, whose failure it reports itself.
     virtual void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
         const std::function<void(QPrinter*)>& dessiner);
+    // A modal, maximised preview that paints only the page it shows; printing from it goes through
+    // `imprimer`. By default, the oriented preview of the whole document.
+    virtual void apercuPages(const DocumentPages& document);
 };
 
 class ImpressionQt : public Impression {
@@ -26,9 +42,11 @@ public:
     void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) override;
     void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
         const std::function<void(QPrinter*)>& dessiner) override;
+    void apercuPages(const DocumentPages& document) override;
 };
 
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre);
 void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner);
 void AfficherApercuOriente(
     const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner);
+void AfficherApercuPages(const DocumentPages& document);

@@ -9,6 +9,7 @@
 
 #include <QDialog>
 #include <QLabel>
+#include <QPainter>
 #include <QPrinter>
 
 LiensTemporaires::LiensTemporaires(const QList<std::pair<QString, QString>>& liens)
@@ -73,11 +74,30 @@ void SignalerErreurImpression(const Etat& etat)
 
 void MontrerEtat(const Etat& etat, const DonneesEtat& donnees)
 {
-    MiseEnPage mise;
-    AfficherApercuOriente(etat.legende, etat.orientation, [&](QPrinter* imprimante) {
-        if (!ImprimerEtat(*imprimante, etat, donnees, mise))
+    // Laid out once for the default paper; the preview paints only the pages the user looks at.
+    QPrinter modele;
+    modele.setPageOrientation(etat.orientation);
+    const QPageLayout page = modele.pageLayout();
+    const MiseEnPage mise = Paginer(etat, donnees, HauteurUtile(etat, page));
+    MiseEnPage miseImpression = mise;
+
+    DocumentPages document;
+    document.titre = etat.legende;
+    document.page = page;
+    document.nombrePages = mise.nombrePages();
+    document.peindrePage = [&](QPainter& peintre, int numero) {
+        peintre.save();
+        const double echelle = peintre.device()->logicalDpiX() / 1440.0;
+        peintre.scale(echelle, echelle);
+        PeindrePage(peintre, etat, donnees, mise, numero);
+        peintre.restore();
+    };
+    // A printer of other paper lays the report out again for itself.
+    document.imprimer = [&](QPrinter* imprimante) {
+        if (!ImprimerEtat(*imprimante, etat, donnees, miseImpression))
             SignalerErreurImpression(etat);
-    });
+    };
+    AfficherApercuPages(document);
 }
 
 bool AfficherEtatListe(ImpressionListe& impression, QDialog* dialogue)

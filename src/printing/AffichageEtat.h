@@ -40,8 +40,8 @@ void AppliquerFormatNombre(ControleEtat& zone, const QString& format);
 // The message of a failed print: the layout's own sentence, or ours when it has none.
 void SignalerErreurImpression(const Etat& etat);
 
-// The preview of `etat` over `donnees`, maximised and modal, in the layout's orientation; printing from
-// it reports a failed printer. Laid out once, whatever the number of times the preview paints it.
+// The preview of `etat` over `donnees`, maximised and modal, in the layout's orientation: laid out once,
+// each page painted when the preview shows it; printing from it reports a failed printer.
 void MontrerEtat(const Etat& etat, const DonneesEtat& donnees);
 
 // A text box of the detail bound to a column, with its format (empty: none).

@@ -1,6 +1,7 @@
 #include "support/PlateformeScriptee.h"
 
 #include <QDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -145,6 +146,33 @@ public:
             dessiner(&imprimante);
         }
         m_etat.apercus.append({titre, pdf, orientation});
+        imprimerSiDemande(titre, orientation, dessiner);
+    }
+
+    // Every page painted one by one, as the preview window paints the page it shows.
+    void apercuPages(const DocumentPages& document) override
+    {
+        const QString pdf = m_etat.nouveauPdf(QStringLiteral("apercu"));
+        {
+            QPrinter imprimante;
+            imprimante.setOutputFormat(QPrinter::PdfFormat);
+            imprimante.setOutputFileName(pdf);
+            imprimante.setPageLayout(document.page);
+            imprimante.setFullPage(true);
+            QPainter peintre(&imprimante);
+            for (int i = 0; i < document.nombrePages; ++i) {
+                if (i > 0)
+                    imprimante.newPage();
+                document.peindrePage(peintre, i);
+            }
+        }
+        m_etat.apercus.append({document.titre, pdf, document.page.orientation()});
+        imprimerSiDemande(document.titre, document.page.orientation(), document.imprimer);
+    }
+
+    void imprimerSiDemande(const QString& titre, QPageLayout::Orientation orientation,
+        const std::function<void(QPrinter*)>& dessiner)
+    {
         if (m_etat.impressionsDepuisApercu.isEmpty())
             return;
         const bool reussie = m_etat.impressionsDepuisApercu.dequeue();
