@@ -39,7 +39,10 @@ SectionEtat enTeteEtat(int hauteur, const Titres& t, Famille famille, QList<Cont
     QList<ControleEtat> c {
         Etiquette("Label1", inventaire ? 12375 : 7455, inventaire ? 510 : 480, 2625, 300, "Zorizad ud Udavoz")
             .police(Arial(12, Gras)).centre().couleur(0, 0, 192),
-        Etiquette("LabelCollection", t.gaucheCollection, 675, t.largeurCollection, 300).police(Arial(14.25, Gras)).centre(),
+        Etiquette("LabelCollection", t.gaucheCollection, 675, t.largeurCollection, 300)
+            .police(Arial(14.25, Gras))
+            .centre()
+            .reduireSiTropLong(),
         ImageEtat("Image1", 120, 0, 900, 1140, logo()),
         Etiquette("Label10", inventaire ? 12330 : 7410, inventaire ? 90 : 60, 2670, 435, "ORVALEN ")
             .police(PoliceEtat {QStringLiteral("Arial Black"), 18, Gras}).centre().couleur(0, 0, 192),

@@ -417,7 +417,15 @@ void peindreControle(QPainter& peintre, const Etat& etat, const ControleEtat& c,
         const QString texte = c.type == ControleEtat::Etiquette
             ? remplacerCodes(c.legende, page + 1, pages)
             : FormaterValeur(valeurZone(c, donnees, bande), c.format);
-        dessinerTexte(peintre, boite, texte, c.pol.value_or(etat.police).qfont(), c.encre, c.alignement);
+        QFont police = c.pol.value_or(etat.police).qfont();
+        if (c.reduire) {
+            // A title names what the user chose (a collection's name): it must be read whole, so it
+            // shrinks to its box rather than losing its end.
+            const double largeur = QFontMetricsF(police).horizontalAdvance(texte);
+            if (largeur > boite.width())
+                police.setPixelSize(std::max(6 * 20, int(police.pixelSize() * boite.width() / largeur * 0.98)));
+        }
+        dessinerTexte(peintre, boite, texte, police, c.encre, c.alignement);
         break;
     }
     }

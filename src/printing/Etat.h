@@ -77,6 +77,7 @@ struct ControleEtat {
     bool bordure = false;
     bool ovale = false;              // shape
     QImage image;                    // image, scaled into its box keeping its proportions
+    bool reduire = false;            // a single line too long for its box is printed smaller, never cut
 
     ControleEtat& police(const PoliceEtat& p) { pol = p; return *this; }
     ControleEtat& couleur(int r, int g, int b) { encre = QColor(r, g, b); return *this; }
@@ -84,6 +85,7 @@ struct ControleEtat {
     ControleEtat& centre() { alignement = Qt::AlignHCenter; return *this; }
     ControleEtat& droite() { alignement = Qt::AlignRight; return *this; }
     ControleEtat& encadre() { bordure = true; return *this; }
+    ControleEtat& reduireSiTropLong() { reduire = true; return *this; }
     ControleEtat& lier(const QString& c, const QString& f = {}) { champ = c; format = f; return *this; }
     ControleEtat& de(const QString& m) { membre = m; return *this; }
 };
