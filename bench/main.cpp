@@ -8,6 +8,7 @@
 #include "Etats.h"
 #include "Fiche.h"
 #include "Listes.h"
+#include "Recherche.h"
 #include "Saisie.h"
 #include "Valorisation.h"
 #include "data/Recordset.h"
@@ -237,6 +238,7 @@ int main(int argc, char** argv)
     LibererConnexions();
     MesurerSaisie(args.at(1));
     MesurerListes(args.at(1));
+    MesurerRecherche(args.at(1));
     MesurerValorisation(args.at(1));
     MesurerEtats(args.at(1));
     MesurerFiche(args.at(1));
