@@ -56,13 +56,6 @@ QLabel* champ(QWidget* parent, const QString& nom, int g, int h, int l, int ht)
     return e;
 }
 
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
-    b->setText(texte);
-    return b;
-}
-
 // The picture of a navigation button: an arrow up or down, with a bar at its point for the ends.
 QIcon flecheNavigation(bool versLeHaut, bool barre)
 {
@@ -171,9 +164,12 @@ void OFormFiche::creerImage()
     m_picture1->installEventFilter(this);
     m_picture2 = CreerControle<BoiteImage>(p, QStringLiteral("Picture2"), 6000, 600, 300, 300);
     m_picture2->hide();
-    m_illustration1 = bouton(p, QStringLiteral("BoutonIllustration1"), QStringLiteral("illustration &1"), 6000, 3360, 1170, 330);
-    m_illustration2 = bouton(p, QStringLiteral("BoutonIllustration2"), QStringLiteral("illustration &2"), 7215, 3360, 1170, 330);
-    auto* zoom = bouton(p, QStringLiteral("BoutonZoom"), QStringLiteral("&Zoom"), 8430, 3360, 1170, 330);
+    m_illustration1 = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonIllustration1"), QStringLiteral("illustration &1"), 6000, 3360, 1170, 330);
+    m_illustration2 = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonIllustration2"), QStringLiteral("illustration &2"), 7215, 3360, 1170, 330);
+    auto* zoom =
+        CreerControle<QPushButton>(p, QStringLiteral("BoutonZoom"), QStringLiteral("&Zoom"), 8430, 3360, 1170, 330);
     connect(m_illustration1, &QPushButton::clicked, this, &OFormFiche::BoutonIllustration1_Click);
     connect(m_illustration2, &QPushButton::clicked, this, &OFormFiche::BoutonIllustration2_Click);
     connect(zoom, &QPushButton::clicked, this, &OFormFiche::BoutonZoom_Click);
@@ -243,7 +239,8 @@ void OFormFiche::creerNavigation()
     });
     connect(m_slider, &QSlider::sliderReleased, this, &OFormFiche::SliderFiches_Click);
 
-    auto* imprimer = bouton(p, QStringLiteral("BoutonImprimer"), QStringLiteral("&Imprimer"), 10920, 600, 900, 330);
+    auto* imprimer = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonImprimer"), QStringLiteral("&Imprimer"), 10920, 600, 900, 330);
     // The print button of the card has nothing to print.
     imprimer->hide();
 }
@@ -270,7 +267,8 @@ void OFormFiche::creerRechercheRapide()
     m_dallayChoisi = faits.at(0);
     m_id2Choisi = faits.at(1);
     m_persoChoisi = faits.at(2);
-    auto* chercher = bouton(p, QStringLiteral("BoutonRechercher"), QStringLiteral("&Chercher"), 9480, 4260, 1080, 315);
+    auto* chercher = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonRechercher"), QStringLiteral("&Chercher"), 9480, 4260, 1080, 315);
     connect(chercher, &QPushButton::clicked, this, &OFormFiche::BoutonRechercher_Click);
 }
 
@@ -299,8 +297,10 @@ void OFormFiche::creerSousOnglets()
     } boutons[] = {{"BoutonMVarAjout", "Ajouter", 120}, {"BoutonMVarModif", "Modifier", 1080},
         {"BoutonMVarRenommer", "Renommer", 2040}, {"BoutonMVarSuppr", "Supprimer", 3000}};
     for (const auto& b : boutons)
-        m_boutonsMesVarietes << bouton(m_sousOnglets, QString::fromUtf8(b.nom), QString::fromUtf8(b.texte), b.gauche, 2490, 900, 360);
-    m_boutonThemes = bouton(m_sousOnglets, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 120, 2490, 1800, 360);
+        m_boutonsMesVarietes << CreerControle<QPushButton>(
+            m_sousOnglets, QString::fromUtf8(b.nom), QString::fromUtf8(b.texte), b.gauche, 2490, 900, 360);
+    m_boutonThemes = CreerControle<QPushButton>(
+        m_sousOnglets, QStringLiteral("BoutonThemesPersos"), QStringLiteral("Associer thèmes"), 120, 2490, 1800, 360);
     const QList<void (OFormFiche::*)()> actions = {&OFormFiche::BoutonMVarAjout_Click, &OFormFiche::BoutonMVarModif_Click,
         &OFormFiche::BoutonMVarRenommer_Click, &OFormFiche::BoutonMVarSuppr_Click};
     for (int i = 0; i < actions.size(); ++i)

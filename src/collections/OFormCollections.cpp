@@ -60,14 +60,6 @@ const DefinitionBouton Boutons16[] = {
     {"BoutonQuitter", 10620, "Quitter Orvalen", "\u2190", Rouge},
 };
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = new QLabel(texte, parent);
-    e->setObjectName(nom);
-    Placer(e, g, h, l, ht);
-    return e;
-}
-
 void enGras(QLabel* e, double taille = 0)
 {
     QFont f = e->font();
@@ -79,7 +71,7 @@ void enGras(QLabel* e, double taille = 0)
 
 QLabel* image(QWidget* parent, const QString& nom, const QImage& contenu, int g, int h, int l, int ht)
 {
-    auto* e = etiquette(parent, nom, QString(), g, h, l, ht);
+    auto* e = CreerControle<QLabel>(parent, nom, QString(), g, h, l, ht);
     e->setPixmap(QPixmap::fromImage(contenu));
     e->setScaledContents(true);
     return e;
@@ -133,14 +125,14 @@ OFormCollections::OFormCollections(QWidget* parent)
     : EcranPrincipal(0, QStringLiteral("OFormCollections"), 11895, 7665, parent)
 {
     QWidget* p = page();
-    auto* titre =
-        etiquette(p, QStringLiteral("Titre"), QStringLiteral("Orvalen — Les timbres de France"), 600, 600, 7000, 420);
+    auto* titre = CreerControle<QLabel>(
+        p, QStringLiteral("Titre"), QStringLiteral("Orvalen — Les timbres de France"), 600, 600, 7000, 420);
     enGras(titre, 16);
-    etiquette(p, QStringLiteral("Edition"), QStringLiteral("Edition 2002-2003 — catalogue et collections"), 600, 1080,
-        7000, 300);
+    CreerControle<QLabel>(p, QStringLiteral("Edition"), QStringLiteral("Edition 2002-2003 — catalogue et collections"),
+        600, 1080, 7000, 300);
 
-    auto* collectionsCreees =
-        etiquette(p, QStringLiteral("Étiquette18"), QStringLiteral("Collections créées"), 2940, 1980, 1875, 240);
+    auto* collectionsCreees = CreerControle<QLabel>(
+        p, QStringLiteral("Étiquette18"), QStringLiteral("Collections créées"), 2940, 1980, 1875, 240);
     enGras(collectionsCreees);
     collectionsCreees->setStyleSheet(QStringLiteral("color: navy"));
 
@@ -151,23 +143,25 @@ OFormCollections::OFormCollections(QWidget* parent)
 
     image(p, QStringLiteral("Image1"), IconeProduit(240), 660, 2760, 1800, 2205);
 
-    auto* ouverteTitre =
-        etiquette(p, QStringLiteral("Étiquette52"), QStringLiteral("Collection ouverte :"), 2940, 5580, 2055, 225);
+    auto* ouverteTitre = CreerControle<QLabel>(
+        p, QStringLiteral("Étiquette52"), QStringLiteral("Collection ouverte :"), 2940, 5580, 2055, 225);
     enGras(ouverteTitre, 9.75);
     ouverteTitre->setAlignment(Qt::AlignCenter);
-    m_texteCollectionOuverte = etiquette(p, QStringLiteral("TexteCollectionOuverte"), QString(), 5040, 5580, 2775, 195);
+    m_texteCollectionOuverte =
+        CreerControle<QLabel>(p, QStringLiteral("TexteCollectionOuverte"), QString(), 5040, 5580, 2775, 195);
     enGras(m_texteCollectionOuverte, 9.75);
-    m_collectionOuverte = etiquette(p, QStringLiteral("CollectionOuverte"), QString(), 10620, 5760, 915, 195);
+    m_collectionOuverte =
+        CreerControle<QLabel>(p, QStringLiteral("CollectionOuverte"), QString(), 10620, 5760, 915, 195);
     m_collectionOuverte->hide();
-    auto* codeTitre =
-        etiquette(p, QStringLiteral("Étiquette50"), QStringLiteral("Collection ouverte:"), 10200, 5520, 1320, 195);
+    auto* codeTitre = CreerControle<QLabel>(
+        p, QStringLiteral("Étiquette50"), QStringLiteral("Collection ouverte:"), 10200, 5520, 1320, 195);
     codeTitre->setStyleSheet(QStringLiteral("color: red"));
     codeTitre->hide();
 
     creerTextes();
     creerBoutons();
 
-    m_texteBouton = etiquette(p, QStringLiteral("TexteBouton"), QString(), 120, 6780, 11595, 375);
+    m_texteBouton = CreerControle<QLabel>(p, QStringLiteral("TexteBouton"), QString(), 120, 6780, 11595, 375);
     enGras(m_texteBouton, 12);
     m_texteBouton->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192)"));
     m_texteBouton->setAlignment(Qt::AlignCenter);
@@ -183,11 +177,13 @@ OFormCollections::OFormCollections(QWidget* parent)
 void OFormCollections::creerTextes()
 {
     QWidget* p = page();
-    enGras(etiquette(p, QStringLiteral("Label2"), QStringLiteral("Découvrez aussi ..."), 10080, 480, 1695, 255));
-    etiquette(p, QStringLiteral("Label3"), QStringLiteral("le CD-Rom"), 10080, 780, 915, 255);
-    auto* catalogues = etiquette(p, QStringLiteral("Label4"), QStringLiteral("les catalogues"), 8880, 3240, 1695, 195);
+    enGras(CreerControle<QLabel>(
+        p, QStringLiteral("Label2"), QStringLiteral("Découvrez aussi ..."), 10080, 480, 1695, 255));
+    CreerControle<QLabel>(p, QStringLiteral("Label3"), QStringLiteral("le CD-Rom"), 10080, 780, 915, 255);
+    auto* catalogues =
+        CreerControle<QLabel>(p, QStringLiteral("Label4"), QStringLiteral("les catalogues"), 8880, 3240, 1695, 195);
     catalogues->setAlignment(Qt::AlignCenter);
-    auto* site = etiquette(p, QStringLiteral("Label5"),
+    auto* site = CreerControle<QLabel>(p, QStringLiteral("Label5"),
         QStringLiteral("Sur %1 ou chez votre détaillant habituel").arg(HoteSiteWeb), 7860, 5760, 3915, 315);
     site->setWordWrap(true);
     const struct {
@@ -208,7 +204,7 @@ void OFormCollections::creerTextes()
         e->setCursor(Qt::PointingHandCursor);
         e->installEventFilter(this);
     }
-    auto* mentions = etiquette(p, QStringLiteral("Mentions"),
+    auto* mentions = CreerControle<QLabel>(p, QStringLiteral("Mentions"),
         QStringLiteral("Vos collections sont enregistrées sur cet ordinateur ; pensez à les "
                        "sauvegarder régulièrement."),
         120, 7200, 11595, 255);

@@ -18,13 +18,6 @@ namespace {
 const QString ChoixFichier = QStringLiteral("Liste au format texte (forum d'échanges)");
 const QString ChoixEcran = QStringLiteral("Liste délimitée à l'écran");
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
-
 }  // namespace
 
 DialogueExportListe::DialogueExportListe(
@@ -34,15 +27,16 @@ DialogueExportListe::DialogueExportListe(
     setObjectName(nom);
     setWindowTitle(titre);
     DimensionnerEcran(this, 5400, 2700);
-    etiquette(this, QStringLiteral("Label1"), QStringLiteral("Type d'export :"), 120, 180, 1400, 255);
+    CreerControle<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Type d'export :"), 120, 180, 1400, 255);
     m_choix = CreerControle<QComboBox>(this, QStringLiteral("ChoixExport"), 1560, 120, 3660, 315);
     m_choix->setEditable(true);
     m_choix->addItems({ChoixFichier, ChoixEcran});
     m_choix->setCurrentText(ChoixFichier);
-    etiquette(this, QStringLiteral("Label3"), QStringLiteral("Nota :"), 120, 600, 1400, 255);
-    auto* nota = etiquette(this, QStringLiteral("Label2"),
-        QStringLiteral("Pour exporter au format HTML, utilisez le bouton \"Imprimer\" plutôt que \"Exporter\" et lorsque le "
-                       "rapport est visible à l'écran, cliquez le bouton \"Export\"."),
+    CreerControle<QLabel>(this, QStringLiteral("Label3"), QStringLiteral("Nota :"), 120, 600, 1400, 255);
+    auto* nota = CreerControle<QLabel>(this, QStringLiteral("Label2"),
+        QStringLiteral(
+            "Pour exporter au format HTML, utilisez le bouton \"Imprimer\" plutôt que \"Exporter\" et lorsque le "
+            "rapport est visible à l'écran, cliquez le bouton \"Export\"."),
         1560, 600, 3660, 1200);
     nota->setWordWrap(true);
     nota->setAlignment(Qt::AlignLeft | Qt::AlignTop);

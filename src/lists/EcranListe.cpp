@@ -30,20 +30,6 @@ QHash<int, std::function<void(EcranListe&)>>& impressions()
     return tout;
 }
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
-    b->setText(texte);
-    return b;
-}
-
 QGroupBox* cadre(QWidget* parent, const QString& nom, const QString& titre, int g, int h, int l, int ht)
 {
     auto* c = CreerControle<QGroupBox>(parent, nom, g, h, l, ht);
@@ -120,21 +106,23 @@ EcranListe::EcranListe(int onglet, const QString& nom, const QString& nomListe, 
     for (int i = 0; i < 4; ++i) {
         const int h = 660 + i * 330;
         m_periodes << CreerControle<QCheckBox>(annees, QString::fromUtf8(periodes[i][0]), 240, h, 255, 255);
-        m_decorPeriodes << etiquette(annees, QString::fromUtf8(periodes[i][1]), QString::fromUtf8(periodes[i][2]), 540,
-            h, 4200, 255);
+        m_decorPeriodes << CreerControle<QLabel>(
+            annees, QString::fromUtf8(periodes[i][1]), QString::fromUtf8(periodes[i][2]), 540, h, 4200, 255);
         m_decorPeriodes << trait(annees, QStringLiteral("Trait%1").arg(i + 1), 240, h + 285, 4500);
     }
-    m_decorAnnees << etiquette(annees, QStringLiteral("lblAnnee1"), QStringLiteral("de:"), 240, 700, 360, 255);
+    m_decorAnnees << CreerControle<QLabel>(
+        annees, QStringLiteral("lblAnnee1"), QStringLiteral("de:"), 240, 700, 360, 255);
     m_anneeDebut = CreerControle<QLineEdit>(annees, QStringLiteral("MAnnéeDébut"), 600, 660, 800, 285);
     m_anneeDebut->setText(QStringLiteral("1849"));
-    m_decorAnnees << etiquette(annees, QStringLiteral("lblAnnee2"), QStringLiteral("à:"), 1560, 700, 360, 255);
+    m_decorAnnees << CreerControle<QLabel>(
+        annees, QStringLiteral("lblAnnee2"), QStringLiteral("à:"), 1560, 700, 360, 255);
     m_anneeFin = CreerControle<QLineEdit>(annees, QStringLiteral("MAnnéeFin"), 1920, 660, 800, 285);
 
     // The sections.
-    etiquette(p, QStringLiteral("LabelRubriques"), manques ? QStringLiteral("3 - Rubriques") : QStringLiteral("2 - Rubriques"),
-        5160, 480, 2160, 255);
+    CreerControle<QLabel>(p, QStringLiteral("LabelRubriques"),
+        manques ? QStringLiteral("3 - Rubriques") : QStringLiteral("2 - Rubriques"), 5160, 480, 2160, 255);
     m_rubriques = CreerControle<VueListe>(p, QStringLiteral("ListeRubriques"), 5160, 780, 2160, 4620);
-    bouton(p, QStringLiteral("BoutonCreerListe"),
+    CreerControle<QPushButton>(p, QStringLiteral("BoutonCreerListe"),
         manques ? QStringLiteral("4 - Reconstituer la liste") : QStringLiteral("3 - Reconstituer la liste"), 5160, 5460,
         2160, 375);
 
@@ -142,20 +130,20 @@ EcranListe::EcranListe(int onglet, const QString& nom, const QString& nomListe, 
     auto* motCle = cadre(p, QStringLiteral("grpChoixRubSpec"),
         manques ? QStringLiteral("3 - Variétés, et autres rub.") : QStringLiteral("2 - Variétés, et autres rub."), 120,
         hautMotCle, 4920, 1200);
-    etiquette(motCle, QStringLiteral("Label6"), QStringLiteral("Mot-clé :"), 120, 340, 900, 255);
+    CreerControle<QLabel>(motCle, QStringLiteral("Label6"), QStringLiteral("Mot-clé :"), 120, 340, 900, 255);
     m_motCle = CreerControle<QLineEdit>(motCle, QStringLiteral("TexteMotCle"), 1020, 300, 3720, 285);
-    bouton(motCle, QStringLiteral("BoutonCrerListeSpec"),
+    CreerControle<QPushButton>(motCle, QStringLiteral("BoutonCrerListeSpec"),
         manques ? QStringLiteral("4 -Reconstituer la liste") : QStringLiteral("3 -Reconstituer la liste"), 120, 700,
         4620, 375);
 
     // The result.
     m_resultat = CreerControle<VueListe>(p, nomListe, 7440, 480, 4335, 5820);
     m_resultat->viewport()->installEventFilter(this);
-    m_nbTimbres = etiquette(p, QStringLiteral("NBTimbres"), QStringLiteral("0"), 7440, 6360, 700, 255);
+    m_nbTimbres = CreerControle<QLabel>(p, QStringLiteral("NBTimbres"), QStringLiteral("0"), 7440, 6360, 700, 255);
     m_nbTimbres->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    etiquette(p, manques ? QStringLiteral("Label5") : QStringLiteral("Étiquette172"), QStringLiteral("timbres trouvés"), 8220,
-        6360, 1500, 255);
-    m_labelProgress = etiquette(p, QStringLiteral("LabelProgress"),
+    CreerControle<QLabel>(p, manques ? QStringLiteral("Label5") : QStringLiteral("Étiquette172"),
+        QStringLiteral("timbres trouvés"), 8220, 6360, 1500, 255);
+    m_labelProgress = CreerControle<QLabel>(p, QStringLiteral("LabelProgress"),
         QStringLiteral("Préparation de la liste, veuillez patientez..."), 7440, 6660, 4335, 255);
     m_labelProgress->hide();
     m_progression = CreerControle<QProgressBar>(p, QStringLiteral("ProgressBar1"), 7440, 6660, 4335, 255);
@@ -164,8 +152,10 @@ EcranListe::EcranListe(int onglet, const QString& nom, const QString& nomListe, 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(500);
-    auto* exporter = bouton(p, QStringLiteral("BoutonExport"), QStringLiteral("Exporter"), 9180, 6960, 1200, 315);
-    auto* imprimer = bouton(p, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"), 10500, 6960, 1200, 315);
+    auto* exporter = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonExport"), QStringLiteral("Exporter"), 9180, 6960, 1200, 315);
+    auto* imprimer = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"), 10500, 6960, 1200, 315);
 
     connect(findChild<QPushButton*>(QStringLiteral("BoutonCreerListe")), &QPushButton::clicked, this,
         &EcranListe::BoutonCreerListe_Click);

@@ -41,20 +41,6 @@ const char* const ColonnesMarques[] = {"QN", "QC", "QG", "QO", "QL", "NPA"};
 
 const QString SansCollection = QStringLiteral("Vous devez d'abord ouvrir une collection");
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
-    b->setText(texte);
-    return b;
-}
-
 ComboDonnees* combo(QWidget* parent, const QString& nom, const QString& champListe, const QString& champLie, int g,
     int h, int l, int ht)
 {
@@ -112,22 +98,24 @@ OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
     : EcranPrincipal(3, QStringLiteral("OFormSaisieRapide"), 11895, 7755, parent)
 {
     QWidget* p = page();
-    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Rubrique:"), 120, 690, 900, 255);
+    CreerControle<QLabel>(p, QStringLiteral("Label1"), QStringLiteral("Rubrique:"), 120, 690, 900, 255);
     m_rubrique = combo(p, QStringLiteral("RubriqueChoisie"), QStringLiteral("Nom_Rubrique"),
         QStringLiteral("Code_Rubrique"), 1020, 640, 3300, 315);
-    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Année:"), 4500, 690, 660, 255);
+    CreerControle<QLabel>(p, QStringLiteral("Label2"), QStringLiteral("Année:"), 4500, 690, 660, 255);
     m_annee = combo(p, QStringLiteral("AnneeChoisie"), QStringLiteral("AnneeEmission"),
         QStringLiteral("AnneeEmission"), 5160, 640, 1200, 315);
-    auto* raz = bouton(p, QStringLiteral("RazCritères"), QStringLiteral("Vider critères"), 6600, 610, 1560, 375);
-    auto* afficher =
-        bouton(p, QStringLiteral("BoutonAfficher"), QStringLiteral("Afficher la liste"), 8280, 610, 1800, 375);
+    auto* raz = CreerControle<QPushButton>(
+        p, QStringLiteral("RazCritères"), QStringLiteral("Vider critères"), 6600, 610, 1560, 375);
+    auto* afficher = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonAfficher"), QStringLiteral("Afficher la liste"), 8280, 610, 1800, 375);
 
     m_liste = CreerControle<VueListe>(p, QStringLiteral("ListeRapide"), 120, 1080, 9000, 5400);
     m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_texteNb = etiquette(p, QStringLiteral("TexteNb"), QStringLiteral("0 timbre(s) trouvé(s)"), 120, 6560, 3000, 255);
-    etiquette(p, QStringLiteral("Label4"), QStringLiteral("Double clic pour cocher/décocher l'élément sélectionné"),
-        3240, 6560, 5880, 255);
+    m_texteNb = CreerControle<QLabel>(
+        p, QStringLiteral("TexteNb"), QStringLiteral("0 timbre(s) trouvé(s)"), 120, 6560, 3000, 255);
+    CreerControle<QLabel>(p, QStringLiteral("Label4"),
+        QStringLiteral("Double clic pour cocher/décocher l'élément sélectionné"), 3240, 6560, 5880, 255);
 
     m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9240, 1080, 2520, 2160);
     m_picture1->setCursor(Qt::PointingHandCursor);
@@ -140,10 +128,10 @@ OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
             cadre, QStringLiteral("ChoixEtat_%1").arg(i), 120, 300 + (i - 1) * 330, 2340, 300);
         m_choix[i - 1]->setText(OptionDeCoche(i).libelle);
     }
-    auto* cocher =
-        bouton(p, QStringLiteral("BoutonCocherUn"), QStringLiteral("Cocher/ décocher"), 9240, 5700, 2520, 375);
-    auto* atteindre =
-        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9240, 6120, 2520, 375);
+    auto* cocher = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonCocherUn"), QStringLiteral("Cocher/ décocher"), 9240, 5700, 2520, 375);
+    auto* atteindre = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9240, 6120, 2520, 375);
 
     m_annee->installEventFilter(this);
     m_rubrique->installEventFilter(this);

@@ -15,12 +15,6 @@
 #include <QRadioButton>
 
 namespace {
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
 }  // namespace
 
 dlgImpListeTimbres::dlgImpListeTimbres(QWidget* parent) : QDialog(parent)
@@ -38,20 +32,24 @@ dlgImpListeTimbres::dlgImpListeTimbres(QWidget* parent) : QDialog(parent)
         m_etendue[i]->setText(legendes.at(i));
     }
 
-    etiquette(this, QStringLiteral("Label2"), QStringLiteral("Numérotation principale :"), 2940, 240, 2175, 255);
-    QLabel* dallay = etiquette(this, QStringLiteral("Label5"), QStringLiteral("Dallay"), 5160, 240, 1575, 255);
+    CreerControle<QLabel>(
+        this, QStringLiteral("Label2"), QStringLiteral("Numérotation principale :"), 2940, 240, 2175, 255);
+    QLabel* dallay =
+        CreerControle<QLabel>(this, QStringLiteral("Label5"), QStringLiteral("Dallay"), 5160, 240, 1575, 255);
     QFont gras = dallay->font();
     gras.setBold(true);
     dallay->setFont(gras);
-    etiquette(this, QStringLiteral("Label1"), QStringLiteral("Numérotation secondaire :"), 2940, 660, 2175, 255);
+    CreerControle<QLabel>(
+        this, QStringLiteral("Label1"), QStringLiteral("Numérotation secondaire :"), 2940, 660, 2175, 255);
     m_choixCote = CreerControle<QComboBox>(this, QStringLiteral("ChoixCote"), 5160, 600, 1620, 315);
     m_choixCote->setEditable(true);
     m_choixCote->addItems({QStringLiteral("Michel"), QStringLiteral("Numérotation personnelle")});
     m_choixCote->setCurrentText(QStringLiteral("Michel"));
-    QLabel* nota = etiquette(this, QStringLiteral("Label3"),
-        QStringLiteral("Ce premier état liste tous les timbres de la collection. Les quantités et l'état du timbre sont "
-                       "pris en compte mais ne sont pas affichés car la largeur de la page ne le permet pas. Un autre "
-                       "état sera créé dans la version 3 et affichera les quantités à la place de la valeur."),
+    QLabel* nota = CreerControle<QLabel>(this, QStringLiteral("Label3"),
+        QStringLiteral(
+            "Ce premier état liste tous les timbres de la collection. Les quantités et l'état du timbre sont "
+            "pris en compte mais ne sont pas affichés car la largeur de la page ne le permet pas. Un autre "
+            "état sera créé dans la version 3 et affichera les quantités à la place de la valeur."),
         2940, 1080, 3840, 1320);
     nota->setWordWrap(true);
     nota->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -30,24 +30,10 @@ namespace {
 
 const QString AucunTrouve = QStringLiteral("0 timbre(s) trouvé(s)");
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
-    b->setText(texte);
-    return b;
-}
-
 ComboDonnees* combo(QWidget* parent, const QString& nom, const QString& libelle, const QString& champListe,
     const QString& champLie, int h)
 {
-    etiquette(parent, QString(), libelle, 120, h + 30, 1380, 255);
+    CreerControle<QLabel>(parent, QString(), libelle, 120, h + 30, 1380, 255);
     auto* c = new ComboDonnees(champListe, champLie, parent);
     c->setObjectName(nom);
     Placer(c, 1560, h, 3120, 315);
@@ -104,7 +90,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     : EcranPrincipal(2, QStringLiteral("OFormRecherche"), 11900, 7750, parent)
 {
     QWidget* p = page();
-    etiquette(p, QStringLiteral("LabelCritere"), QStringLiteral("Critères combinés"), 120, 600, 4560, 255);
+    CreerControle<QLabel>(p, QStringLiteral("LabelCritere"), QStringLiteral("Critères combinés"), 120, 600, 4560, 255);
     m_rubrique = combo(p, QStringLiteral("RubriqueChoisie"), QStringLiteral("Rubrique:"),
         QStringLiteral("Nom_Rubrique"), QStringLiteral("Code_Rubrique"), 900);
     m_type = combo(p, QStringLiteral("TypeChoisi"), QStringLiteral("Type:"), QStringLiteral("LibelleType"),
@@ -117,25 +103,27 @@ OFormRecherche::OFormRecherche(QWidget* parent)
         QStringLiteral("NomDessinateur"), QStringLiteral("CodeDessinateur"), 2340);
     m_graveur = combo(p, QStringLiteral("GraveurChoisi"), QStringLiteral("Graveur:"), QStringLiteral("NomGraveur"),
         QStringLiteral("CodeGraveur"), 2700);
-    etiquette(p, QString(), QStringLiteral("Mot-clé:"), 120, 3090, 1380, 255);
+    CreerControle<QLabel>(p, QString(), QStringLiteral("Mot-clé:"), 120, 3090, 1380, 255);
     m_texte = CreerControle<QLineEdit>(p, QStringLiteral("TexteChoisi"), 1560, 3060, 3120, 315);
-    etiquette(p, QString(), QStringLiteral("Année:"), 120, 3450, 1380, 255);
+    CreerControle<QLabel>(p, QString(), QStringLiteral("Année:"), 120, 3450, 1380, 255);
     m_operateur = CreerControle<QComboBox>(p, QStringLiteral("OperateurAnnee"), 1560, 3420, 780, 315);
     m_operateur->addItems(OperateursAnnee());
     m_annee = CreerControle<QLineEdit>(p, QStringLiteral("AnneeChoisie"), 2460, 3420, 1020, 315);
-    etiquette(p, QString(), QStringLiteral("Val. faciale:"), 120, 3810, 1380, 255);
+    CreerControle<QLabel>(p, QString(), QStringLiteral("Val. faciale:"), 120, 3810, 1380, 255);
     m_faciale = CreerControle<QLineEdit>(p, QStringLiteral("FacialeChoisie"), 1560, 3780, 1920, 315);
-    etiquette(p, QString(), QStringLiteral("Carte dépt:"), 120, 4200, 1380, 255);
-    auto* carte = bouton(p, QStringLiteral("BoutonCarte"), QStringLiteral("Carte"), 1560, 4140, 1020, 375);
+    CreerControle<QLabel>(p, QString(), QStringLiteral("Carte dépt:"), 120, 4200, 1380, 255);
+    auto* carte =
+        CreerControle<QPushButton>(p, QStringLiteral("BoutonCarte"), QStringLiteral("Carte"), 1560, 4140, 1020, 375);
     m_dept = CreerControle<QLabel>(p, QStringLiteral("Dept"), 2700, 4200, 780, 255);
 
     QGroupBox* etendue = cadre(p, QStringLiteral("grpEtendue"), QStringLiteral("Rechercher dans"), 120, 4620, 4560, 660);
     m_etendue = new QButtonGroup(this);
     option(etendue, m_etendue, QStringLiteral("Etendue"), 1, QStringLiteral("Zorizad ud Udavoz"), 120, 300);
     option(etendue, m_etendue, QStringLiteral("Etendue"), 2, QStringLiteral("Ma collection"), 2400, 300);
-    auto* rechercher =
-        bouton(p, QStringLiteral("BoutonRechercher"), QStringLiteral("Lancer la recherche !"), 120, 5400, 2220, 435);
-    auto* raz = bouton(p, QStringLiteral("BoutonRAZ"), QStringLiteral("Vider la sélection"), 2460, 5400, 2220, 435);
+    auto* rechercher = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonRechercher"), QStringLiteral("Lancer la recherche !"), 120, 5400, 2220, 435);
+    auto* raz = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonRAZ"), QStringLiteral("Vider la sélection"), 2460, 5400, 2220, 435);
 
     QGroupBox* varietes =
         cadre(p, QStringLiteral("grpVariétés"), QStringLiteral("Rechercher variétés"), 120, 5940, 4560, 720);
@@ -143,10 +131,11 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     m_variete->setObjectName(QStringLiteral("VarieteChoisie"));
     m_variete->setEditable(true);
     Placer(m_variete, 120, 300, 3600, 315);
-    auto* go = bouton(varietes, QStringLiteral("BoutonVariétés"), QStringLiteral("Go"), 3840, 270, 600, 375);
+    auto* go = CreerControle<QPushButton>(
+        varietes, QStringLiteral("BoutonVariétés"), QStringLiteral("Go"), 3840, 270, 600, 375);
     // Valuing the collection belongs to printing, which gives this button its handler.
-    auto* valeur = bouton(p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560,
-        375);
+    auto* valeur = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560, 375);
 
     m_liste = CreerControle<VueListe>(p, QStringLiteral("Liste"), 4920, 600, 6840, 4440);
     colonnesTimbres();
@@ -163,7 +152,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
         m_pictures[std::size_t(k - 1)] = image;
         m_labels[std::size_t(k - 1)] = numero;
     }
-    m_texteClic = etiquette(p, QStringLiteral("TexteClicListe"),
+    m_texteClic = CreerControle<QLabel>(p, QStringLiteral("TexteClicListe"),
         QStringLiteral("Simple clic pour afficher la vignette, double clic pour accéder à la fiche"), 4920, 5100, 6840,
         255);
     m_prev = CreerControle<QPushButton>(p, QStringLiteral("PrevBtn"), 4920, 5040, 495, 375);
@@ -181,8 +170,10 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     m_picture127 = CreerControle<BoiteImage>(p, QStringLiteral("Picture127"), 8040, 5460, 1500, 1560);
     m_picture127->setCursor(Qt::PointingHandCursor);
     m_picture127->installEventFilter(this);
-    m_atteindre = bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9720, 5460, 2040, 375);
-    auto* imprimer = bouton(p, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"), 9720, 5940, 2040, 375);
+    m_atteindre = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9720, 5460, 2040, 375);
+    auto* imprimer = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonImprimer"), QStringLiteral("Imprimer"), 9720, 5940, 2040, 375);
 
     m_visu->button(1)->setChecked(true);
     m_etendue->button(1)->setChecked(true);

@@ -28,20 +28,6 @@ const QString TitreCreer = QStringLiteral("Impossible de créer");
 const QString TitreRenommer = QStringLiteral("Impossible de renommer");
 const QString TitreSupprimer = QStringLiteral("Impossible de supprimer");
 
-QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* e = CreerControle<QLabel>(parent, nom, g, h, l, ht);
-    e->setText(texte);
-    return e;
-}
-
-QPushButton* bouton(QWidget* parent, const QString& nom, const QString& texte, int g, int h, int l, int ht)
-{
-    auto* b = CreerControle<QPushButton>(parent, nom, g, h, l, ht);
-    b->setText(texte);
-    return b;
-}
-
 void definirFond(QWidget* w, const QColor& couleur)
 {
     QPalette palette = w->palette();
@@ -76,19 +62,23 @@ OFormThematique::OFormThematique(QWidget* parent)
     : EcranPrincipal(7, QStringLiteral("OFormThematique"), 11895, 7755, parent)
 {
     QWidget* p = page();
-    etiquette(p, QStringLiteral("Label1"), QStringLiteral("Thèmes prédéfinis"), 120, 640, 4200, 255);
+    CreerControle<QLabel>(p, QStringLiteral("Label1"), QStringLiteral("Thèmes prédéfinis"), 120, 640, 4200, 255);
     m_predefinis = CreerControle<VueListe>(p, QStringLiteral("ListePredefinis"), 120, 920, 4200, 6600);
     definirFond(m_predefinis, Qt::white);
 
-    etiquette(p, QStringLiteral("Label2"), QStringLiteral("Thèmes personnels"), 4440, 640, 4560, 255);
+    CreerControle<QLabel>(p, QStringLiteral("Label2"), QStringLiteral("Thèmes personnels"), 4440, 640, 4560, 255);
     m_persos = CreerControle<VueListe>(p, QStringLiteral("ListePersos"), 4440, 920, 4560, 2400);
     definirFond(m_persos, QColor(255, 255, 192));
-    auto* creer = bouton(p, QStringLiteral("CreerTheme"), QStringLiteral("Créer"), 9120, 920, 1320, 375);
-    auto* supprimer = bouton(p, QStringLiteral("SupprimerTheme"), QStringLiteral("Supprimer"), 9120, 1400, 1320, 375);
-    auto* renommer = bouton(p, QStringLiteral("RenommerTheme"), QStringLiteral("Renommer"), 9120, 1880, 1320, 375);
+    auto* creer =
+        CreerControle<QPushButton>(p, QStringLiteral("CreerTheme"), QStringLiteral("Créer"), 9120, 920, 1320, 375);
+    auto* supprimer = CreerControle<QPushButton>(
+        p, QStringLiteral("SupprimerTheme"), QStringLiteral("Supprimer"), 9120, 1400, 1320, 375);
+    auto* renommer = CreerControle<QPushButton>(
+        p, QStringLiteral("RenommerTheme"), QStringLiteral("Renommer"), 9120, 1880, 1320, 375);
 
-    etiquette(p, QStringLiteral("Label3"), QStringLiteral("Liste des timbres dans le thème :"), 4440, 3460, 2820, 255);
-    m_themeChoisi = etiquette(p, QStringLiteral("LabelThemeChoisi"), QString(), 7260, 3460, 4380, 255);
+    CreerControle<QLabel>(
+        p, QStringLiteral("Label3"), QStringLiteral("Liste des timbres dans le thème :"), 4440, 3460, 2820, 255);
+    m_themeChoisi = CreerControle<QLabel>(p, QStringLiteral("LabelThemeChoisi"), QString(), 7260, 3460, 4380, 255);
     m_timbres = CreerControle<VueListe>(p, QStringLiteral("ListeTimbres"), 4440, 3760, 4560, 2600);
     m_timbres->setHeaderHidden(true);
     // The numbers flow in columns: a list view laid over the list, on the same rows and selection, so
@@ -104,15 +94,15 @@ OFormThematique::OFormThematique(QWidget* parent)
     m_fluxTimbres->setGeometry(m_timbres->rect());
     m_timbres->setFocusProxy(m_fluxTimbres);
     m_timbres->installEventFilter(this);
-    m_designation = etiquette(p, QStringLiteral("LabelDesignation"), QString(), 4440, 6420, 4560, 600);
+    m_designation = CreerControle<QLabel>(p, QStringLiteral("LabelDesignation"), QString(), 4440, 6420, 4560, 600);
     m_designation->setWordWrap(true);
     m_designation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_picture1 = CreerControle<BoiteImage>(p, QStringLiteral("Picture1"), 9120, 3760, 2520, 2600);
     m_picture1->setCursor(Qt::PointingHandCursor);
     m_picture1->installEventFilter(this);
-    auto* atteindre =
-        bouton(p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9120, 6480, 2520, 375);
+    auto* atteindre = CreerControle<QPushButton>(
+        p, QStringLiteral("BoutonAtteindre"), QStringLiteral("Atteindre fiche"), 9120, 6480, 2520, 375);
 
     connect(m_predefinis, &QTreeWidget::itemClicked, this, &OFormThematique::ListePredefinis_ItemClick);
     connect(m_persos, &QTreeWidget::itemClicked, this, &OFormThematique::ListePersos_ItemClick);

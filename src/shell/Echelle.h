@@ -42,3 +42,13 @@ T* CreerControle(QWidget* parent, const QString& nom, int gauche, int haut, int 
     Placer(c, gauche, haut, largeur, hauteur);
     return c;
 }
+
+// The same for a control that shows a caption (label, button, check box, option button).
+template <typename T>
+T* CreerControle(
+    QWidget* parent, const QString& nom, const QString& texte, int gauche, int haut, int largeur, int hauteur)
+{
+    auto* c = CreerControle<T>(parent, nom, gauche, haut, largeur, hauteur);
+    c->setText(texte);
+    return c;
+}
