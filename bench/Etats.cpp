@@ -3,6 +3,7 @@
 // are measured beside the same statements stepped bare on the C API.
 
 #include "Etats.h"
+#include "Mesure.h"
 
 #include "data/Recordset.h"
 #include "data/Source.h"
@@ -25,31 +26,6 @@
 
 namespace {
 
-struct Mesure {
-    double meilleur;
-    double median;
-};
-
-template <typename F> Mesure chronometrer(const char* nom, int fois, F operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    const Mesure m {durees.front(), durees[durees.size() / 2]};
-    std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, m.meilleur, m.median);
-    return m;
-}
-
-void rapport(const char* nom, const Mesure& a, const Mesure& b)
-{
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", nom, a.meilleur / b.meilleur, a.median / b.median);
-}
-
 // The statement with the collection bound to each placeholder, every row stepped and every column read.
 qint64 nue(sqlite3* db, const QString& sql, qint64 collection)
 {
@@ -58,25 +34,7 @@ qint64 nue(sqlite3* db, const QString& sql, qint64 collection)
         throw ErreurBase(QString::fromUtf8(sqlite3_errmsg(db)));
     for (int i = 1; i <= sqlite3_bind_parameter_count(stmt); ++i)
         sqlite3_bind_int64(stmt, i, collection);
-    qint64 somme = 0;
-    const int n = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW)
-        for (int c = 0; c < n; ++c)
-            switch (sqlite3_column_type(stmt, c)) {
-            case SQLITE_INTEGER:
-                somme += sqlite3_column_int64(stmt, c);
-                break;
-            case SQLITE_FLOAT:
-                somme += qint64(sqlite3_column_double(stmt, c));
-                break;
-            case SQLITE_TEXT:
-                somme += sqlite3_column_bytes(stmt, c);
-                break;
-            default:
-                break;
-            }
-    sqlite3_finalize(stmt);
-    return somme;
+    return ParcourirNu(stmt);
 }
 
 int hauteurA4(const Etat& etat)
@@ -111,13 +69,14 @@ void MesurerEtats(const QString& dossier)
         liste.ajouter({QString::number(i + 1), QStringLiteral("1950"), QStringLiteral("Marianne de Gandon, variété %1").arg(i),
             QString::number(i), QStringLiteral("x"), QVariant(), QStringLiteral("x"), QVariant(), QStringLiteral("x")});
     MiseEnPage mise;
-    chronometrer("mise en page d'une liste de 40 000 lignes", 5, [&] { mise = Paginer(manques, liste, hauteurA4(manques)); });
+    Chronometrer(
+        "mise en page d'une liste de 40 000 lignes", 5, [&] { mise = Paginer(manques, liste, hauteurA4(manques)); });
     std::printf("(%d pages)\n", mise.nombrePages());
-    chronometrer("une page peinte (la première)", 5, [&] { peindre(manques, liste, mise, 0); });
-    chronometrer("une page peinte (la dernière)", 5, [&] { peindre(manques, liste, mise, mise.nombrePages() - 1); });
+    Chronometrer("une page peinte (la première)", 5, [&] { peindre(manques, liste, mise, 0); });
+    Chronometrer("une page peinte (la dernière)", 5, [&] { peindre(manques, liste, mise, mise.nombrePages() - 1); });
     // What a preview that records every page when it opens (as Qt's own does) would cost: ours paints
     // only the page it shows.
-    chronometrer("toutes les pages enregistrées d'un coup (évité)", 3, [&] {
+    Chronometrer("toutes les pages enregistrées d'un coup (évité)", 3, [&] {
         std::vector<QPicture> pages(std::size_t(mise.nombrePages()));
         for (int i = 0; i < mise.nombrePages(); ++i) {
             QPainter peintre(&pages[std::size_t(i)]);
@@ -136,30 +95,31 @@ void MesurerEtats(const QString& dossier)
         QStringLiteral("SELECT Code_Rubrique, Nom_Rubrique AS NomRubrique, Ordre FROM LinkRubriques ORDER BY Ordre");
     const QString elements = InstructionElements(Etendue::Tout);
     qint64 somme = 0;
-    const Mesure sectionsNues = chronometrer("rubriques, boucle nue", 9, [&] { somme += nue(CnxPerso->poignee(), sections, 2); });
-    const Mesure sectionsRs = chronometrer("rubriques, Recordset", 9, [&] { Recordset::Ouvrir(CnxPerso, sections); });
-    rapport("  rapport Recordset / boucle nue", sectionsRs, sectionsNues);
+    const Mesure sectionsNues =
+        Chronometrer("rubriques, boucle nue", 9, [&] { somme += nue(CnxPerso->poignee(), sections, 2); });
+    const Mesure sectionsRs = Chronometrer("rubriques, Recordset", 9, [&] { Recordset::Ouvrir(CnxPerso, sections); });
+    Rapport("  rapport Recordset / boucle nue", sectionsRs, sectionsNues);
     const Mesure elementsNus =
-        chronometrer("éléments, boucle nue", 5, [&] { somme += nue(CnxPerso->poignee(), elements, 2); });
+        Chronometrer("éléments, boucle nue", 5, [&] { somme += nue(CnxPerso->poignee(), elements, 2); });
     int nombre = 0;
-    const Mesure elementsRs = chronometrer("éléments, Recordset", 5, [&] {
+    const Mesure elementsRs = Chronometrer("éléments, Recordset", 5, [&] {
         Recordset r = Recordset::Ouvrir(CnxPerso, elements, {2, 2, 2, 2});
         nombre = r.RecordCount();
     });
-    rapport("  rapport Recordset / boucle nue", elementsRs, elementsNus);
+    Rapport("  rapport Recordset / boucle nue", elementsRs, elementsNus);
     std::printf("(%d éléments, somme de contrôle %lld)\n", nombre, static_cast<long long>(somme));
 
     Inventaire inventaire;
-    chronometrer("inventaire construit (deux requêtes, regroupé, sommé)", 5,
+    Chronometrer("inventaire construit (deux requêtes, regroupé, sommé)", 5,
         [&] { inventaire = ConstruireInventaire(CnxPerso, Etendue::Tout, QStringLiteral("2")); });
     liens.supprimer(TousLiensInventaire());
     Etat etat = ImpListeTimbres1();
     LierInventaire(etat, TitreCollection(QStringLiteral("Synthétique")), LegendeEtendue(Etendue::Tout), true, inventaire.totaux);
     MiseEnPage pages;
-    chronometrer("mise en page de l'inventaire", 5,
-        [&] { pages = Paginer(etat, *inventaire.rubriques, hauteurA4(etat)); });
+    Chronometrer(
+        "mise en page de l'inventaire", 5, [&] { pages = Paginer(etat, *inventaire.rubriques, hauteurA4(etat)); });
     std::printf("(%d pages)\n", pages.nombrePages());
-    chronometrer("une page de l'inventaire peinte (la dixième)", 5,
+    Chronometrer("une page de l'inventaire peinte (la dixième)", 5,
         [&] { peindre(etat, *inventaire.rubriques, pages, std::min(9, pages.nombrePages() - 1)); });
     LibererConnexions();
 }

@@ -3,6 +3,7 @@
 // lists and holdings; beside it, the SQL reads that display makes, run bare on prepared statements.
 
 #include "Fiche.h"
+#include "Mesure.h"
 
 #include "card/Fiche.h"
 #include "card/OFormFiche.h"
@@ -27,26 +28,6 @@
 #include <vector>
 
 namespace {
-
-struct Mesure {
-    double meilleur;
-    double median;
-};
-
-template <typename F> Mesure chronometrer(const char* nom, int fois, F operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    const Mesure m {durees.front(), durees[durees.size() / 2]};
-    std::printf("%-58s meilleur %9.3f ms   médian %9.3f ms   pire %9.3f ms\n", nom, m.meilleur, m.median, durees.back());
-    return m;
-}
 
 // One prepared statement, stepped to its end for one bound text.
 class Lecture {
@@ -107,8 +88,9 @@ void MesurerFiche(const QString& dossier)
     rstFrance.Move(depart);
     AfficherFiche();
     const int fois = std::min(300, std::max(1, rstFrance.RecordCount() - depart - 1) / 2);
-    const Mesure inchangee = chronometrer("fiche : déplacement, fiche inchangée", fois, [&] { fiche->BoutonBas_Click(); });
-    const Mesure modifiee = chronometrer("fiche : déplacement, fiche modifiée et enregistrée", fois, [&] {
+    const Mesure inchangee =
+        Chronometrer("fiche : déplacement, fiche inchangée", fois, [&] { fiche->BoutonBas_Click(); });
+    const Mesure modifiee = Chronometrer("fiche : déplacement, fiche modifiée et enregistrée", fois, [&] {
         fiche->grille()->Qte(0)->click();
         fiche->BoutonBas_Click();
     });
@@ -134,7 +116,7 @@ void MesurerFiche(const QString& dossier)
     const QString uri = QStringLiteral("file:%1?mode=ro&immutable=1").arg(CheminBaseCD());
     rstFrance.Move(depart);
     qint64 somme = 0;
-    const Mesure nu = chronometrer("lectures d'un affichage, SQL nu (disque rouvert)", fois, [&] {
+    const Mesure nu = Chronometrer("lectures d'un affichage, SQL nu (disque rouvert)", fois, [&] {
         rstFrance.MoveNext();
         const QString d = rstFrance.Champ(QStringLiteral("Dallay")).toString();
         somme += serie.lire({rstFrance.Champ(QStringLiteral("Serie"))});

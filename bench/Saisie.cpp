@@ -3,6 +3,7 @@
 // statement stepped bare on the C API, and the same shown in the screen's list; then a thousand selected stamps ticked and cleared in one go.
 
 #include "Saisie.h"
+#include "Mesure.h"
 
 #include "data/Source.h"
 #include "lists/OFormSaisieRapide.h"
@@ -17,48 +18,6 @@
 #include <vector>
 
 namespace {
-
-struct Mesure {
-    double meilleur;
-    double median;
-};
-
-template <typename F> Mesure chronometrer(const char* nom, int fois, F operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    const Mesure m {durees.front(), durees[durees.size() / 2]};
-    std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, m.meilleur, m.median);
-    return m;
-}
-
-// The statement with its values, every row stepped and every column read in its stored type.
-qint64 listeNue(sqlite3* db, const QString& sql, const QStringList& valeurs)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &stmt, nullptr) != SQLITE_OK)
-        throw ErreurBase(QString::fromUtf8(sqlite3_errmsg(db)));
-    for (int i = 0; i < valeurs.size(); ++i) {
-        const QByteArray t = valeurs.at(i).toUtf8();
-        sqlite3_bind_text(stmt, i + 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-    }
-    qint64 somme = 0;
-    const int n = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int c = 0; c < n; ++c) {
-            if (sqlite3_column_type(stmt, c) == SQLITE_TEXT)
-                somme += sqlite3_column_bytes(stmt, c) + sqlite3_column_text(stmt, c)[0];
-        }
-    }
-    sqlite3_finalize(stmt);
-    return somme;
-}
 
 }  // namespace
 
@@ -80,11 +39,11 @@ void MesurerSaisie(const QString& dossier)
     int lignes = 0;
     qint64 somme = 0;
     CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France"));
-    const Mesure nu = chronometrer("rubrique entière, requête nue sur l'API C", 9, [&] {
-        somme += listeNue(CnxPerso->poignee(), RequeteListeRapide(true, false), {collection, rubrique});
+    const Mesure nu = Chronometrer("rubrique entière, requête nue sur l'API C", 9, [&] {
+        somme += InstructionNue(CnxPerso->poignee(), {RequeteListeRapide(true, false), {collection, rubrique}});
     });
     SupprimerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"));
-    const Mesure liste = chronometrer("rubrique entière, lien, requête et Recordset", 9, [&] {
+    const Mesure liste = Chronometrer("rubrique entière, lien, requête et Recordset", 9, [&] {
         Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
         lignes = r.RecordCount();
     });
@@ -95,7 +54,7 @@ void MesurerSaisie(const QString& dossier)
         // The same list as the screen shows it: rows made, handed to the view and the first one selected.
         OFormSaisieRapide ecran;
         ecran.show();
-        const Mesure affichee = chronometrer("rubrique entière affichée dans l'écran", 9, [&] {
+        const Mesure affichee = Chronometrer("rubrique entière affichée dans l'écran", 9, [&] {
             Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
             ecran.RemplirListeRapide(r);
         });
@@ -123,7 +82,7 @@ void MesurerSaisie(const QString& dossier)
         const QString nom = QStringLiteral("%1 timbres cochés ou décochés, option %2")
                                 .arg(demandes.size())
                                 .arg(option);
-        chronometrer(qPrintable(nom), 10, [&] {
+        Chronometrer(qPrintable(nom), 10, [&] {
             for (DemandeCoche& d : demandes)
                 d.marquer = marquer;
             marquer = !marquer;

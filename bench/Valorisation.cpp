@@ -2,6 +2,7 @@
 // values gathered) beside the same eight statements stepped bare on the C API over links made once.
 
 #include "Valorisation.h"
+#include "Mesure.h"
 
 #include "data/Source.h"
 #include "printing/Valorisation.h"
@@ -15,26 +16,6 @@
 #include <vector>
 
 namespace {
-
-struct Mesure {
-    double meilleur;
-    double median;
-};
-
-template <typename F> Mesure chronometrer(const char* nom, int fois, F operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    const Mesure m {durees.front(), durees[durees.size() / 2]};
-    std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, m.meilleur, m.median);
-    return m;
-}
 
 double groupeNu(sqlite3* db, const QString& sql, qint64 collection)
 {
@@ -67,14 +48,14 @@ void MesurerValorisation(const QString& dossier)
     for (const auto& [lien, table] : {std::pair {"LinkCotations", "Cotations2001"},
              std::pair {"LinkCotationsV", "Cotations2001v"}, std::pair {"LinkCotationsO", "Cotations2001o"}})
         CreerTableLiee(*CnxPerso, QString::fromLatin1(lien), catalogue, QString::fromLatin1(table));
-    const Mesure nu = chronometrer("huit requêtes groupées, nues sur l'API C", 9, [&] {
+    const Mesure nu = Chronometrer("huit requêtes groupées, nues sur l'API C", 9, [&] {
         for (const QString& g : GroupesValorisation)
             somme += groupeNu(CnxPerso->poignee(), RequeteGroupeValorisation(g), 2);
     });
     for (const char* lien : {"LinkCotations", "LinkCotationsV", "LinkCotationsO"})
         SupprimerTableLiee(*CnxPerso, QString::fromLatin1(lien));
     double total = 0;
-    const Mesure valeur = chronometrer("valorisation (liens, requêtes, valeurs)", 9, [&] {
+    const Mesure valeur = Chronometrer("valorisation (liens, requêtes, valeurs)", 9, [&] {
         const ValeursCollection v = CalculerValeurCollection(CnxPerso, catalogue, QStringLiteral("2"));
         total = v.valeur(QStringLiteral("Coll")).value_or(0.0);
     });

@@ -8,6 +8,7 @@
 #include "Etats.h"
 #include "Fiche.h"
 #include "Listes.h"
+#include "Mesure.h"
 #include "Recherche.h"
 #include "Saisie.h"
 #include "Valorisation.h"
@@ -28,34 +29,8 @@
 
 namespace {
 
-struct Duree {
-    double meilleur;
-    double median;
-};
-
-Duree mesurer(const char* nom, int fois, const std::function<void()>& operation)
-{
-    std::vector<double> durees;
-    for (int i = 0; i < fois; ++i) {
-        QElapsedTimer chrono;
-        chrono.start();
-        operation();
-        durees.push_back(chrono.nsecsElapsed() / 1e6);
-    }
-    std::sort(durees.begin(), durees.end());
-    const Duree d {durees.front(), durees[durees.size() / 2]};
-    std::printf("%-58s meilleur %9.2f ms   médian %9.2f ms\n", nom, d.meilleur, d.median);
-    return d;
-}
-
-void rapport(const char* nom, const Duree& recordset, const Duree& nu)
-{
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", nom, recordset.meilleur / nu.meilleur,
-        recordset.median / nu.median);
-}
-
 // The same for lookups, per lookup, when the two sides did not make as many.
-void rapportRecherches(const char* nom, const Duree& recordset, int nbRecordset, const Duree& nu, int nbNu)
+void rapportRecherches(const char* nom, const Mesure& recordset, int nbRecordset, const Mesure& nu, int nbNu)
 {
     const double r = nbRecordset > 0 ? 1000.0 / nbRecordset : 0.0, n = nbNu > 0 ? 1000.0 / nbNu : 0.0;
     std::printf("%-58s %9.2f µs contre %9.2f µs (médians), rapport %.3f\n", nom, recordset.median * r, nu.median * n,
@@ -67,41 +42,6 @@ double memoireTas()
 {
     const struct mallinfo2 m = mallinfo2();
     return double(m.uordblks + m.hblkhd);
-}
-
-// What a program gets from SQLite at best: each row stepped and every column read in its stored type.
-qint64 boucleNue(sqlite3* db, const char* sql)
-{
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK)
-        throw ErreurBase(QString::fromUtf8(sqlite3_errmsg(db)));
-    qint64 somme = 0;
-    const int n = sqlite3_column_count(stmt);
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-        for (int i = 0; i < n; ++i) {
-            switch (sqlite3_column_type(stmt, i)) {
-            case SQLITE_INTEGER:
-                somme += sqlite3_column_int64(stmt, i);
-                break;
-            case SQLITE_FLOAT:
-                somme += qint64(sqlite3_column_double(stmt, i));
-                break;
-            case SQLITE_TEXT:
-                somme += sqlite3_column_text(stmt, i)[0] + sqlite3_column_bytes(stmt, i);
-                break;
-            case SQLITE_BLOB: {
-                const int octets = sqlite3_column_bytes(stmt, i);
-                if (octets > 0)
-                    somme += static_cast<const unsigned char*>(sqlite3_column_blob(stmt, i))[0];
-                break;
-            }
-            default:
-                break;
-            }
-        }
-    }
-    sqlite3_finalize(stmt);
-    return somme;
 }
 
 // `fois` lookups of the given keys through one prepared statement, as a program without a recordset would.
@@ -149,14 +89,14 @@ int main(int argc, char** argv)
     DefinirDossierProgramme(args.at(1));
     const int nbRecherches = args.size() == 3 ? args.at(2).toInt() : 10000;
 
-    mesurer("ouverture des bases personnelle et catalogue", 5, [] {
+    Chronometrer("ouverture des bases personnelle et catalogue", 5, [] {
         LibererConnexions();
         if (!OuvrirBasePerso() || !OuvrirBaseCatalogue())
             throw ErreurBase(DerniereErreurOuverture());
     });
 
     const QString catalogue = CheminBaseCatalogue();
-    mesurer("liens LinkFrance et LinkCotations (faits et défaits)", 20, [&] {
+    Chronometrer("liens LinkFrance et LinkCotations (faits et défaits)", 20, [&] {
         CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France"));
         CreerTableLiee(*CnxPerso, QStringLiteral("LinkCotations"), catalogue, QStringLiteral("Cotations2001"));
         SupprimerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"));
@@ -168,18 +108,19 @@ int main(int argc, char** argv)
     int lignes = 0;
     qint64 somme = 0;
     std::printf("\n");
-    const Duree nu = mesurer(
-        "France entière, boucle nue sur l'API C", 9, [&] { somme += boucleNue(CnxCatalogue->poignee(), sqlFrance); });
+    const Mesure nu = Chronometrer("France entière, boucle nue sur l'API C", 9, [&] {
+        somme += InstructionNue(CnxCatalogue->poignee(), {QString::fromUtf8(sqlFrance), {}});
+    });
     // Measured on the first load of the run, once SQLite's own cache is full: later loads may reuse memory
     // that earlier results gave back.
     const double avant = memoireTas();
     Recordset france = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(sqlFrance));
     const double memoireFrance = memoireTas() - avant;
-    const Duree chargement = mesurer("France entière, Recordset", 9, [&] {
+    const Mesure chargement = Chronometrer("France entière, Recordset", 9, [&] {
         Recordset r = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(sqlFrance));
         lignes = r.RecordCount();
     });
-    rapport("  rapport Recordset / boucle nue", chargement, nu);
+    Rapport("  rapport Recordset / boucle nue", chargement, nu);
     std::printf("(%d timbres)\n", lignes);
 
     std::printf("%-58s %9.1f Mio (%.0f octets par timbre)\n", "mémoire du Recordset France chargé",
@@ -202,29 +143,29 @@ int main(int argc, char** argv)
     std::printf("\n(%d recherches au hasard)\n", int(dallays.size()));
     int trouves = 0;
     // The first Find of a column builds what later ones use: measured alone.
-    mesurer("premier Find par Dallay", 1,
+    Chronometrer("premier Find par Dallay", 1,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays.mid(0, 1)); });
-    const Duree dallayNu = mesurer("Dallay, SELECT indexé sur l'API C", 5, [&] {
+    const Mesure dallayNu = Chronometrer("Dallay, SELECT indexé sur l'API C", 5, [&] {
         trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE Dallay = ?", dallays);
     });
-    const Duree dallayRs = mesurer("Dallay, MoveFirst et Find du Recordset", 5,
+    const Mesure dallayRs = Chronometrer("Dallay, MoveFirst et Find du Recordset", 5,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays); });
     rapportRecherches(
         "  par recherche, Recordset contre SELECT", dallayRs, int(dallays.size()), dallayNu, int(dallays.size()));
 
-    mesurer("premier Find par ID2", 1,
+    Chronometrer("premier Find par ID2", 1,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s.mid(0, 1)); });
     // The catalogue has no index on ID2: the bare lookup scans the table each time, so it makes fewer.
     const QStringList id2sNus = id2s.mid(0, 100);
-    const Duree id2Nu = mesurer("ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3,
+    const Mesure id2Nu = Chronometrer("ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3,
         [&] { trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE ID2 = ?", id2sNus); });
-    const Duree id2Rs = mesurer("ID2, MoveFirst et Find du Recordset", 5,
+    const Mesure id2Rs = Chronometrer("ID2, MoveFirst et Find du Recordset", 5,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s); });
     rapportRecherches("  par recherche, Recordset contre SELECT", id2Rs, int(id2s.size()), id2Nu, int(id2sNus.size()));
     std::printf("(%d trouvés, somme de contrôle %lld)\n\n", trouves, static_cast<long long>(somme));
     france.Close();
 
-    mesurer("collection jointe au catalogue lié", 5, [&] {
+    Chronometrer("collection jointe au catalogue lié", 5, [&] {
         CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France"));
         Recordset r = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT F.Dallay, F.DesignationCourt FROM Collection AS C "
