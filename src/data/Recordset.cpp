@@ -653,6 +653,13 @@ QVariant Recordset::Champ(const QString& nom) const
     return Champ(c);
 }
 
+QVariant Recordset::ChampLigne(int ligne, int colonne) const
+{
+    if (ligne < 0 || ligne >= RecordCount() || colonne < 0 || colonne >= m_colonnes.size())
+        return {};
+    return valeur(enregistrement(ligne), colonne);
+}
+
 QVariant Recordset::Champ(int index) const
 {
     if (index < 0 || index >= m_colonnes.size())

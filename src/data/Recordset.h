@@ -71,6 +71,8 @@ public:
     QVariant Champ(const QString& nom) const;
     QVariant Champ(int index) const;
     QVariant operator[](const QString& nom) const { return Champ(nom); }
+    // A column of any row (0-based, as stored), the current row left where it is; Null out of range.
+    QVariant ChampLigne(int ligne, int colonne) const;
 
     // Writing recordsets only. A changed value is read back as given until Update stores it.
     void DefinirChamp(const QString& nom, const QVariant& valeur);

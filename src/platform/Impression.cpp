@@ -17,6 +17,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 Impression::~Impression() = default;
 
@@ -166,6 +167,21 @@ void ImpressionQt::apercuPages(const DocumentPages& document)
 void AfficherApercuPages(const DocumentPages& document)
 {
     Plateforme().impression->apercuPages(document);
+}
+
+bool Impression::imprimanteParDefaut(QPrinter& imprimante, const QString& titre)
+{
+    const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
+    if (defaut.isNull())
+        return false;
+    imprimante.setPrinterName(defaut.printerName());
+    imprimante.setDocName(titre);
+    return imprimante.isValid();
+}
+
+bool PreparerImprimanteParDefaut(QPrinter& imprimante, const QString& titre)
+{
+    return Plateforme().impression->imprimanteParDefaut(imprimante, titre);
 }
 
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre)

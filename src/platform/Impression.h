@@ -34,6 +34,8 @@ public:
     // A modal, maximised preview that paints only the page it shows; printing from it goes through
     // `imprimer`. By default, the oriented preview of the whole document.
     virtual void apercuPages(const DocumentPages& document);
+    // The system's default printer, ready to print `titre` with no dialog; false when there is none.
+    virtual bool imprimanteParDefaut(QPrinter& imprimante, const QString& titre);
 };
 
 class ImpressionQt : public Impression {
@@ -50,3 +52,4 @@ void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& 
 void AfficherApercuOriente(
     const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner);
 void AfficherApercuPages(const DocumentPages& document);
+bool PreparerImprimanteParDefaut(QPrinter& imprimante, const QString& titre);

@@ -13,6 +13,7 @@ struct PlateformeScriptee::Etat {
     QQueue<ReponseFichier> reponsesFichier;
     QQueue<bool> reponsesImprimante;
     QQueue<bool> impressionsDepuisApercu;
+    bool imprimanteParDefaut = true;
     QQueue<std::function<int(QDialog&)>> reponsesDialogue;
     QStringList dialoguesMontres;
 
@@ -113,6 +114,17 @@ public:
         if (!m_etat.reponsesImprimante.dequeue())
             return false;
         // Whatever the code prints then lands in a file, never on a printer.
+        const QString pdf = m_etat.nouveauPdf(QStringLiteral("impression"));
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(pdf);
+        m_etat.impressions.append({titre, pdf});
+        return true;
+    }
+
+    bool imprimanteParDefaut(QPrinter& imprimante, const QString& titre) override
+    {
+        if (!m_etat.imprimanteParDefaut)
+            return false;
         const QString pdf = m_etat.nouveauPdf(QStringLiteral("impression"));
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(pdf);
@@ -328,6 +340,11 @@ void PlateformeScriptee::repondreImprimante(bool accepte)
 void PlateformeScriptee::imprimerDepuisApercu(bool reussie)
 {
     m_etat->impressionsDepuisApercu.enqueue(reussie);
+}
+
+void PlateformeScriptee::definirImprimanteParDefaut(bool presente)
+{
+    m_etat->imprimanteParDefaut = presente;
 }
 
 void PlateformeScriptee::repondreDialogue(std::function<int(QDialog&)> script)
