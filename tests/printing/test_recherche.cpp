@@ -50,13 +50,14 @@ template <typename T> T* controle(QDialog& d, const char* nom)
     return d.findChild<T*>(QString::fromLatin1(nom));
 }
 
-int ImagesPdf(const QString& fichier)
+// One line per picture of the PDF, as pdfimages lists them (its colour space among the columns).
+QStringList ListeImagesPdf(const QString& fichier)
 {
     QProcess p;
     p.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), fichier});
     p.waitForFinished();
-    // Two heading lines, then one line per picture.
-    return int(QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).size()) - 2;
+    // Two heading lines come first.
+    return QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts).mid(2);
 }
 
 }  // namespace
@@ -315,7 +316,7 @@ private slots:
         }));
         const QString pdf = dossier.filePath(QStringLiteral("feuilles.pdf"));
         QCOMPARE(NombrePagesPdf(pdf), 2);
-        QCOMPARE(ImagesPdf(pdf), 100);
+        QCOMPARE(ListeImagesPdf(pdf).size(), 100);
         const QString premiere = TextePdf(pdf, 1);
         QVERIFY(premiere.contains(QStringLiteral("N100")));
         QVERIFY(!premiere.contains(QStringLiteral("N101")));
@@ -324,13 +325,30 @@ private slots:
     }
 
     // From the search screen: the colour question, then the sheets on the default printer, from a copy of
-    // the numbers.
+    // the numbers, each with its thumbnail from the disc (stamp 3 has none there).
+    void imagettes_data()
+    {
+        QTest::addColumn<Reponse>("reponse");
+        QTest::addColumn<QString>("couleurs");  // of the pictures, as pdfimages names them
+        QTest::newRow("en couleur") << Reponse::Oui << "rgb";
+        QTest::newRow("en noir et blanc") << Reponse::Non << "gray";
+    }
+
     void imagettes()
     {
+        QFETCH(Reponse, reponse);
+        QFETCH(QString, couleurs);
+        QTemporaryDir disque;
+        DossierTest::creerDisque(disque.path(), QStringLiteral("DATAS/FR_BINP.DOV"), [](const Connexion& cnx) {
+            cnx.executer(QStringLiteral("INSERT INTO FranceTN VALUES ('1', ?)"), {OctetsPng(Qt::red)});
+            cnx.executer(QStringLiteral("INSERT INTO FranceTN VALUES ('2', ?)"), {OctetsPng(Qt::blue)});
+        });
+        LecteurCD = disque.path();
         rechercher();
         const int position = r->rstRechercheTN().AbsolutePosition();
-        p->plateforme.repondreMessage(Reponse::Non);
+        p->plateforme.repondreMessage(reponse);
         imprimer([](QDialog& d) { choisir(d, ChoixImagettes, {}, {}); });
+        LecteurCD.clear();
         QCOMPARE(p->plateforme.messages().size(), 1);
         const Message m = p->plateforme.messages().constFirst();
         QCOMPARE(m.texte, QStringLiteral("Voulez-vous imprimer en couleur"));
@@ -339,9 +357,13 @@ private slots:
         QCOMPARE(m.icone, Icone::Question);
         QCOMPARE(m.boutonParDefaut, 1);
         QCOMPARE(p->plateforme.impressions().size(), 1);
-        const QString texte = TextePdf(p->plateforme.impressions().constFirst().fichierPdf);
-        QCOMPARE(texte.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
+        const QString pdf = p->plateforme.impressions().constFirst().fichierPdf;
+        QCOMPARE(TextePdf(pdf).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts),
             (QStringList {"1", "2", "3"}));
+        const QStringList images = ListeImagesPdf(pdf);
+        QCOMPARE(images.size(), 2);
+        for (const QString& image : images)
+            QVERIFY2(image.contains(u' ' + couleurs + u' '), qPrintable(image));
         QCOMPARE(r->rstRechercheTN().AbsolutePosition(), position);
         QVERIFY(!TableExiste(*CnxPerso, QStringLiteral("LinkFrance")));
     }
