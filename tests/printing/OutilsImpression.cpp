@@ -1,5 +1,7 @@
 #include "OutilsImpression.h"
 
+#include "data/Connexion.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -41,4 +43,16 @@ QString LigneAvec(const QString& texte, const QString& contenu)
         if (ligne.contains(contenu))
             return ligne.simplified();
     return {};
+}
+
+void CatalogueTroisTimbres(const Connexion& cnx)
+{
+    cnx.executerScript(QStringLiteral(R"(
+        INSERT INTO Rubriques VALUES ('AA', 'Timbres-Poste', 1);
+        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('1', 10, 'M1', '1849', 'Cérès', 'AA');
+        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('2', 20, 'M2', '1852', 'Napoléon', 'AA');
+        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('3', 30, NULL, '1853', 'Présidence', 'AA');
+        INSERT INTO Cotations2001 (Dallay, Neuf, NeufAvecCharniere, Oblitere) VALUES ('1', 10, 6.5, 4);
+        INSERT INTO Cotations2001 (Dallay, Neuf) VALUES ('2', 1234.5);
+    )"));
 }

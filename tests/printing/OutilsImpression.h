@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class Connexion;
+
 // The text of a PDF (one page when `page` > 0), as pdftotext reads it; `disposition`: each printed line
 // kept as one line, its columns in place.
 QString TextePdf(const QString& fichier, int page = 0, bool disposition = false);
@@ -10,3 +12,7 @@ QString TextePdf(const QString& fichier, int page = 0, bool disposition = false)
 QString LigneAvec(const QString& texte, const QString& contenu);
 // The number of pages of a PDF.
 int NombrePagesPdf(const QString& fichier);
+
+// The catalogue the printed lists are tried on, section AA: 1 Cérès (Michel M1; quotations in N, NC and
+// O), 2 Napoléon (M2; N only, above a thousand), 3 Présidence (no Michel number, no quotation row).
+void CatalogueTroisTimbres(const Connexion& cnx);

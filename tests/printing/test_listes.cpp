@@ -22,20 +22,6 @@
 
 namespace {
 
-// Section AA: 1 Cérès (Michel M1, personal number P-1), 2 Napoléon (M2, no personal number), 3 Présidence
-// (no Michel number, no quotation row). Quotations: 1 in N, NC and O; 2 in N only, above a thousand.
-void catalogue(const Connexion& cnx)
-{
-    cnx.executerScript(QStringLiteral(R"(
-        INSERT INTO Rubriques VALUES ('AA', 'Timbres-Poste', 1);
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('1', 10, 'M1', '1849', 'Cérès', 'AA');
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('2', 20, 'M2', '1852', 'Napoléon', 'AA');
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('3', 30, NULL, '1853', 'Présidence', 'AA');
-        INSERT INTO Cotations2001 (Dallay, Neuf, NeufAvecCharniere, Oblitere) VALUES ('1', 10, 6.5, 4);
-        INSERT INTO Cotations2001 (Dallay, Neuf) VALUES ('2', 1234.5);
-    )"));
-}
-
 // Collection 2 holds 1 in N with two duplicates in N and one in O; 2 and 3 are wanted in N.
 void perso(const Connexion& cnx)
 {
@@ -85,7 +71,7 @@ private slots:
     void init()
     {
         p = std::make_unique<ProgrammeTest>(perso);
-        p->dossier.creerCatalogue(catalogue);
+        p->dossier.creerCatalogue(CatalogueTroisTimbres);
         QVERIFY(p->demarrer());
         ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QStringLiteral("2"));
         ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->setText(QStringLiteral("Ma première collection"));

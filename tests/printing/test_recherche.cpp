@@ -26,20 +26,6 @@
 
 namespace {
 
-// 1 Cérès (Michel M1, personal number P-1, three prices), 2 Napoléon (M2, one price above a thousand),
-// 3 Présidence (no Michel number, no price).
-void catalogue(const Connexion& cnx)
-{
-    cnx.executerScript(QStringLiteral(R"(
-        INSERT INTO Rubriques VALUES ('AA', 'Timbres-Poste', 1);
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('1', 10, 'M1', '1849', 'Cérès', 'AA');
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('2', 20, 'M2', '1852', 'Napoléon', 'AA');
-        INSERT INTO France (Dallay, Ordre, ID2, AnneeEmission, DesignationCourt, Rubrique) VALUES ('3', 30, NULL, '1853', 'Présidence', 'AA');
-        INSERT INTO Cotations2001 (Dallay, Neuf, NeufAvecCharniere, Oblitere) VALUES ('1', 10, 6.5, 4);
-        INSERT INTO Cotations2001 (Dallay, Neuf) VALUES ('2', 1234.5);
-    )"));
-}
-
 void perso(const Connexion& cnx)
 {
     cnx.executerScript(QStringLiteral("INSERT INTO CorrespID VALUES ('1', 'P-1');"));
@@ -104,7 +90,7 @@ private slots:
     void init()
     {
         p = std::make_unique<ProgrammeTest>(perso);
-        p->dossier.creerCatalogue(catalogue);
+        p->dossier.creerCatalogue(CatalogueTroisTimbres);
         QVERIFY(p->demarrer());
         r = qobject_cast<OFormRecherche*>(ChargerEcran(2));
         QVERIFY(r);
