@@ -2,6 +2,7 @@
 
 #include "data/Source.h"
 #include "lists/ExportListes.h"
+#include "lists/LignesListe.h"
 #include "platform/DialogueFichier.h"
 #include "platform/Messages.h"
 #include "platform/Sablier.h"

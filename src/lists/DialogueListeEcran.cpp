@@ -1,6 +1,7 @@
 #include "lists/DialogueListeEcran.h"
 
 #include "lists/ExportListes.h"
+#include "lists/LignesListe.h"
 #include "platform/Sablier.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"

@@ -1,17 +1,8 @@
 #include "lists/ExportListes.h"
 
 #include "collections/Correspondances.h"
-#include "shell/Controles.h"
 
 #include <QSaveFile>
-
-QList<QStringList> LignesListe(const VueListe& liste)
-{
-    QList<QStringList> lignes;
-    for (int i = 0; i < liste.nombreLignes(); ++i)
-        lignes << liste.ligne(i);
-    return lignes;
-}
 
 QByteArray TexteEchange(const QList<QStringList>& lignes, bool manques)
 {

@@ -7,12 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-class VueListe;
-
-// The rows of a result list: its number, then the designation and the five condition cells.
-QList<QStringList> LignesListe(const VueListe& liste);
-
-// `manques`: a want list, whose marks ("x", or "1" on a keyword list) are written "1"; the duplicates
+// `lignes`: the rows of a result list, each its number, then the designation and the five condition
+// cells (`LignesListe`). `manques`: a want list, whose marks ("x", or "1" on a keyword list) are written "1"; the duplicates
 // are written as counted. The designation is never written.
 QByteArray TexteEchange(const QList<QStringList>& lignes, bool manques);
 

@@ -5,6 +5,7 @@
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "support/DossierTest.h"
+#include "support/Suite.h"
 
 #include <QDir>
 #include <QFile>
@@ -903,5 +904,5 @@ void TestData::basePersoLivree()
     }
 }
 
-QTEST_GUILESS_MAIN(TestData)
+ENREGISTRER_TEST(TestData)
 #include "test_data.moc"

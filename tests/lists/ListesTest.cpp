@@ -1,6 +1,5 @@
 #include "ListesTest.h"
 
-#include "shell/Controles.h"
 
 void remplirCatalogueListes(const Connexion& cnx)
 {
@@ -63,12 +62,4 @@ void remplirPersoListes(const Connexion& cnx)
         INSERT INTO CorrespID VALUES ('sL', 'P4');
         INSERT INTO CorrespID VALUES ('sNb', 'PV2');
     )"));
-}
-
-QStringList lignesVue(const VueListe* vue)
-{
-    QStringList tout;
-    for (int i = 0; i < vue->nombreLignes(); ++i)
-        tout << vue->ligne(i).join(QLatin1Char('|'));
-    return tout;
 }

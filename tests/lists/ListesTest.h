@@ -19,7 +19,3 @@
 
 void remplirCatalogueListes(const Connexion& cnx);
 void remplirPersoListes(const Connexion& cnx);
-
-// The rows of a list view, each row's cells joined by "|".
-class VueListe;
-QStringList lignesVue(const VueListe* vue);

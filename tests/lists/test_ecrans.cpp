@@ -23,6 +23,15 @@
 
 namespace {
 
+// The rows of a result list, each row's cells joined by "|".
+QStringList lignesVue(const VueListe* vue)
+{
+    QStringList tout;
+    for (int i = 0; i < vue->nombreLignes(); ++i)
+        tout << vue->ligne(i).join(QLatin1Char('|'));
+    return tout;
+}
+
 enum Onglet { Manques = 4, Doubles = 5 };
 
 template <typename T> T* m(const char* nom)

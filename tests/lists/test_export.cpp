@@ -3,6 +3,7 @@
 #include "ListesTest.h"
 #include "card/FicheTest.h"
 #include "lists/ExportListes.h"
+#include "lists/LignesListe.h"
 #include "lists/OFormDoubles.h"
 #include "lists/OFormManques.h"
 #include "shell/Controles.h"
@@ -90,32 +91,6 @@ private slots:
     }
 
     void cleanup() { p.reset(); }
-
-    void lignes_data()
-    {
-        QTest::addColumn<bool>("manques");
-        QTest::addColumn<QStringList>("cellules");  // Dallay, designation, N, NC, NSG, O, L
-        QTest::addColumn<QByteArray>("ligne");
-        QTest::newRow("voulu en N et O") << true << QStringList({"D", "Désignation", "x", "", "", "x", ""})
-                                         << QByteArray("D,1,,,1,\r\n");
-        QTest::newRow("voulu en L seul") << true << QStringList({"D", "", "", "", "", "", "x"}) << QByteArray("D,,,,,1\r\n");
-        QTest::newRow("mot-clé, marques 1") << true << QStringList({"D", "", "1", "1", "", "", ""})
-                                            << QByteArray("D,1,1,,,\r\n");
-        QTest::newRow("marque autre") << true << QStringList({"D", "", "X", " x", "", "", ""}) << QByteArray("D,,,,,\r\n");
-        QTest::newRow("doubles N et L") << false << QStringList({"D", "Désignation", "2", "", "", "", "1"})
-                                        << QByteArray("D,2,,,,1\r\n");
-        QTest::newRow("doubles zéro") << false << QStringList({"D", "", "0", "", "", "3", ""}) << QByteArray("D,0,,,3,\r\n");
-    }
-
-    void lignes()
-    {
-        QFETCH(bool, manques);
-        QFETCH(QStringList, cellules);
-        QFETCH(QByteArray, ligne);
-        QCOMPARE(TexteEchange({cellules}, manques), Entete + ligne);
-        QCOMPARE(TexteEchange({}, manques), Entete);
-        QCOMPARE(TexteEchange({cellules, cellules}, manques), Entete + ligne + ligne);
-    }
 
     void exportFichier()
     {
@@ -265,7 +240,6 @@ private slots:
         QCOMPARE(p->plateforme.dialoguesMontres(), QStringList({"dlgExpDoubles", "dlgDoublesEcran"}));
         QCOMPARE(texte, QStringLiteral("sNC, sO, sL"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("sNC, sO, sL\najout"));
-        QCOMPARE(NumerosListe({{QStringLiteral("12")}}), QStringLiteral("12"));
     }
 
     void boutonsRefuses()

@@ -1,6 +1,6 @@
 #include "support/Suite.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QtTest>
 
 #include <memory>
@@ -19,13 +19,18 @@ EnregistrementTest::EnregistrementTest(std::function<QObject*()> fabrique)
     fabriques().push_back(std::move(fabrique));
 }
 
-int ExecuterSuite(int argc, char** argv)
+int ExecuterTestsEnregistres(int argc, char** argv)
 {
-    QApplication app(argc, argv);
     int resultat = 0;
     for (const auto& fabrique : fabriques()) {
         std::unique_ptr<QObject> test(fabrique());
         resultat |= QTest::qExec(test.get(), argc, argv);
     }
     return resultat;
+}
+
+int ExecuterSuiteRegles(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    return ExecuterTestsEnregistres(argc, argv);
 }
