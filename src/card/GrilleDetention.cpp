@@ -396,6 +396,62 @@ std::optional<DetentionSaisie> GrilleDetention::saisie() const
     return s;
 }
 
+DetentionSaisie DetentionStockee(const Recordset& ligne, const ParametresGrille& parametres)
+{
+    const bool present = ligne.estOuvert() && !ligne.Eof() && !ligne.Bof();
+    auto lire = [&](const QString& colonne) {
+        return present && ligne.AColonne(colonne) ? ligne.Champ(colonne) : QVariant();
+    };
+    // The same texts the grid shows, read back by the same readers as its saisie().
+    auto compte = [&](const QVariant& v) -> QVariant {
+        if (EstNul(v))
+            return {};
+        const std::optional<int> n = lireCompte(TexteNombre(v), parametres.maximumQuantite);
+        return n ? QVariant(*n) : v;
+    };
+    DetentionSaisie s;
+    for (const QString& x : parametres.suffixes) {
+        LigneSaisie l;
+        l.possede = EstVrai(lire(QStringLiteral("Qte") + x));
+        if (l.possede) {
+            l.copies = compte(lire(QStringLiteral("Qtes") + x));
+            const QVariant etat = lire(QStringLiteral("Etat") + x);
+            if (!EstNul(etat)) {
+                const std::optional<double> q = lireQualite(TexteNombre(etat));
+                l.qualite = q ? QVariant(*q) : etat;
+            }
+        }
+        l.doubles = compte(lire(QStringLiteral("QteDouble") + x));
+        s.lignes << l;
+    }
+    s.nePasAcquerir = EstVrai(lire(QStringLiteral("NePasAcquerir")));
+    s.commentaire = Texte(lire(QStringLiteral("commentaire")));
+    return s;
+}
+
+DetentionSaisie FusionnerDetention(
+    const DetentionSaisie& stockee, const DetentionSaisie& lue, const DetentionSaisie& saisie)
+{
+    DetentionSaisie f = stockee;
+    for (int i = 0; i < f.lignes.size() && i < lue.lignes.size() && i < saisie.lignes.size(); ++i) {
+        const LigneSaisie& avant = lue.lignes.at(i);
+        const LigneSaisie& apres = saisie.lignes.at(i);
+        LigneSaisie& l = f.lignes[i];
+        if (apres.possede != avant.possede || apres.copies != avant.copies || apres.qualite != avant.qualite) {
+            l.possede = apres.possede;
+            l.copies = apres.copies;
+            l.qualite = apres.qualite;
+        }
+        if (apres.doubles != avant.doubles)
+            l.doubles = apres.doubles;
+    }
+    if (saisie.nePasAcquerir != lue.nePasAcquerir)
+        f.nePasAcquerir = saisie.nePasAcquerir;
+    if (saisie.commentaire != lue.commentaire)
+        f.commentaire = saisie.commentaire;
+    return f;
+}
+
 void EcrireDetention(const Connexion& cnx, const QString& table, const QString& collection, const QString& dallay,
     const QStringList& suffixes, const DetentionSaisie& saisie)
 {
@@ -420,7 +476,8 @@ void EcrireDetention(const Connexion& cnx, const QString& table, const QString& 
     cnx.executer(sql, valeurs);
 }
 
-bool GrilleDetention::enregistrer(const QString& table, const QString& collection, const QString& dallay) const
+bool GrilleDetention::enregistrer(
+    const QString& table, const QString& collection, const QString& dallay, const DetentionSaisie* lue) const
 {
     const std::optional<DetentionSaisie> s = saisie();
     if (!s) {
@@ -430,7 +487,17 @@ bool GrilleDetention::enregistrer(const QString& table, const QString& collectio
         return false;
     }
     try {
-        EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes, *s);
+        if (!lue) {
+            EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes, *s);
+            return true;
+        }
+        Transaction transaction(*CnxPerso);
+        const Recordset stockee = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM %1 WHERE Dallay = ? AND Collection = ?").arg(table),
+            {dallay, collection.toLongLong()});
+        EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes,
+            FusionnerDetention(DetentionStockee(stockee, m_parametres), *lue, *s));
+        transaction.valider();
     } catch (const ErreurBase& e) {
         AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
         return false;

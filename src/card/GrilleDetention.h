@@ -42,6 +42,16 @@ struct DetentionSaisie {
     QString commentaire;
 };
 
+// A stored holdings row as the grid would show it and give it back: what charger() then saisie() make
+// of it. No row: nothing held. `ligne` is read at its current row, or as no row when it has none.
+DetentionSaisie DetentionStockee(const Recordset& ligne, const ParametresGrille& parametres);
+// What a save writes when the row may have changed since the card read it (`lue`): the stored row as it
+// is now (`stockee`), with only the parts the user changed from `lue` taken from the grid (`saisie`). A
+// part is a condition's copies kept (owned, copies, quality), a condition's duplicates, the "Ne pas
+// acquérir" tick, the comment.
+DetentionSaisie FusionnerDetention(
+    const DetentionSaisie& stockee, const DetentionSaisie& lue, const DetentionSaisie& saisie);
+
 // Writes the holdings row of (`dallay`, `collection`) in `table` (Collection, CollectionV, CollectionO)
 // in one statement: the row is added or updated, never deleted. Throws ErreurBase when refused.
 void EcrireDetention(const Connexion& cnx, const QString& table, const QString& collection, const QString& dallay,
@@ -106,7 +116,11 @@ public:
     std::optional<DetentionSaisie> saisie() const;
     // Writes what the grid holds as the row of (`dallay`, `collection`) in `table`. A value that escaped
     // its validation, or a write the database refuses, is reported ("Erreur") and nothing is stored: false.
-    bool enregistrer(const QString& table, const QString& collection, const QString& dallay) const;
+    // Given `lue`, the row the grid was filled from, the save reads the stored row again in the same
+    // transaction and writes over it only what the user changed (FusionnerDetention), so that another
+    // screen's write since the reading is kept.
+    bool enregistrer(const QString& table, const QString& collection, const QString& dallay,
+        const DetentionSaisie* lue = nullptr) const;
 
 signals:
     void modifie();

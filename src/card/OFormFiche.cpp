@@ -36,6 +36,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QShowEvent>
 #include <QSlider>
 #include <QTabBar>
 #include <QToolButton>
@@ -823,6 +824,8 @@ void OFormFiche::afficherDetention()
 {
     const QString n = CaptionCollectionOuverte();
     m_detentionIllisible = false;
+    // Until a row is read, the save knows of nothing stored: it writes only what the user gives.
+    m_detentionLue = DetentionStockee(Recordset(), m_grille->parametres());
     if (n.isEmpty()) {
         m_grille->vider();
         return;
@@ -832,8 +835,7 @@ void OFormFiche::afficherDetention()
             QStringLiteral("SELECT * FROM Collection WHERE Dallay = ? AND Collection = ?"), {m_dallay->text(), n});
     });
     if (!lu) {
-        // What is stored cannot be known: the grid shows nothing and takes nothing, so no save can
-        // write blindly over the stored row.
+        // What is stored cannot be known: the grid shows nothing and takes nothing.
         rstMaCollection = Recordset();
         m_grille->vider();
         m_grille->activer(false);
@@ -847,7 +849,13 @@ void OFormFiche::afficherDetention()
         m_grille->ValeurDoubles()->clear();
     } else {
         m_grille->charger(rstMaCollection);
+        m_detentionLue = DetentionStockee(rstMaCollection, m_grille->parametres());
     }
+}
+
+void OFormFiche::ActiverGrilleSelonCollection()
+{
+    m_grille->activer(CollectionEstOuverte() && !m_detentionIllisible);
 }
 
 void OFormFiche::CalculerValeurs()
@@ -870,13 +878,13 @@ void OFormFiche::AfficherLignesCotesPerso()
 bool OFormFiche::MaJCollection()
 {
     const QString n = CaptionCollectionOuverte();
-    // Nothing to write into: no collection, or a stored row that could not be read and must not be
-    // overwritten blindly.
-    if (n.isEmpty() || m_detentionIllisible) {
+    if (n.isEmpty()) {
         ModifFiche = 0;
         return true;
     }
-    if (!m_grille->enregistrer(QStringLiteral("Collection"), n, m_dallay->text()))
+    // The stored row is read again as the save writes: another screen may have written it since the
+    // card read it (or the card could not read it at all), and only what the user changed goes over it.
+    if (!m_grille->enregistrer(QStringLiteral("Collection"), n, m_dallay->text(), &m_detentionLue))
         return false;
     ModifFiche = 0;
     return true;
@@ -892,6 +900,25 @@ bool OFormFiche::quitterFiche()
 bool OFormFiche::AvantChangementEcran()
 {
     return quitterFiche();
+}
+
+void OFormFiche::hideEvent(QHideEvent* evenement)
+{
+    EcranPrincipal::hideEvent(evenement);
+    if (!evenement->spontaneous())
+        m_relireAuRetour = true;
+}
+
+void OFormFiche::showEvent(QShowEvent* evenement)
+{
+    EcranPrincipal::showEvent(evenement);
+    if (evenement->spontaneous() || !m_relireAuRetour)
+        return;
+    m_relireAuRetour = false;
+    // While the card was hidden other screens may have written its stamp's holdings (quick entry, bulk
+    // ticking, an import): leaving the card saved it, so it shows again what is stored now.
+    if (estCharge() && ModifFiche == 0 && !rstFrance.Eof() && !rstFrance.Bof())
+        AfficherFiche();
 }
 
 void OFormFiche::Form_Unload()

@@ -93,13 +93,17 @@ public:
     void CalculerValeurs();
     void AfficherLignesCotesDallay();
     void AfficherLignesCotesPerso();
-    // The holdings shown could not be read: nothing may be written over the stored row.
+    // The holdings shown could not be read: the grid is empty and takes nothing.
     bool detentionIllisible() const { return m_detentionIllisible; }
+    // The grid takes edits while a collection is open, unless the holdings shown could not be read.
+    void ActiverGrilleSelonCollection();
 
 protected:
     void Form_Load() override;
     bool AvantChangementEcran() override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void hideEvent(QHideEvent* evenement) override;
+    void showEvent(QShowEvent* evenement) override;
 
 private:
     enum class Mouvement { Premier, Precedent, Suivant, Dernier };
@@ -149,6 +153,9 @@ private:
     QComboBox* m_id2Choisi;
     QComboBox* m_persoChoisi;
     bool m_detentionIllisible = false;
+    // The holdings row as the display read it, what the save compares the grid with.
+    DetentionSaisie m_detentionLue;
+    bool m_relireAuRetour = false;
     ValidationSortie* m_validation;
 };
 

@@ -57,7 +57,9 @@ void reinitialiserResultats()
 
 void etatCollectionOuverte()
 {
-    activerGrille(true);
+    // The card decides of its grid: its display has just left it disabled when the holdings could not
+    // be read.
+    fiche()->ActiverGrilleSelonCollection();
     fiche()->ListeMesVarietes()->setEnabled(true);
     fiche()->ListeThemes()->setEnabled(true);
     reinitialiserRecherche();

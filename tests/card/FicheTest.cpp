@@ -69,9 +69,14 @@ QString contenu(const QString& table)
 
 void ouvrirCollection(const QString& code)
 {
+    // In the collections screen's order: the card shows its stamp for the new collection first, then the
+    // screens come in line; closing only brings them in line.
     ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(code);
+    if (!code.isEmpty()) {
+        AfficherFiche();
+        RemplirThemesRecherche();
+    }
     ActualiserEcransCollection();
-    AfficherFiche();
 }
 
 

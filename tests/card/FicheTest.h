@@ -29,5 +29,5 @@ QString texte(const char* nom);
 QString contenu(const QString& table);
 // Replaces the text of a box as the user does, key by key (a box written by code has nothing pending).
 void taper(QLineEdit* boite, const QString& texte);
-// Opens a collection as the collections screen does, without its dialogs.
+// Opens a collection (empty: closes it) as the collections screen does, without its dialogs.
 void ouvrirCollection(const QString& code);

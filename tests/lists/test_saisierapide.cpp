@@ -1,7 +1,9 @@
 // The quick-entry screen: what it lists and marks, the years it offers, its refusals, the thumbnail and
 // the way to the card; and the ticking of one condition for the selected stamps, against what is stored.
 
+#include "card/Fiche.h"
 #include "card/FicheTest.h"
+#include "card/OFormFiche.h"
 #include "data/Source.h"
 #include "lists/OFormSaisieRapide.h"
 #include "lists/SaisieRapide.h"
@@ -11,7 +13,9 @@
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -451,6 +455,41 @@ private slots:
         p->plateforme.repondreMessage(Reponse::OK);
         s->Picture1_Click();
         QCOMPARE(p->plateforme.messages().size(), 2);
+    }
+
+    // A tick made here while the card stays on the stamp: the card shows it when it comes back, and an
+    // edit on the card then keeps it.
+    void uneCocheResteSurLaFiche()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto* fiche = qobject_cast<OFormFiche*>(ChargerEcran(Fiche));
+        AtteindreFiche(QStringLiteral("3"), nullptr);
+        QVERIFY(!ctl<QCheckBox>("QteN")->isChecked());
+        fiche->barre()->setTab(SaisieRapide);
+        QVERIFY(fiche->isHidden());
+        afficher(QStringLiteral("AA"), QString());
+        choisirEtat(1);
+        selectionner({QStringLiteral("3")});
+        ctlSaisie<QPushButton>("BoutonCocherUn")->click();
+        QCOMPARE(rangee("3"), QStringLiteral("2|3|-1|100|-|-|-|-|-|-|-|-|-|-|-|-|-|1|-|-|-|-|-|-"));
+
+        s->barre()->setTab(Fiche);
+        QVERIFY(!fiche->isHidden());
+        QVERIFY(ctl<QCheckBox>("QteN")->isChecked());
+        QCOMPARE(texte("EtatN"), QStringLiteral("100"));
+        QCOMPARE(texte("QtesN"), QStringLiteral("1"));
+        QCOMPARE(ModifFiche, 0);
+
+        fiche->window()->show();
+        QApplication::setActiveWindow(fiche->window());
+        QVERIFY(QTest::qWaitForWindowActive(fiche->window()));
+        auto* commentaire = ctl<QLineEdit>("commentaire");
+        commentaire->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == commentaire; }));
+        taper(commentaire, QStringLiteral("un pli"));
+        QTest::keyClick(commentaire, Qt::Key_PageDown);
+        QCOMPARE(texte("Dallay"), QStringLiteral("PA1"));
+        QCOMPARE(rangee("3"), QStringLiteral("2|3|-1|100|0|-|0|-|0|-|0|-|-|-|-|-|-|1|-|-|-|-|0|un pli"));
     }
 
     void vignette()
