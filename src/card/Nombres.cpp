@@ -58,7 +58,8 @@ std::optional<double> LireNombreLocal(const QString& texte)
         return std::nullopt;
     bool ok = false;
     double n = QLocale().toDouble(t, &ok);
-    if (!ok)
+    // The locale also reads "nan" and "inf": no box takes them, and a NaN would pass every range test.
+    if (!ok || !std::isfinite(n))
         return std::nullopt;
     return n;
 }

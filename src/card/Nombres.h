@@ -15,7 +15,7 @@
 QString TexteNombre(const QVariant& valeur);
 
 // A number typed by the user, read in the user's locale (a decimal comma in a French setting); blanks
-// around it are ignored. Nothing when the text is not wholly a number.
+// around it are ignored. Nothing when the text is not wholly a finite number ("nan", "inf" are none).
 std::optional<double> LireNombreLocal(const QString& texte);
 
 // "#,##0.0": grouped thousands and one decimal, with the separators of the user's locale.

@@ -161,6 +161,11 @@ private slots:
         QTest::newRow("1000000,01") << "1000000,01" << false;
         QTest::newRow("négatif") << "-1" << false;
         QTest::newRow("texte") << "cher" << false;
+        QTest::newRow("nan") << "nan" << false;
+        QTest::newRow("NaN") << "NaN" << false;
+        QTest::newRow("inf") << "inf" << false;
+        QTest::newRow("-inf") << "-inf" << false;
+        QTest::newRow("infinity") << "infinity" << false;
     }
 
     void bornesDesPrix()

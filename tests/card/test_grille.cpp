@@ -123,6 +123,15 @@ private slots:
                                      << QStringList {"32,0", "30,0"};
         QTest::newRow("qualité 300,5") << N << "Etat" << "300,5" << HorsQualite << QStringList {"1", "100", "2", "1", "3"}
                                        << 0 << QStringList {"32,0", "30,0"};
+        // The locale reads these as numbers; a NaN would pass every range test and be stored as nothing.
+        for (const char* pasUnNombre : {"nan", "NaN", "inf", "-inf", "infinity"})
+            QTest::newRow(qPrintable(QStringLiteral("qualité %1").arg(QLatin1String(pasUnNombre))))
+                << N << "Etat" << pasUnNombre << HorsQualite << QStringList {"1", "100", "2", "1", "3"} << 0
+                << QStringList {"32,0", "30,0"};
+        QTest::newRow("copies nan") << N << "Qtes" << "nan" << HorsCopies << QStringList {"0", "", "", "1", "3"} << 1
+                                    << QStringList {"2,0", "30,0"};
+        QTest::newRow("doubles NaN") << N << "QteDouble" << "NaN" << HorsCopies << QStringList {"1", "150", "2", "1", ""}
+                                     << 0 << QStringList {"32,0", "30,0"};
         QTest::newRow("qualité vide") << N << "Etat" << "" << "" << QStringList {"1", "", "2", "1", "3"} << 1
                                       << QStringList {"2,0", "30,0"};
         QTest::newRow("qualité sans possession") << L << "Etat" << "80" << "" << QStringList {"0", "80", "", "0", ""} << 1

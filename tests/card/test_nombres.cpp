@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("milliers anglais") << en << QList<LigneValeurs> {{"1234.56", "1", "100", ""}} << "1,234.6" << "0.0";
         QTest::newRow("qualité décimale") << fr << QList<LigneValeurs> {{"10", "2", "12,5", ""}} << "2,5" << "0,0";
         QTest::newRow("texte illisible: rien") << fr << QList<LigneValeurs> {{"10", "2x", "100", "abc"}} << "0,0" << "0,0";
+        QTest::newRow("nan et inf: rien") << fr << QList<LigneValeurs> {{"nan", "2", "100", "1"}, {"10", "inf", "nan", "-inf"}}
+                                          << "0,0" << "0,0";
     }
 
     void valeursEtFormat()

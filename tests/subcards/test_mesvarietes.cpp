@@ -225,6 +225,10 @@ private slots:
         QTest::newRow("au-delà") << "1000001" << false << true;
         QTest::newRow("négatif") << "-1" << false << true;
         QTest::newRow("texte") << "abc" << false << true;
+        QTest::newRow("nan") << "nan" << false << true;
+        QTest::newRow("NaN") << "NaN" << false << true;
+        QTest::newRow("inf") << "inf" << false << true;
+        QTest::newRow("-inf") << "-inf" << false << true;
         QTest::newRow("vide") << "" << true << false;
     }
 

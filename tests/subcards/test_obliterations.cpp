@@ -112,13 +112,25 @@ private slots:
             QStringLiteral("2|1-O1|-1|100|-1|100|Null|Null|2|0|-1|rare|"));
     }
 
+    void qualiteRefuseeSeuleNEcritRien_data()
+    {
+        QTest::addColumn<QString>("saisi");
+        QTest::newRow("-5") << "-5";
+        QTest::newRow("nan") << "nan";
+        QTest::newRow("NaN") << "NaN";
+        QTest::newRow("inf") << "inf";
+    }
+
     void qualiteRefuseeSeuleNEcritRien()
     {
+        QFETCH(QString, saisi);
         ouvrirCollection(QStringLiteral("2"));
         auto carte = ouvrir(QStringLiteral("1-O1"));
         QVERIFY(carte);
         plateforme->repondreMessage(Reponse::OK);
-        QVERIFY(!saisirEtQuitter(carte.get(), QStringLiteral("EtatO"), QStringLiteral("-5")));
+        QVERIFY(!saisirEtQuitter(carte.get(), QStringLiteral("EtatO"), saisi));
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(plateforme->messages().first().texte, QStringLiteral("Vous devez entrer une valeur entre 0 et 300"));
         QCOMPARE(carte->grille()->Etat(0)->text(), QStringLiteral("100"));
         QCOMPARE(carte->ModifO(), quint8(0));
         const qint64 ecrit = ecritures();

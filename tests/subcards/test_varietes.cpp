@@ -146,6 +146,8 @@ private slots:
         QTest::newRow("1000") << "" << "1000" << false << false << "" << "" << 0;
         QTest::newRow("-1 sur une ligne possédée") << "5" << "-1" << false << false << "" << "" << 1;
         QTest::newRow("abc") << "" << "abc" << false << false << "" << "" << 0;
+        QTest::newRow("nan") << "" << "nan" << false << false << "" << "" << 0;
+        QTest::newRow("inf") << "" << "inf" << false << false << "" << "" << 0;
         QTest::newRow("vidé") << "5" << "" << true << false << "" << "" << 1;
         QTest::newRow("2,5") << "" << "2,5" << false << false << "" << "" << 0;
     }
