@@ -60,6 +60,7 @@ CotesCarte::CotesCarte(QWidget* parent, const ParametresCotes& parametres) : QOb
 
 void CotesCarte::installerSaisie(ValidationSortie& validation)
 {
+    m_validation = &validation;
     for (int i = 0; i < m_cotesPerso.size(); ++i)
         validation.surveiller(m_cotesPerso.at(i), [this, i] { return CotePerso_Validate(i); });
 }
@@ -181,7 +182,13 @@ bool CotesCarte::CotePerso_Validate(int condition)
     }
     if (m_montrerLigne)
         m_montrerLigne(condition, !texte.isEmpty());
-    MAJCotationP();
+    if (!MAJCotationP()) {
+        // Refused by the database (reported): the price stays in its box, not accepted, and is written
+        // at the next leave or before the card moves on.
+        if (m_validation)
+            m_validation->retenir(boite);
+        return false;
+    }
     return true;
 }
 

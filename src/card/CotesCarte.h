@@ -55,7 +55,8 @@ public:
     void afficher();
     // The user's choice of source. Personal prices need an open collection: refused otherwise.
     void CoteChoisie_Click();
-    // A personal price left by the user: empty or from 0 to 1000000, then written at once.
+    // A personal price left by the user: empty or from 0 to 1000000, then written at once. A write the
+    // database refuses keeps the price in its box, pending, and the box not accepted.
     bool CotePerso_Validate(int condition);
     // Stores the personal prices of the card's number for the open collection (an empty box: Null), then
     // recomputes the values. False when the database refused, which has been reported.
@@ -77,4 +78,5 @@ private:
     std::function<QString()> m_dallay;
     std::function<void(int, bool)> m_montrerLigne;
     std::function<void()> m_recalcul;
+    ValidationSortie* m_validation = nullptr;
 };

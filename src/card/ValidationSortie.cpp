@@ -19,6 +19,9 @@ bool ValidationSortie::valider(QWidget* champ)
     auto it = m_validateurs.constFind(champ);
     if (it == m_validateurs.constEnd() || m_enCours)
         return true;
+    // Each validation decides afresh whether the value still waits for its write.
+    if (m_retenu == champ)
+        m_retenu = nullptr;
     m_enCours = true;
     bool accepte = true;
     try {
@@ -28,13 +31,35 @@ bool ValidationSortie::valider(QWidget* champ)
         throw;
     }
     m_enCours = false;
+    if (!accepte && m_retenu == champ) {
+        // The value waits for its write: the field is still pending, and the user is brought back to it
+        // once the focus change under way is over.
+        // The control the focus went to was only passed through: being taken back from it is no leave.
+        QMetaObject::invokeMethod(
+            champ,
+            [this, champ] {
+                m_rappel = true;
+                champ->setFocus(Qt::OtherFocusReason);
+                m_rappel = false;
+            },
+            Qt::QueuedConnection);
+        return false;
+    }
     if (auto* boite = qobject_cast<QLineEdit*>(champ))
         boite->setModified(false);
     return accepte;
 }
 
+void ValidationSortie::retenir(QWidget* champ)
+{
+    m_retenu = champ;
+}
+
 bool ValidationSortie::validerChampActif()
 {
+    // A value whose write was refused is written before anything moves on, wherever the focus went.
+    if (m_retenu && m_retenu != QApplication::focusWidget() && !valider(m_retenu))
+        return false;
     QWidget* champ = QApplication::focusWidget();
     // A field is only left for another control; a disabled or hidden field has nothing pending.
     if (!champ || !champ->isEnabled())
@@ -51,7 +76,7 @@ bool ValidationSortie::eventFilter(QObject* objet, QEvent* evenement)
     if (evenement->type() == QEvent::FocusOut) {
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
         // The window losing the focus (a message box, another program) or a menu opening is not a leave.
-        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason)
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason && !m_rappel)
             valider(qobject_cast<QWidget*>(objet));
     }
     return false;

@@ -23,8 +23,12 @@ public:
     explicit ValidationSortie(QObject* parent = nullptr);
 
     void surveiller(QWidget* champ, Validateur validateur);
-    // Validates the field that has the focus, if it is one of ours and the user typed in it since it was
-    // shown or last validated. False when it refused its value.
+    // Called by a validator that refuses while keeping the user's value, because the write it made was
+    // refused (a database another program holds): the field takes the focus back, and the value stays
+    // pending until a validation accepts it.
+    void retenir(QWidget* champ);
+    // Validates the field that keeps a refused write, then the field that has the focus if it is one of
+    // ours and the user typed in it since it was shown or last validated. False when one of them refused.
     bool validerChampActif();
 
 protected:
@@ -35,4 +39,6 @@ private:
 
     QHash<QObject*, Validateur> m_validateurs;
     bool m_enCours = false;
+    QPointer<QWidget> m_retenu;
+    bool m_rappel = false;
 };

@@ -210,6 +210,43 @@ private slots:
         QVERIFY(!f->grille()->ligneVisible(0));
     }
 
+    // Another program holds the personal database for writing while a price is typed: the price waits in
+    // its box, the card does not move away from it, and it is written once the database is free.
+    void prixEcritQuandLaBaseSeLibere()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        choisir(1);
+        auto* boite = f->findChild<QLineEdit*>(QStringLiteral("NeufP"));
+        {
+            Connexion autre;
+            autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+            autre.executer(QStringLiteral("BEGIN IMMEDIATE"));
+            boite->setFocus();
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+            taper(boite, QStringLiteral("42"));
+            p->plateforme.repondreMessage(Reponse::OK);
+            QTest::keyClick(boite, Qt::Key_Tab);
+            QCOMPARE(p->plateforme.messages().size(), 1);
+            QCOMPARE(p->plateforme.messages().first().titre, QStringLiteral("Erreur"));
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+            QCOMPARE(boite->text(), QStringLiteral("42"));
+            QVERIFY(prixStocke(QStringLiteral("NeufP"), 2).isNull());
+
+            p->plateforme.repondreMessage(Reponse::OK);
+            QTest::keyClick(boite, Qt::Key_PageDown);
+            QCOMPARE(p->plateforme.messages().size(), 2);
+            QCOMPARE(texte("Dallay"), QStringLiteral("1"));
+            QCOMPARE(boite->text(), QStringLiteral("42"));
+        }
+        QTest::keyClick(boite, Qt::Key_PageDown);
+        QCOMPARE(p->plateforme.messages().size(), 2);
+        QCOMPARE(texte("Dallay"), QStringLiteral("2"));
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 2).toDouble(), 42.0);
+        f->BoutonHaut_Click();
+        QCOMPARE(texte("NeufP"), QStringLiteral("42"));
+        QCOMPARE(ModifFiche, 0);
+    }
+
     void prixRelusCommeTapes_data()
     {
         QTest::addColumn<QLocale>("locale");

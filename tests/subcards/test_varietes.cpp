@@ -303,6 +303,35 @@ private slots:
         QCOMPARE(ligneDetention(QStringLiteral("CollectionV"), QStringLiteral("1a")), QString());
     }
 
+    // A price the database refuses (another program holds it) keeps the card open with the price typed,
+    // and is written when the card is closed once the database is free.
+    void prixRefuseGardeLaCarte()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1a"));
+        QVERIFY(carte);
+        QComboBox* cote = carte->cotes()->CoteChoisie();
+        cote->setCurrentIndex(1);
+        emit cote->activated(1);
+        auto* boite = carte->findChild<QLineEdit*>(QStringLiteral("NSGP"));
+        {
+            Connexion autre;
+            autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+            autre.executer(QStringLiteral("BEGIN IMMEDIATE"));
+            QVERIFY(taperDans(boite, QStringLiteral("7,5")));
+            plateforme->repondreMessage(Reponse::OK);
+            QTest::keyClick(boite, Qt::Key_Escape);
+            QCOMPARE(plateforme->messages().size(), 1);
+            QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Erreur"));
+            QVERIFY(carte->isVisible());
+            QCOMPARE(boite->text(), QStringLiteral("7,5"));
+        }
+        QTest::keyClick(boite, Qt::Key_Escape);
+        QVERIFY(!carte->isVisible());
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT NSGP FROM CotationsP WHERE Dallay = '1a' AND Collection = 2")).toDouble(), 7.5);
+    }
+
     void prixPersonnelsDeLaCollectionOuverte()
     {
         CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (Dallay, Collection, NeufP) VALUES ('1a', 3, 40)"));
