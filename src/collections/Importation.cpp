@@ -1,5 +1,6 @@
 #include "collections/Importation.h"
 
+#include "data/Conditions.h"
 #include "data/Source.h"
 
 #include <QFile>
@@ -27,28 +28,38 @@ struct ColonneTypee {
 };
 
 // The five conditions of a stamp or a variety; a cancellation has only the last two.
-const QStringList Conditions = {
-    QStringLiteral("N"), QStringLiteral("NC"), QStringLiteral("NSG"), QStringLiteral("O"), QStringLiteral("L")};
-const QStringList ConditionsO = {QStringLiteral("O"), QStringLiteral("L")};
+const QStringList Suffixes = SuffixesDe(Conditions);
+const QStringList SuffixesO = SuffixesDe(ConditionsObliteration());
+
+// What the previous edition kept of a holding in `suffixes`: the ticks and their qualities, then the
+// duplicates.
+QStringList detentionPrecedente(const QStringList& suffixes)
+{
+    QStringList c = {QStringLiteral("Collection"), QStringLiteral("Dallay")};
+    for (const QString& s : suffixes)
+        c << QStringLiteral("Qte") + s << QStringLiteral("Etat") + s;
+    for (const QString& s : suffixes)
+        c << QStringLiteral("QteDouble") + s;
+    return c;
+}
+
+QStringList exemplaires(const QStringList& suffixes)
+{
+    QStringList c;
+    for (const QString& s : suffixes)
+        c << QStringLiteral("Qtes") + s;
+    return c;
+}
 
 const QStringList ColonnesUtilisateurs = {QStringLiteral("CodeCollection"), QStringLiteral("DescriptionCollection"),
     QStringLiteral("DateCreation"), QStringLiteral("DateMAJ"), QStringLiteral("MotdePasse")};
-// What the previous edition kept of a holding: the conditions, their qualities and the duplicates.
-const QStringList ColonnesDetentionPrecedente = {QStringLiteral("Collection"), QStringLiteral("Dallay"),
-    QStringLiteral("QteN"), QStringLiteral("EtatN"), QStringLiteral("QteNC"), QStringLiteral("EtatNC"),
-    QStringLiteral("QteNSG"), QStringLiteral("EtatNSG"), QStringLiteral("QteO"), QStringLiteral("EtatO"),
-    QStringLiteral("QteL"), QStringLiteral("EtatL"), QStringLiteral("QteDoubleN"), QStringLiteral("QteDoubleNC"),
-    QStringLiteral("QteDoubleNSG"), QStringLiteral("QteDoubleO"), QStringLiteral("QteDoubleL")};
-const QStringList ColonnesExemplaires = {QStringLiteral("QtesN"), QStringLiteral("QtesNC"), QStringLiteral("QtesNSG"),
-    QStringLiteral("QtesO"), QStringLiteral("QtesL")};
+const QStringList ColonnesDetentionPrecedente = detentionPrecedente(Suffixes);
+const QStringList ColonnesExemplaires = exemplaires(Suffixes);
 const QStringList ColonnesDetention = ColonnesDetentionPrecedente + ColonnesExemplaires +
     QStringList {QStringLiteral("NePasAcquerir"), QStringLiteral("commentaire")};
-const QStringList ColonnesDetentionOPrecedente = {QStringLiteral("Collection"), QStringLiteral("Dallay"),
-    QStringLiteral("QteO"), QStringLiteral("EtatO"), QStringLiteral("QteL"), QStringLiteral("EtatL"),
-    QStringLiteral("QteDoubleO"), QStringLiteral("QteDoubleL")};
-const QStringList ColonnesDetentionO = ColonnesDetentionOPrecedente +
-    QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL"), QStringLiteral("NePasAcquerir"),
-        QStringLiteral("commentaire")};
+const QStringList ColonnesDetentionOPrecedente = detentionPrecedente(SuffixesO);
+const QStringList ColonnesDetentionO = ColonnesDetentionOPrecedente + exemplaires(SuffixesO) +
+    QStringList {QStringLiteral("NePasAcquerir"), QStringLiteral("commentaire")};
 const QStringList ColonnesThemes = {
     QStringLiteral("CodeTheme"), QStringLiteral("Collection"), QStringLiteral("Theme"), QStringLiteral("Predefini")};
 const QStringList ColonnesThemesAssocies = {
@@ -56,16 +67,22 @@ const QStringList ColonnesThemesAssocies = {
 // The previous edition spelt the flag of its theme associations with its accents.
 const QStringList ColonnesThemesAssociesPrecedente = {
     QStringLiteral("Dallay"), QStringLiteral("Theme"), QStringLiteral("Collection"), QStringLiteral("Prédéfini")};
-const QStringList ColonnesCotationsP = {QStringLiteral("Dallay"), QStringLiteral("Collection"), QStringLiteral("NeufP"),
-    QStringLiteral("NeufAvecCharniereP"), QStringLiteral("NSGP"), QStringLiteral("OblitereP"),
-    QStringLiteral("LettreP")};
+const QStringList ColonnesCotationsP = [] {
+    QStringList c = {QStringLiteral("Dallay"), QStringLiteral("Collection")};
+    for (const Condition& e : Conditions)
+        c << e.colonneCotePerso();
+    return c;
+}();
 const QStringList ColonnesCorrespID = {QStringLiteral("Dallay"), QStringLiteral("IDPerso")};
 // An own item: its description and prices, then the 20 holding columns in the order of Collection's.
 const QStringList ColonnesMesVarietes =
-    QStringList {QStringLiteral("Collection"), QStringLiteral("CodePersonnel"), QStringLiteral("position"),
-        QStringLiteral("Reference"), QStringLiteral("Designation"), QStringLiteral("Neuf"),
-        QStringLiteral("NeufAvecCharniere"), QStringLiteral("NSG"), QStringLiteral("Oblitere"),
-        QStringLiteral("Lettre")} +
+    [] {
+        QStringList c = {QStringLiteral("Collection"), QStringLiteral("CodePersonnel"), QStringLiteral("position"),
+            QStringLiteral("Reference"), QStringLiteral("Designation")};
+        for (const Condition& e : Conditions)
+            c << e.colonneCote;
+        return c;
+    }() +
     ColonnesDetention.mid(2, 20) +
     QStringList {QStringLiteral("NePasAcquerir"), QStringLiteral("commentaire"), QStringLiteral("CheminImagevrt5")};
 
@@ -198,9 +215,9 @@ void copierCollectionsEtThemes(const Connexion& perso)
 void restaurerSauvegarde(const Connexion& perso)
 {
     copierCollectionsEtThemes(perso);
-    copierTelQuel(perso, QStringLiteral("Collection"), ColonnesDetention, detientQuelqueChose(Conditions));
-    copierTelQuel(perso, QStringLiteral("CollectionO"), ColonnesDetentionO, detientQuelqueChose(ConditionsO));
-    copierTelQuel(perso, QStringLiteral("CollectionV"), ColonnesDetention, detientQuelqueChose(Conditions));
+    copierTelQuel(perso, QStringLiteral("Collection"), ColonnesDetention, detientQuelqueChose(Suffixes));
+    copierTelQuel(perso, QStringLiteral("CollectionO"), ColonnesDetentionO, detientQuelqueChose(SuffixesO));
+    copierTelQuel(perso, QStringLiteral("CollectionV"), ColonnesDetention, detientQuelqueChose(Suffixes));
     copierTelQuel(
         perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, nonPredefini(QStringLiteral("Predefini")));
     copierTelQuel(perso, QStringLiteral("CotationsP"), ColonnesCotationsP);
@@ -255,9 +272,9 @@ int copierRenumerote(const Connexion& perso, const QString& table, const QString
         else
             lues << QStringLiteral("t.") + nomSql(colonne);
     }
-    lues += unExemplaireParConditionPossedee(Conditions);
+    lues += unExemplaireParConditionPossedee(Suffixes);
     return copierSansDoublons(
-        perso, table, ColonnesDetentionPrecedente + ColonnesExemplaires, table, lues, detientQuelqueChose(Conditions));
+        perso, table, ColonnesDetentionPrecedente + ColonnesExemplaires, table, lues, detientQuelqueChose(Suffixes));
 }
 
 int reprendreEditionPrecedente(const Connexion& perso)
@@ -268,8 +285,8 @@ int reprendreEditionPrecedente(const Connexion& perso)
     ecartees += copierSansDoublons(perso, QStringLiteral("CollectionO"),
         ColonnesDetentionOPrecedente + QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL")},
         QStringLiteral("CollectionO"),
-        nomsSql(ColonnesDetentionOPrecedente) + unExemplaireParConditionPossedee(ConditionsO),
-        detientQuelqueChose(ConditionsO));
+        nomsSql(ColonnesDetentionOPrecedente) + unExemplaireParConditionPossedee(SuffixesO),
+        detientQuelqueChose(SuffixesO));
     copier(perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, QStringLiteral("ThemesAssocies"),
         nomsSql(ColonnesThemesAssociesPrecedente), nonPredefini(QStringLiteral("Prédéfini")));
     ecartees += copierSansDoublons(perso, QStringLiteral("CotationsP"), ColonnesCotationsP,

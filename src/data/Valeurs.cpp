@@ -25,3 +25,19 @@ QVariant NulSiVide(const QString& texte)
 {
     return texte.isEmpty() ? QVariant() : QVariant(texte);
 }
+
+QVariant NombreOuTexte(const QString& code)
+{
+    bool ok = false;
+    const qlonglong n = code.toLongLong(&ok);
+    return ok ? QVariant(n) : QVariant(code);
+}
+
+QString MotifContient(const QString& texte)
+{
+    QString motif = texte;
+    motif.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    motif.replace(QLatin1Char('%'), QStringLiteral("\\%"));
+    motif.replace(QLatin1Char('_'), QStringLiteral("\\_"));
+    return QLatin1Char('%') + motif + QLatin1Char('%');
+}

@@ -1,5 +1,6 @@
 #pragma once
-// How stored values read: Yes/No columns hold -1 and 0, and Null means "not set".
+// How stored values read and how typed values are bound: Yes/No columns hold -1 and 0, and Null means
+// "not set".
 
 #include <QString>
 #include <QVariant>
@@ -14,3 +15,8 @@ bool EstNul(const QVariant& valeur);
 QString Texte(const QVariant& valeur);
 // A value that may be Null, as a QVariant holding nothing when it is.
 QVariant NulSiVide(const QString& texte);
+// A code typed or listed as text (a collection, a type, a theme...) compares with the stored number:
+// bound as a number whenever it reads as one, else as the text.
+QVariant NombreOuTexte(const QString& code);
+// A LIKE pattern that finds `texte` anywhere, its % and _ taken as typed (escape character \).
+QString MotifContient(const QString& texte);

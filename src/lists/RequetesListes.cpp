@@ -1,6 +1,8 @@
 #include "lists/RequetesListes.h"
 
+#include "data/Conditions.h"
 #include "data/Source.h"
+#include "data/Valeurs.h"
 
 #include <QRegularExpression>
 
@@ -24,14 +26,6 @@ struct Morceaux {
     }
     Instruction instruction() const { return {sql, valeurs}; }
 };
-
-// A collection code compares with the stored number: bound as a number whenever it reads as one.
-QVariant valeurCollection(const QString& code)
-{
-    bool ok = false;
-    const qlonglong n = code.toLongLong(&ok);
-    return ok ? QVariant(n) : QVariant(code);
-}
 
 // The conditions, written once for any holdings row: {!X} "X not owned", {X} "X owned", for X among
 // N, NC, NSG, O, L. A stored Yes is -1 and a missing row reads as Null, so "not owned" is zero or Null.
@@ -158,59 +152,46 @@ Morceaux marquesManques(const OptionsEtats& e, const LigneEtats& ligne, const QS
     };
     const auto vide = [](const QString& nom) { return QStringLiteral("'' AS \"%1\"").arg(nom); };
     QStringList colonnes;
-    colonnes << (ligne.neuf ? si(holdings(QString::fromUtf8(ligne.neuf), h), QStringLiteral("Neuf"))
-                            : vide(QStringLiteral("Neuf")));
+    colonnes << (ligne.neuf ? si(holdings(QString::fromUtf8(ligne.neuf), h), ConditionDe(u"N").colonneManques)
+                            : vide(ConditionDe(u"N").colonneManques));
     const bool accepterNC = e.neuf && e.accepterNC;
     if (accepterNC && (e.anneeNC == QLatin1String("1900") || e.anneeNC == QLatin1String("1960"))) {
         colonnes << si(QStringLiteral("%1.AnneeEmission < ? AND ").arg(t) + holdings(QStringLiteral("{!N} and {!NC}"), h),
-            QStringLiteral("NC"));
+            ConditionDe(u"NC").colonneManques);
         m.valeurs << e.anneeNC;
     } else {
-        colonnes << vide(QStringLiteral("NC"));
+        colonnes << vide(ConditionDe(u"NC").colonneManques);
     }
     if (e.neuf && e.accepterNSG) {
         colonnes << si(QStringLiteral("((%1.Rubrique = 'AA' AND %1.AnneeEmission < '1900') OR IFNULL(%1.NonEmis, 0) <> 0) AND ")
                                .arg(t) +
                            holdings(QStringLiteral("{!N} and {!NC} and {!NSG}"), h),
-            QStringLiteral("NSG"));
+            ConditionDe(u"NSG").colonneManques);
     } else {
-        colonnes << vide(QStringLiteral("NSG"));
+        colonnes << vide(ConditionDe(u"NSG").colonneManques);
     }
-    colonnes << (e.oblitere ? si(holdings(QStringLiteral("{!O}"), h), QStringLiteral("Oblitéré"))
-                            : vide(QStringLiteral("Oblitéré")));
-    colonnes << (e.lettre ? si(holdings(QStringLiteral("{!L}"), h), QStringLiteral("Lettre"))
-                          : vide(QStringLiteral("Lettre")));
+    colonnes << (e.oblitere ? si(holdings(QStringLiteral("{!O}"), h), ConditionDe(u"O").colonneManques)
+                            : vide(ConditionDe(u"O").colonneManques));
+    colonnes << (e.lettre ? si(holdings(QStringLiteral("{!L}"), h), ConditionDe(u"L").colonneManques)
+                          : vide(ConditionDe(u"L").colonneManques));
     m.sql = colonnes.join(QStringLiteral(", "));
     return m;
 }
-
-// A keyword matches anywhere in the designation, as typed: its own % and _ are letters, not wildcards.
-QString motifMotCle(const QString& motCle)
-{
-    QString motif = motCle;
-    motif.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    motif.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    motif.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + motif + QLatin1Char('%');
-}
-
-const QStringList Conditions = {
-    QStringLiteral("N"), QStringLiteral("NC"), QStringLiteral("NSG"), QStringLiteral("O"), QStringLiteral("L")};
 
 // The duplicates rule: more than zero duplicates in at least one condition.
 QString regleDoubles(const QString& h)
 {
     QStringList c;
-    for (const QString& s : Conditions)
-        c << QStringLiteral("%1.QteDouble%2 > 0").arg(h, s);
+    for (const Condition& e : Conditions)
+        c << QStringLiteral("%1.QteDouble%2 > 0").arg(h, e.suffixe);
     return QStringLiteral("(") + c.join(QStringLiteral(" OR ")) + QLatin1Char(')');
 }
 
 QString colonnesDoubles(const QString& h)
 {
     QStringList c;
-    for (const QString& s : Conditions)
-        c << QStringLiteral("%1.QteDouble%2 AS QteDouble%2").arg(h, s);
+    for (const Condition& e : Conditions)
+        c << QStringLiteral("%1.QteDouble%2 AS QteDouble%2").arg(h, e.suffixe);
     return c.join(QStringLiteral(", "));
 }
 
@@ -218,19 +199,17 @@ QString colonnesDoubles(const QString& h)
 QString marquesDoubles(const QString& h)
 {
     QStringList c;
-    for (const QString& s : Conditions)
-        c << QStringLiteral("CASE WHEN %1.QteDouble%2 > 0 THEN 'x' END AS QteDouble%2").arg(h, s);
+    for (const Condition& e : Conditions)
+        c << QStringLiteral("CASE WHEN %1.QteDouble%2 > 0 THEN 'x' END AS QteDouble%2").arg(h, e.suffixe);
     return c.join(QStringLiteral(", "));
 }
 
-const char* const ColonnesCotes[][2] = {{"Neuf", "CoteN"}, {"NeufAvecCharniere", "CoteNC"}, {"NSG", "CoteNSG"},
-    {"Oblitere", "CoteO"}, {"Lettre", "CoteL"}};
 
 QString cotes(const QString& q)
 {
     QStringList c;
-    for (const auto& p : ColonnesCotes)
-        c << QStringLiteral("%1.%2 AS %3").arg(q, QString::fromUtf8(p[0]), QString::fromUtf8(p[1]));
+    for (const Condition& e : Conditions)
+        c << QStringLiteral("%1.%2 AS %3").arg(q, e.colonneCote, e.aliasCote());
     return c.join(QStringLiteral(", "));
 }
 
@@ -238,10 +217,9 @@ QString cotes(const QString& q)
 QString cotesDoubles(const QString& h, const QString& q)
 {
     QStringList c;
-    for (std::size_t i = 0; i < std::size(ColonnesCotes); ++i)
+    for (const Condition& e : Conditions)
         c << QStringLiteral("CASE WHEN %1.QteDouble%2 > 0 THEN %3.%4 END AS %5")
-                 .arg(h, Conditions.at(qsizetype(i)), q, QString::fromUtf8(ColonnesCotes[i][0]),
-                     QString::fromUtf8(ColonnesCotes[i][1]));
+                 .arg(h, e.suffixe, q, e.colonneCote, e.aliasCote());
     return c.join(QStringLiteral(", "));
 }
 
@@ -303,7 +281,7 @@ ListeConstruite ConstruireManques(const OptionsListe& o)
     // The stamps the open collection marks "Ne pas acquérir" are never wanted; the mark elsewhere counts for nothing.
     Morceaux source;
     source.sql = QStringLiteral(" FROM LinkFrance b LEFT JOIN Collection d ON (b.Dallay = d.Dallay AND d.Collection = ?)");
-    source.valeurs = {valeurCollection(o.collection)};
+    source.valeurs = {NombreOuTexte(o.collection)};
     Morceaux suite;
     suite.sql = QStringLiteral(" WHERE IFNULL(d.NePasAcquerir, 0) = 0");
     suite += filtres;
@@ -354,7 +332,7 @@ ListeConstruite ConstruireDoubles(const OptionsListe& o)
     // Only the open collection's rows with duplicates: a plain join says so directly.
     Morceaux source;
     source.sql = QStringLiteral(" FROM LinkFrance b JOIN Collection d ON (b.Dallay = d.Dallay AND d.Collection = ?)");
-    source.valeurs = {valeurCollection(o.collection)};
+    source.valeurs = {NombreOuTexte(o.collection)};
     Morceaux suite;
     suite.sql = QStringLiteral(" WHERE ") + regleDoubles(QStringLiteral("d"));
     suite += filtres;
@@ -399,7 +377,7 @@ Morceaux sourceMotCle(const OptionsListe& o)
     Morceaux s;
     s.sql = QStringLiteral(" FROM LinkFrance e JOIN LinkVarietes f ON e.Dallay = f.Reference"
                            " LEFT JOIN CollectionV g ON (f.Dallay = g.Dallay AND g.Collection = ?)");
-    s.valeurs = {valeurCollection(o.collection)};
+    s.valeurs = {NombreOuTexte(o.collection)};
     return s;
 }
 
@@ -407,7 +385,7 @@ Morceaux clauseMotCle(const OptionsListe& o)
 {
     Morceaux c;
     c.sql = QStringLiteral(" WHERE f.Designation LIKE ? ESCAPE '\\'");
-    c.valeurs = {motifMotCle(o.motCle)};
+    c.valeurs = {MotifContient(o.motCle)};
     return c;
 }
 

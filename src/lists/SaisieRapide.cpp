@@ -1,5 +1,6 @@
 #include "lists/SaisieRapide.h"
 
+#include "data/Conditions.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
 
@@ -12,29 +13,27 @@ namespace {
 
 const QString LienFrance = QStringLiteral("LinkFrance");
 
-// The marks in list order, each the alias of one stored Yes/No column.
-const std::array<std::pair<const char*, const char*>, 6> Marques = {{
-    {"QN", "QteN"},
-    {"QC", "QteNC"},
-    {"QG", "QteNSG"},
-    {"QO", "QteO"},
-    {"QL", "QteL"},
-    {"NPA", "NePasAcquerir"},
-}};
+// The marks in list order, each the alias of one stored Yes/No column: one per condition, then the
+// "do not acquire" flag.
+const QList<std::pair<QString, QString>> Marques = [] {
+    QList<std::pair<QString, QString>> m;
+    for (const Condition& c : Conditions)
+        m.append({c.marqueSaisie, QStringLiteral("Qte") + c.suffixe});
+    m.append({QStringLiteral("NPA"), QStringLiteral("NePasAcquerir")});
+    return m;
+}();
 
-const std::array<OptionCoche, NombreOptionsCoche> Options = {{
-    {QStringLiteral("Neuf sans charnière"), 3, QStringLiteral("Neuf"), QStringLiteral("QteN"), QStringLiteral("EtatN"),
-        QStringLiteral("QtesN")},
-    {QStringLiteral("Neuf avec charnière"), 4, QStringLiteral("NeufAvecCharniere"), QStringLiteral("QteNC"),
-        QStringLiteral("EtatNC"), QStringLiteral("QtesNC")},
-    {QStringLiteral("Neuf sans gomme"), 5, QStringLiteral("NSG"), QStringLiteral("QteNSG"), QStringLiteral("EtatNSG"),
-        QStringLiteral("QtesNSG")},
-    {QStringLiteral("Oblitéré"), 6, QStringLiteral("Oblitere"), QStringLiteral("QteO"), QStringLiteral("EtatO"),
-        QStringLiteral("QtesO")},
-    {QStringLiteral("Oblitéré sur lettre"), 7, QStringLiteral("Lettre"), QStringLiteral("QteL"), QStringLiteral("EtatL"),
-        QStringLiteral("QtesL")},
-    {QStringLiteral("Ne pas acquérir (NON)"), 8, QString(), QStringLiteral("NePasAcquerir"), QString(), QString()},
-}};
+const std::array<OptionCoche, NombreOptionsCoche> Options = [] {
+    std::array<OptionCoche, NombreOptionsCoche> o;
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        const Condition& c = Conditions[i];
+        o[i] = {c.optionSaisie, c.colonneSaisie, c.colonneCote, QStringLiteral("Qte") + c.suffixe,
+            QStringLiteral("Etat") + c.suffixe, QStringLiteral("Qtes") + c.suffixe};
+    }
+    o[Conditions.size()] = {QStringLiteral("Ne pas acquérir (NON)"), 8, QString(), QStringLiteral("NePasAcquerir"),
+        QString(), QString()};
+    return o;
+}();
 
 // How many refused numbers a message names before it only counts the rest.
 constexpr int NumerosNommes = 30;
@@ -45,8 +44,7 @@ QString RequeteListeRapide(bool avecRubrique, bool avecAnnee)
 {
     QString sql = QStringLiteral("SELECT F.Dallay, F.AnneeEmission, F.DesignationCourt");
     for (const auto& [alias, colonne] : Marques)
-        sql += QStringLiteral(", CASE WHEN C.%1 = -1 THEN 'x' END AS %2")
-                   .arg(QString::fromLatin1(colonne), QString::fromLatin1(alias));
+        sql += QStringLiteral(", CASE WHEN C.%1 = -1 THEN 'x' END AS %2").arg(colonne, alias);
     sql += QStringLiteral(" FROM LinkFrance AS F LEFT JOIN Collection AS C ON C.Dallay = F.Dallay AND C.Collection = ?");
     QStringList criteres;
     if (avecRubrique)

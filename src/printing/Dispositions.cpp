@@ -1,5 +1,7 @@
 #include "printing/Dispositions.h"
 
+#include "data/Conditions.h"
+
 #include "shell/Artwork.h"
 
 namespace {
@@ -128,9 +130,8 @@ SectionEtat detailListe(int largeurDesignation, QList<Case> conditions, Qt::Alig
         Zone("Annee", 2115, 30, 660, 240),
         Zone("ID2", 1275, 30, 810, 225),
     };
-    const QStringList noms {"Neuf", "NC", "NSG", "Oblitere", "Lettre"};
     for (int i = 0; i < conditions.size(); ++i) {
-        ControleEtat z = Zone(noms.at(i), conditions.at(i).gauche, conditions.at(i).haut, conditions.at(i).largeur, 225);
+        ControleEtat z = Zone(Conditions[std::size_t(i)].zoneEtat, conditions.at(i).gauche, conditions.at(i).haut, conditions.at(i).largeur, 225);
         z.alignement = alignement;
         c << z;
     }
@@ -370,39 +371,29 @@ Etat ImpListeTimbres1()
         z.format = format;
         return z;
     };
-    QList<ControleEtat> detail {
-        Zone("Dallay", 30, 0, 1020, 225, "Dallay"),
-        Zone("ID2", 1080, 0, 735, 225),
-        valeur("Neuf", 6255, 675, A),
-        valeur("NC", 6990, 615, A),
-        valeur("NSG", 7605, 615, A),
-        valeur("Oblitere", 8235, 615, A),
-        valeur("Lettre", 8820, 615, A),
-        valeur("Coll", 9450, 765, B).police(gras),
-        valeur("DNeuf", 10230, 615, A),
-        valeur("DNC", 10875, 615, A),
-        valeur("DNSG", 11505, 615, A),
-        valeur("DOblitere", 12135, 615, A),
-        valeur("DLettre", 12765, 615, A),
-        valeur("Doubles", 13410, 780, B).police(gras),
-        valeur("Total", 14205, 765, B).police(gras),
-        Zone("Designation", 1860, 0, 4380, 225, "Designation2"),
+    // Each condition's box, then its duplicates' ("D" before its name), and the row's sums between them.
+    struct Place {
+        int gauche, largeur;
     };
-    QList<ControleEtat> pied {
-        valeur("SumN", 6255, 675, A),
-        valeur("SumNC", 6975, 615, A),
-        valeur("SumNSG", 7590, 615, A),
-        valeur("SumO", 8205, 615, A),
-        valeur("SumL", 8835, 615, A),
-        valeur("SumColl", 9465, 750, B).police(gras),
-        valeur("SumDN", 10230, 615, A),
-        valeur("SumDNC", 10875, 615, A),
-        valeur("SumDNSG", 11505, 615, A),
-        valeur("SumDO", 12135, 615, A),
-        valeur("SumDL", 12765, 615, A),
-        valeur("SumDoubles", 13410, 780, B).police(gras),
-        valeur("SumTotal", 14190, 780, B).police(gras),
-    };
+    const Place valeurs[] = {{6255, 675}, {6990, 615}, {7605, 615}, {8235, 615}, {8820, 615}};
+    const Place doubles[] = {{10230, 615}, {10875, 615}, {11505, 615}, {12135, 615}, {12765, 615}};
+    const Place sommes[] = {{6255, 675}, {6975, 615}, {7590, 615}, {8205, 615}, {8835, 615}};
+    const Place sommesDoubles[] = {{10230, 615}, {10875, 615}, {11505, 615}, {12135, 615}, {12765, 615}};
+    QList<ControleEtat> detail {Zone("Dallay", 30, 0, 1020, 225, "Dallay"), Zone("ID2", 1080, 0, 735, 225)};
+    QList<ControleEtat> pied;
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        detail << valeur(Conditions[i].zoneEtat, valeurs[i].gauche, valeurs[i].largeur, A);
+        pied << valeur(QStringLiteral("Sum") + Conditions[i].suffixe, sommes[i].gauche, sommes[i].largeur, A);
+    }
+    detail << valeur("Coll", 9450, 765, B).police(gras);
+    pied << valeur("SumColl", 9465, 750, B).police(gras);
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        detail << valeur(QLatin1Char('D') + Conditions[i].zoneEtat, doubles[i].gauche, doubles[i].largeur, A);
+        pied << valeur(QStringLiteral("SumD") + Conditions[i].suffixe, sommesDoubles[i].gauche, sommesDoubles[i].largeur, A);
+    }
+    detail << valeur("Doubles", 13410, 780, B).police(gras) << valeur("Total", 14205, 765, B).police(gras)
+           << Zone("Designation", 1860, 0, 4380, 225, "Designation2");
+    pied << valeur("SumDoubles", 13410, 780, B).police(gras) << valeur("SumTotal", 14190, 780, B).police(gras);
 
     auto somme = [](const QString& nom, int gauche, int haut) {
         return Etiquette(nom, gauche, haut, 1110, 270).droite();

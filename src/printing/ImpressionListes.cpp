@@ -1,10 +1,9 @@
 #include "printing/ImpressionListes.h"
 
+#include "data/Conditions.h"
 #include "printing/Dispositions.h"
 
 namespace {
-
-const QStringList ZonesEtats {"Neuf", "NC", "NSG", "Oblitere", "Lettre"};
 
 QList<std::pair<QString, QString>> liens(GenreListe genre)
 {
@@ -21,10 +20,16 @@ QList<LiaisonZone> liaisonsCommunes(bool michel)
         {"ID2", michel ? "ID2" : "IDPerso", {}}};
 }
 
-void lierEtats(QList<LiaisonZone>& liaisons, const QStringList& colonnes, const QString& format)
+// Each condition's box reads the column `colonne` gives for it.
+void lierEtats(QList<LiaisonZone>& liaisons, QString (*colonne)(const Condition&), const QString& format)
 {
-    for (int i = 0; i < ZonesEtats.size(); ++i)
-        liaisons.append({ZonesEtats.at(i), colonnes.at(i), format});
+    for (const Condition& c : Conditions)
+        liaisons.append({c.zoneEtat, colonne(c), format});
+}
+
+QString cote(const Condition& c)
+{
+    return c.aliasCote();
 }
 
 }  // namespace
@@ -38,9 +43,9 @@ ImpressionListe ImpressionManques(const Instruction& texteSQL, GenreListe genre,
     i.liaisons = liaisonsCommunes(michel);
     i.enteteID2 = michel ? QStringLiteral("Michel") : QStringLiteral("IDPerso");
     if (avecCotes)
-        lierEtats(i.liaisons, {"CoteN", "CoteNC", "CoteNSG", "CoteO", "CoteL"}, QStringLiteral("0.0"));
+        lierEtats(i.liaisons, cote, QStringLiteral("0.0"));
     else
-        lierEtats(i.liaisons, {"Neuf", "NC", "NSG", "Oblitéré", "Lettre"}, {});
+        lierEtats(i.liaisons, [](const Condition& c) { return c.colonneManques; }, {});
     return i;
 }
 
@@ -54,9 +59,9 @@ ImpressionListe ImpressionDoubles(
     i.liaisons = liaisonsCommunes(michel);
     i.enteteID2 = michel ? QStringLiteral("Michel") : QStringLiteral("IDPerso");
     if (affichage == AffichageDoubles::AvecCotes)
-        lierEtats(i.liaisons, {"CoteN", "CoteNC", "CoteNSG", "CoteO", "CoteL"}, QStringLiteral("0.0"));
+        lierEtats(i.liaisons, cote, QStringLiteral("0.0"));
     else
-        lierEtats(i.liaisons, {"QteDoubleN", "QteDoubleNC", "QteDoubleNSG", "QteDoubleO", "QteDoubleL"},
+        lierEtats(i.liaisons, [](const Condition& c) { return QStringLiteral("QteDouble") + c.suffixe; },
             QStringLiteral("0"));
     return i;
 }

@@ -1,5 +1,6 @@
 #include "printing/ImpressionRecherche.h"
 
+#include "data/Conditions.h"
 #include "printing/Dispositions.h"
 
 QList<std::pair<QString, QString>> LiensRecherche()
@@ -19,10 +20,8 @@ ImpressionListe ImpressionRecherche(const Instruction& texteSQL, const QString& 
     i.liaisons = {{"Dallay", "Dallay", {}}, {"Annee", "AnneeEmission", {}}, {"Designation", "DesignationCourt", {}},
         {"ID2", michel ? "ID2" : "IDPerso", {}}};
     if (avecCotes) {
-        const QStringList zones {"Neuf", "NC", "NSG", "Oblitere", "Lettre"};
-        const QStringList colonnes {"CoteN", "CoteNC", "CoteNSG", "CoteO", "CoteL"};
-        for (int k = 0; k < zones.size(); ++k)
-            i.liaisons.append({zones.at(k), colonnes.at(k), {}});
+        for (const Condition& c : Conditions)
+            i.liaisons.append({c.zoneEtat, c.aliasCote(), {}});
     }
     i.enteteID2 = michel ? QStringLiteral("Michel") : QStringLiteral("IDPerso");
     return i;

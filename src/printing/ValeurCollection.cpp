@@ -1,5 +1,6 @@
 #include "printing/ValeurCollection.h"
 
+#include "data/Conditions.h"
 #include "data/Source.h"
 #include "printing/FormatNombre.h"
 
@@ -26,15 +27,6 @@ const Groupe Groupes[] = {
     {"DV", "CollectionV", "LinkCotationsV", "Cotations2001v", "Dallay", false, true, false},
     {"DO", "CollectionO", "LinkCotationsO", "Cotations2001o", "Dallay", true, true, false},
     {"DMV", "MesVarietes", nullptr, nullptr, "Reference", false, true, false},
-};
-
-// Condition suffix and its price column.
-const std::pair<const char*, const char*> Conditions[] = {
-    {"N", "Neuf"},
-    {"NC", "NeufAvecCharniere"},
-    {"NSG", "NSG"},
-    {"O", "Oblitere"},
-    {"L", "Lettre"},
 };
 
 const Groupe& groupe(const QString& code)
@@ -96,12 +88,10 @@ QString RequeteGroupeValorisation(const QString& code)
 
     const QString prix = g.lien ? QStringLiteral("P") : QStringLiteral("H");
     QStringList sommes;
-    for (const auto& [suffixe, colonnePrix] : Conditions) {
-        const QString s = QString::fromLatin1(suffixe);
-        if (g.annulations && s != QLatin1String("O") && s != QLatin1String("L"))
-            continue;
+    for (const Condition& c : g.annulations ? ConditionsObliteration() : std::span<const Condition>(Conditions)) {
+        const QString& s = c.suffixe;
         const QString quantite = QStringLiteral("IFNULL(H.%1%2, 0)").arg(QString::fromLatin1(g.doubles ? "QteDouble" : "Qtes"), s);
-        const QString cote = QStringLiteral("IFNULL(%1.%2, 0)").arg(prix, QString::fromLatin1(colonnePrix));
+        const QString cote = QStringLiteral("IFNULL(%1.%2, 0)").arg(prix, c.colonneCote);
         // A Null anywhere counts as 0; the quality is a percent of the quotation.
         sommes << (g.qualite ? QStringLiteral("SUM(%1 * (%2 * (IFNULL(H.Etat%3, 0) / 100.0)))").arg(quantite, cote, s)
                              : QStringLiteral("SUM(%1 * %2)").arg(quantite, cote));

@@ -1,7 +1,9 @@
 #include "search/Recherche.h"
 
+#include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "data/Source.h"
+#include "data/Valeurs.h"
 
 #include <algorithm>
 
@@ -12,24 +14,24 @@ const QString LienCotations = QStringLiteral("LinkCotations");
 
 // A stamp of "Ma collection": its row of the open collection has at least one held mark, whatever
 // non-zero value marks it.
-const QString Detenu = QStringLiteral(
-    "(d.QteN <> 0 OR d.QteNC <> 0 OR d.QteNSG <> 0 OR d.QteO <> 0 OR d.QteL <> 0) AND d.Collection = ?");
+const QString Detenu = [] {
+    QStringList marques;
+    for (const Condition& c : Conditions)
+        marques << QStringLiteral("d.Qte%1 <> 0").arg(c.suffixe);
+    return QStringLiteral("(%1) AND d.Collection = ?").arg(marques.join(QStringLiteral(" OR ")));
+}();
 
-const QString Cotes = QStringLiteral(
-    "f.IDPerso, h.Neuf AS CoteN, h.NeufAvecCharniere AS CoteNC, h.NSG AS CoteNSG, h.Oblitere AS CoteO, "
-    "h.Lettre AS CoteL");
+const QString Cotes = [] {
+    QStringList colonnes {QStringLiteral("f.IDPerso")};
+    for (const Condition& c : Conditions)
+        colonnes << QStringLiteral("h.%1 AS %2").arg(c.colonneCote, c.aliasCote());
+    return colonnes.join(QStringLiteral(", "));
+}();
 
 // The personal number and the prices join on the stamp's number, each at most one row: a stamp is listed
 // once, with empty prices when it has none.
 const QString JointuresCotes = QStringLiteral(
     " LEFT JOIN CorrespID f ON f.Dallay = b.Dallay LEFT JOIN LinkCotations h ON h.Dallay = b.Dallay");
-
-QVariant nombreOuTexte(const QString& code)
-{
-    bool ok = false;
-    const qlonglong n = code.toLongLong(&ok);
-    return ok ? QVariant(n) : QVariant(code);
-}
 
 }  // namespace
 
@@ -52,15 +54,6 @@ std::optional<QString> RefusAnnee(const QString& annee)
     return QStringLiteral("L'année doit être un nombre de 1 à 4 chiffres");
 }
 
-QString MotifContient(const QString& texte)
-{
-    QString motif = texte;
-    motif.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-    motif.replace(QLatin1Char('%'), QStringLiteral("\\%"));
-    motif.replace(QLatin1Char('_'), QStringLiteral("\\_"));
-    return QLatin1Char('%') + motif + QLatin1Char('%');
-}
-
 RechercheConstruite ConstruireRecherche(const CriteresRecherche& c)
 {
     RechercheConstruite r;
@@ -74,7 +67,7 @@ RechercheConstruite ConstruireRecherche(const CriteresRecherche& c)
         miniatures = QStringLiteral("SELECT b.Dallay FROM LinkFrance b INNER JOIN Collection d ON d.Dallay = b.Dallay "
                                     "WHERE ") +
             Detenu;
-        valeurs << nombreOuTexte(c.collection);
+        valeurs << NombreOuTexte(c.collection);
         r.texteCritere = QStringLiteral("Recherche parmi ma collection, ");
     } else {
         liste = QStringLiteral("SELECT b.Dallay, b.AnneeEmission, b.DesignationCourt, b.ID2, ") + Cotes +
@@ -92,18 +85,18 @@ RechercheConstruite ConstruireRecherche(const CriteresRecherche& c)
     if (!c.rubrique.isEmpty())
         ajouter(QStringLiteral(" AND b.Rubrique = ?"), c.rubrique, QStringLiteral("Rubrique = ") + c.nomRubrique);
     if (!c.type.isEmpty())
-        ajouter(QStringLiteral(" AND b.Type = ?"), nombreOuTexte(c.type), QStringLiteral("Type = ") + c.nomType);
+        ajouter(QStringLiteral(" AND b.Type = ?"), NombreOuTexte(c.type), QStringLiteral("Type = ") + c.nomType);
     if (!c.theme.isEmpty())
         // A stamp counts for the theme through any of its associations, and is listed once however many.
         ajouter(QStringLiteral(" AND EXISTS (SELECT 1 FROM ThemesAssocies t WHERE t.Dallay = b.Dallay AND t.Theme = ?)"),
-            nombreOuTexte(c.theme), QStringLiteral("Thème = ") + c.nomTheme);
+            NombreOuTexte(c.theme), QStringLiteral("Thème = ") + c.nomTheme);
     if (!c.serie.isEmpty())
-        ajouter(QStringLiteral(" AND b.Serie = ?"), nombreOuTexte(c.serie), QStringLiteral("Série = ") + c.nomSerie);
+        ajouter(QStringLiteral(" AND b.Serie = ?"), NombreOuTexte(c.serie), QStringLiteral("Série = ") + c.nomSerie);
     if (!c.dessinateur.isEmpty())
-        ajouter(QStringLiteral(" AND b.ConcuDessinePar = ?"), nombreOuTexte(c.dessinateur),
+        ajouter(QStringLiteral(" AND b.ConcuDessinePar = ?"), NombreOuTexte(c.dessinateur),
             QStringLiteral("Dessinateur = ") + c.nomDessinateur);
     if (!c.graveur.isEmpty())
-        ajouter(QStringLiteral(" AND b.GravePar = ?"), nombreOuTexte(c.graveur),
+        ajouter(QStringLiteral(" AND b.GravePar = ?"), NombreOuTexte(c.graveur),
             QStringLiteral("Graveur = ") + c.nomGraveur);
     if (!c.motCle.isEmpty())
         ajouter(QStringLiteral(" AND b.Designation LIKE ? ESCAPE '\\'"), MotifContient(c.motCle),

@@ -53,9 +53,6 @@ Instruction RequeteVarietes(const QString& motCle);
 // The thumbnail of one stamp on the disc.
 Instruction RequeteVignette(const QString& dallay);
 
-// A LIKE pattern that finds `texte` anywhere, its % and _ taken as typed (escape character \).
-QString MotifContient(const QString& texte);
-
 // The links the stamp search's statements read; a link left by an earlier run is replaced.
 void CreerLiensRecherche(const Connexion& perso);
 void SupprimerLiensRecherche(const Connexion& perso);

@@ -1,5 +1,6 @@
 // The search's criteria turned into its statements and its words, and the keyword and year rules.
 
+#include "data/Valeurs.h"
 #include "search/Recherche.h"
 #include "support/Suite.h"
 
