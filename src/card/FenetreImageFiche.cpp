@@ -48,7 +48,7 @@ void FenetreImageFiche::Form_Activate()
         Recordset rstIllustration = Recordset::Ouvrir(
             CnxCD, QStringLiteral("SELECT %1 FROM FrancePCT WHERE Dallay = ?").arg(m_colonne), {m_dallay});
         if (rstIllustration.RecordCount() > 0)
-            image = ImageDepuisOctets(rstIllustration.Champ(0).toByteArray());
+            image = ImageDepuisOctets(rstIllustration.Champ(0).toByteArray(), m_picture1->size());
     } catch (const ErreurBase&) {
         // No disc, or a disc without the table: the area stays blank.
     }

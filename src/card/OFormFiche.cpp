@@ -765,7 +765,7 @@ void OFormFiche::afficherImage()
             CnxCD, QStringLiteral("SELECT Image FROM FrancePCT WHERE Dallay = ?"), {m_dallay->text()});
         if (image.Eof())
             return;
-        AjusterImage(ImageDepuisOctets(image.Champ(0).toByteArray()), m_picture1);
+        AjusterImage(ImageDepuisOctets(image.Champ(0).toByteArray(), m_picture1->size()), m_picture1);
     });
 }
 

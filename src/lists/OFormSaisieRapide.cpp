@@ -274,7 +274,7 @@ void OFormSaisieRapide::AfficherVignette()
             Recordset image = Recordset::Ouvrir(
                 CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {ligne->text(0)});
             if (!image.Eof())
-                m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray());
+                m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray(), m_picture1->size());
         });
     }
     AjusterImage(m_vignette, m_picture1);

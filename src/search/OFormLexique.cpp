@@ -107,7 +107,7 @@ void OFormLexique::AfficherPhotoLexique()
                 QStringLiteral("SELECT PhotoLexique FROM LexiquePCT WHERE CodeLexique = ?"),
                 {choisi->text(ColonneCode)});
             if (!rstPhotoLexique.Eof())
-                photo = ImageDepuisOctets(rstPhotoLexique.Champ(0).toByteArray());
+                photo = ImageDepuisOctets(rstPhotoLexique.Champ(0).toByteArray(), m_picture1->size());
         } catch (const ErreurBase&) {
         }
     }

@@ -65,15 +65,16 @@ bool clicGauche(QObject* objet, QEvent* evenement)
     return souris->button() == Qt::LeftButton && w && w->rect().contains(souris->position().toPoint());
 }
 
-// The picture of one stamp on the disc; null when the disc, the row or the picture is missing.
-QImage imageDisque(const Instruction& requete)
+// The picture of one stamp on the disc, decoded for the box `cadre`; null when the disc, the row or the
+// picture is missing.
+QImage imageDisque(const Instruction& requete, const QSize& cadre)
 {
     if (requete.estVide())
         return {};
     try {
         Recordset image = requete.ouvrir(CnxCD);
         if (!image.Eof())
-            return ImageDepuisOctets(image.Champ(0).toByteArray());
+            return ImageDepuisOctets(image.Champ(0).toByteArray(), cadre);
     } catch (const ErreurBase&) {
     }
     return {};
@@ -578,7 +579,7 @@ void OFormRecherche::UpdateControls()
         }
         m_rstRechercheTN.Move(page.premier + k - 1);
         const QString dallay = Texte(m_rstRechercheTN.Champ(0));
-        miniature = imageDisque(RequeteVignette(dallay));
+        miniature = imageDisque(RequeteVignette(dallay), image->size());
         AjusterImage(miniature, image);
         numero->setText(dallay);
         numero->show();
@@ -612,7 +613,7 @@ void OFormRecherche::UpdateImage()
         return;
     Sablier sablier;
     // A vignette that does not load leaves the box empty rather than showing the one before.
-    m_vignette = imageDisque(m_selectTN2);
+    m_vignette = imageDisque(m_selectTN2, m_picture127->size());
     AjusterImage(m_vignette, m_picture127);
     if (m_liste->isVisible())
         m_liste->setFocus();

@@ -7,7 +7,6 @@
 #include "shell/Echelle.h"
 #include "shell/Images.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,12 +37,9 @@ OFormRechercheDepts::OFormRechercheDepts(QWidget* parent) : QDialog(parent)
     carte->setObjectName(QStringLiteral("Picture1"));
     carte->setGeometry(0, 0, px(7815), px(7335));
     carte->definirCouleurFond(QColor(192, 192, 192));
-    QFile fichier(TrouverFichier(DossierProgramme(), FichierCarteDepartements));
-    if (fichier.open(QIODevice::ReadOnly)) {
-        const QImage image = ImageDepuisOctets(fichier.readAll());
-        if (!image.isNull())
-            carte->dessiner(image, QRectF(0, 0, image.width(), image.height()));
-    }
+    const QImage image = ImageDepuisFichier(TrouverFichier(DossierProgramme(), FichierCarteDepartements));
+    if (!image.isNull())
+        carte->dessiner(image, QRectF(0, 0, image.width(), image.height()));
 
     m_choix = new QLineEdit(this);
     m_choix->setObjectName(QStringLiteral("ChoixDepartement"));

@@ -198,7 +198,7 @@ void OFormThematique::ListeTimbres_ItemClick()
         Recordset image =
             Recordset::Ouvrir(CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {n});
         if (!image.Eof())
-            m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray());
+            m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray(), m_picture1->size());
     } catch (const ErreurBase&) {
         // Without the disc the vignette stays blank.
     }

@@ -1,5 +1,9 @@
 #include "shell/Images.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent)
@@ -75,10 +79,76 @@ void AjusterImage(const QImage& source, BoiteImage* cible)
     cible->dessiner(source, r);
 }
 
-QImage ImageDepuisOctets(const QByteArray& octets)
+namespace {
+
+// Qt's allocation limit is process-wide; it is raised only while one picture whose header passed the
+// bound is decoded, for the formats that decode whole before scaling (BMP, GIF).
+class LimiteAllocation {
+public:
+    explicit LimiteAllocation(int megaoctets) : m_avant(QImageReader::allocationLimit())
+    {
+        QImageReader::setAllocationLimit(megaoctets);
+    }
+    ~LimiteAllocation() { QImageReader::setAllocationLimit(m_avant); }
+    LimiteAllocation(const LimiteAllocation&) = delete;
+    LimiteAllocation& operator=(const LimiteAllocation&) = delete;
+
+private:
+    int m_avant;
+};
+
+QImage decoder(QIODevice* source, const QSize& cadre)
 {
+    QImageReader lecteur(source);
+    const QSize naturelle = lecteur.size();
+    if (!naturelle.isValid()) {
+        // A format that states no size before decoding stays under Qt's own allocation limit.
+        return lecteur.read();
+    }
+    if (naturelle.isEmpty() || qint64(naturelle.width()) * naturelle.height() > PixelsMaxImage)
+        return {};
+    const QSize borne = cadre.isEmpty() ? QSize(CoteMaxSansCadre, CoteMaxSansCadre) : cadre;
+    QSize voulue = naturelle;
+    if (naturelle.width() > borne.width() || naturelle.height() > borne.height()) {
+        voulue = naturelle.scaled(borne, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        lecteur.setScaledSize(voulue);
+    }
     QImage image;
-    if (!octets.isEmpty())
-        image.loadFromData(octets);
+    {
+        // Four bytes a pixel: what BMP and GIF decode into before they are scaled down.
+        const LimiteAllocation limite(int(PixelsMaxImage * 4 / (1024 * 1024)));
+        image = lecteur.read();
+    }
+    if (image.isNull() || voulue == naturelle)
+        return image;
+    const double rapportX = double(image.width()) / naturelle.width();
+    const double rapportY = double(image.height()) / naturelle.height();
+    image.setDotsPerMeterX(qMax(1, qRound(image.dotsPerMeterX() * rapportX)));
+    image.setDotsPerMeterY(qMax(1, qRound(image.dotsPerMeterY() * rapportY)));
     return image;
+}
+
+}  // namespace
+
+QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre)
+{
+    if (octets.isEmpty())
+        return {};
+    QBuffer tampon;
+    tampon.setData(octets);
+    if (!tampon.open(QIODevice::ReadOnly))
+        return {};
+    return decoder(&tampon, cadre);
+}
+
+QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
+{
+    // Checked before opening: opening a pipe waits for a writer, and a device reads without end.
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || !info.isFile())
+        return {};
+    QFile fichier(info.absoluteFilePath());
+    if (!fichier.open(QIODevice::ReadOnly) || fichier.isSequential())
+        return {};
+    return decoder(&fichier, cadre);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Picture boxes and the one routine that draws every picture: fitted to the box with its proportions
-// kept, centred, enlarged when smaller than the box. Pictures are decoded from bytes in memory.
+// kept, centred, enlarged when smaller than the box. Pictures are decoded from bytes in memory, or from
+// a regular file, by one routine that decodes them at the size they are shown.
 
 #include <QColor>
 #include <QImage>
@@ -38,5 +39,19 @@ QRectF RectangleAjuste(const QSizeF& source, const QSizeF& cible);
 // Clears the box and draws the picture into it, fitted and centred. A null or empty picture leaves it blank.
 void AjusterImage(const QImage& source, BoiteImage* cible);
 
-// The picture held in the bytes of an image file (JPEG, PNG, BMP, GIF); a null image when they hold none.
-QImage ImageDepuisOctets(const QByteArray& octets);
+// The largest picture, in pixels, that is decoded at all: a header claiming more is taken for a damaged
+// one, never for a scan (an A4 page at 1200 dots an inch is half of it).
+inline constexpr qint64 PixelsMaxImage = qint64(16384) * 16384;
+// Without a box to fit, pictures are decoded no larger than this either way: more than any screen shows.
+inline constexpr int CoteMaxSansCadre = 4096;
+
+// The picture held in the bytes of an image file (JPEG, PNG, BMP, GIF); a null image when they hold none
+// or when its header claims more than PixelsMaxImage. A picture larger than `cadre` (the box it is drawn
+// into, in pixels; CoteMaxSansCadre both ways when invalid or empty) is decoded at the largest size that
+// fits it with its proportions kept, and its resolution is lowered in step so that its natural size in
+// millimetres stays the same. A smaller one is decoded as it is.
+QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre = {});
+
+// The same from the file at `chemin`, read only as far as the picture needs. Anything that is not a
+// regular file (missing, a folder, a device, a pipe) gives a null image without being opened.
+QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre = {});

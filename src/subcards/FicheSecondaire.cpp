@@ -161,7 +161,7 @@ void FicheSecondaire::chargerImage()
                 QStringLiteral("SELECT %1 FROM %2 WHERE Dallay = ?").arg(m_parametres.colonneImage, m_parametres.tableImages),
                 {m_dallay->text()});
             if (!rst.Eof())
-                image = ImageDepuisOctets(rst.Champ(0).toByteArray());
+                image = ImageDepuisOctets(rst.Champ(0).toByteArray(), m_picture1->size());
         });
     }
     AjusterImage(image, m_picture1);

@@ -17,7 +17,6 @@
 #include "subcards/dlgAssocierImage.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -252,10 +251,7 @@ void OFormFicheMesVarietes::ChargerMaVariete()
 
 bool OFormFicheMesVarietes::chargerImage(const QString& chemin)
 {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return false;
-    const QImage image = ImageDepuisOctets(fichier.readAll());
+    const QImage image = ImageDepuisFichier(chemin, m_picture1->size());
     if (image.isNull())
         return false;
     m_image = image;

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -222,10 +221,7 @@ void dlgAssocierImage::FileList_Click()
     setWindowTitle(QStringLiteral("Sélection image [%1]").arg(chemin));
     Sablier sablier;
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    QImage image;
-    QFile fichier(chemin);
-    if (fichier.open(QIODevice::ReadOnly))
-        image = ImageDepuisOctets(fichier.readAll());
+    const QImage image = ImageDepuisFichier(chemin, m_picture1->size());
     if (image.isNull()) {
         QApplication::beep();
         sablier.restaurer();

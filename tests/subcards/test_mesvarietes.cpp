@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 bool ecrireImage(const QString& chemin, const QColor& couleur)
@@ -35,6 +37,14 @@ bool ecrireImage(const QString& chemin, const QColor& couleur)
     QImage image(20, 10, QImage::Format_RGB32);
     image.fill(couleur);
     return image.save(chemin, "PNG");
+}
+
+// A 6000 × 6000 scan: beyond what Qt decodes whole by default.
+bool ecrireGrandeImage(const QString& chemin)
+{
+    QImage image(6000, 6000, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    return image.save(chemin, "JPG");
 }
 
 QList<bool> lignesVisibles(const OFormFicheMesVarietes& carte)
@@ -320,6 +330,92 @@ private slots:
         QVERIFY(carte->image().isNull());
         QVERIFY(carte->findChild<BoiteImage*>(QStringLiteral("Picture1"))->estVide());
         QVERIFY(plateforme->messages().isEmpty());
+    }
+
+    // A stored path is read only when it names a regular file: a large scan is shown fitted; a device, a
+    // pipe or a link to a device shows no picture, as a missing file does, and the row is left as it was.
+    void imageEnregistree_data()
+    {
+        QTest::addColumn<QString>("sorte");
+        QTest::addColumn<bool>("montree");
+        QTest::newRow("scan 6000 × 6000") << "scan" << true;
+        QTest::newRow("périphérique") << "/dev/zero" << false;
+        QTest::newRow("tube") << "tube" << false;
+        QTest::newRow("lien vers un périphérique") << "lien" << false;
+        QTest::newRow("dossier") << "dossier" << false;
+    }
+
+    void imageEnregistree()
+    {
+        QFETCH(QString, sorte);
+        QFETCH(bool, montree);
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        QString chemin = dossier.filePath(sorte + QStringLiteral(".jpg"));
+        if (sorte == QStringLiteral("scan"))
+            QVERIFY(ecrireGrandeImage(chemin));
+        else if (sorte == QStringLiteral("tube"))
+            QCOMPARE(::mkfifo(QFile::encodeName(chemin).constData(), 0600), 0);
+        else if (sorte == QStringLiteral("lien"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), chemin));
+        else if (sorte == QStringLiteral("dossier"))
+            QVERIFY(QDir().mkdir(chemin));
+        else
+            chemin = sorte;
+        CnxPerso->executer(QStringLiteral("UPDATE MesVarietes SET CheminImagevrt5 = ? WHERE CodePersonnel = 1"), {chemin});
+        const QString avant = ligneItem(1);
+        auto carte = ouvrir(1);
+        QVERIFY(carte);
+        auto* picture1 = carte->findChild<BoiteImage*>(QStringLiteral("Picture1"));
+        QCOMPARE(!carte->image().isNull(), montree);
+        QCOMPARE(!picture1->estVide(), montree);
+        if (montree) {
+            QVERIFY(carte->image().width() <= picture1->width() && carte->image().height() <= picture1->height());
+            QVERIFY(qAbs(picture1->contenu().pixelColor(picture1->width() / 2, picture1->height() / 2).green() - 128) < 4);
+        }
+        carte->BoutonAnnuler_Click();
+        QVERIFY(plateforme->messages().isEmpty());
+        QCOMPARE(ligneItem(1), avant);
+    }
+
+    // The picture dialog on a folder holding a large scan and a link to a device, then the card that
+    // receives the scan: the link is no picture, the scan is previewed, shown and its path stored.
+    void grandeImageAssociee()
+    {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        QVERIFY(ecrireGrandeImage(dossier.filePath(QStringLiteral("scan.jpg"))));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dossier.filePath(QStringLiteral("zero.jpg"))));
+        QString titreLien;
+        bool apercuLien = true;
+        QString titreScan;
+        bool apercuScan = false;
+        plateforme->repondreDialogue([&](QDialog& d) {
+            auto& dialogue = static_cast<dlgAssocierImage&>(d);
+            dialogue.allerA(dossier.path());
+            for (const QString& nom : {QStringLiteral("zero.jpg"), QStringLiteral("scan.jpg")}) {
+                const QList<QListWidgetItem*> t = dialogue.FileList()->findItems(nom, Qt::MatchExactly);
+                if (t.size() != 1)
+                    continue;
+                dialogue.FileList()->setCurrentItem(t.first());
+                (nom == QStringLiteral("zero.jpg") ? titreLien : titreScan) = dialogue.windowTitle();
+                (nom == QStringLiteral("zero.jpg") ? apercuLien : apercuScan) = !dialogue.Picture1()->estVide();
+            }
+            dialogue.OKButton_Click();
+            return dialogue.result();
+        });
+        auto carte = ouvrir(2);
+        QVERIFY(carte);
+        carte->BoutonAssocier_Click();
+        const QString scan = QDir::toNativeSeparators(QDir(dossier.path()).absoluteFilePath(QStringLiteral("scan.jpg")));
+        QCOMPARE(titreLien, QStringLiteral("Sélection image [Image non valide]"));
+        QVERIFY(!apercuLien);
+        QCOMPARE(titreScan, QStringLiteral("Sélection image [%1]").arg(scan));
+        QVERIFY(apercuScan);
+        QCOMPARE(carte->LabelPath()->text(), scan);
+        QVERIFY(!carte->findChild<BoiteImage*>(QStringLiteral("Picture1"))->estVide());
+        carte->BoutonAnnuler_Click();
+        QVERIFY(ligneItem(2).endsWith(scan + QLatin1Char('|')));
     }
 
     // The item deleted while its card was open: the save says so rather than losing the edit silently.
