@@ -7,8 +7,10 @@
 
 #include "data/Source.h"
 #include "data/Valeurs.h"
+#include "search/OFormRecherche.h"
 #include "search/Recherche.h"
-#include "shell/Controles.h"
+#include "shell/Echelle.h"
+#include "shell/VueResultat.h"
 
 #include <QElapsedTimer>
 
@@ -20,18 +22,16 @@
 
 namespace {
 
-// The result list as the screen fills it: every row made first, then given to the view at once.
-void remplir(VueListe& vue, Recordset& r)
+// The result list as the screen fills it, painted: the rows handed to the view with the screen's cells,
+// the first row current, then the view painted, which reads the texts of the rows it shows.
+void remplir(VueResultat& vue, Recordset&& r, std::vector<CelluleResultat> cellules)
 {
-    vue.viderLignes();
-    QList<QTreeWidgetItem*> lignes;
-    lignes.reserve(r.RecordCount());
-    for (r.MoveFirst(); !r.Eof(); r.MoveNext())
-        lignes << new QTreeWidgetItem(QStringList {Texte(r.Champ(0)), Texte(r.Champ(1)), Texte(r.Champ(2))});
-    vue.addTopLevelItems(lignes);
+    vue.afficherResultat(std::move(r), std::move(cellules));
+    vue.definirLigneCourante(0);
+    vue.repaint();
 }
 
-void comparer(const char* nom, const CriteresRecherche& c, VueListe& vue)
+void comparer(const char* nom, const CriteresRecherche& c, VueResultat& vue)
 {
     std::printf("\n%s\n", nom);
     const RechercheConstruite r = ConstruireRecherche(c);
@@ -43,13 +43,15 @@ void comparer(const char* nom, const CriteresRecherche& c, VueListe& vue)
     });
     SupprimerLiensRecherche(*CnxPerso);
     int lignes = 0;
-    const Mesure ecran = Chronometrer("  liens, requêtes, Recordsets et liste remplie", 9, [&] {
+    const Mesure ecran = Chronometrer("  liens, requêtes, Recordsets, liste remplie et peinte", 9, [&] {
+        vue.viderLignes();
         CreerLiensRecherche(*CnxPerso);
         Recordset liste = r.liste.ouvrir(CnxPerso);
         Recordset numeros = r.miniatures.ouvrir(CnxPerso);
         SupprimerLiensRecherche(*CnxPerso);
-        remplir(vue, liste);
         lignes = liste.RecordCount();
+        std::vector<CelluleResultat> cellules = CellulesTimbres(liste);
+        remplir(vue, std::move(liste), std::move(cellules));
     });
     std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requêtes nues",
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
@@ -65,7 +67,12 @@ void MesurerRecherche(const QString& dossier)
         std::fprintf(stderr, "banc_essai : %s\n", qPrintable(DerniereErreurOuverture()));
         return;
     }
-    VueListe vue;
+    // The search screen's list, its size and columns.
+    VueResultat vue;
+    vue.ajouterColonne(QStringLiteral("Dallay"), 1000);
+    vue.ajouterColonne(QStringLiteral("Année"), 700);
+    vue.ajouterColonne(QStringLiteral("Désignation"), 5000);
+    vue.resize(int(6840 * 1.28) / TwipsParPixel, int(4440 * 1.28) / TwipsParPixel);
     vue.show();
     std::printf("\nRecherche\n");
     comparer("Tous les timbres, sans critère", {}, vue);
@@ -89,12 +96,21 @@ void MesurerRecherche(const QString& dossier)
     qint64 somme = 0;
     const Mesure nu = Chronometrer(
         "  requête nue sur l'API C", 9, [&] { somme += InstructionNue(CnxCatalogue->poignee(), varietes); });
+    // The variety list has a column more than the stamps'.
+    vue.viderColonnes();
+    vue.ajouterColonne(QStringLiteral("Reference"), 1000);
+    vue.ajouterColonne(QStringLiteral("Dallay"), 1000);
+    vue.ajouterColonne(QStringLiteral("Année"), 700);
+    vue.ajouterColonne(QStringLiteral("Désignation"), 5000);
     int lignes = 0;
-    const Mesure ecran = Chronometrer("  requête et Recordset", 9, [&] {
+    const Mesure ecran = Chronometrer("  requête, Recordset, liste remplie et peinte", 9, [&] {
+        vue.viderLignes();
         Recordset r = varietes.ouvrir(CnxCatalogue);
         lignes = r.RecordCount();
+        std::vector<CelluleResultat> cellules = CellulesVarietes(r);
+        remplir(vue, std::move(r), std::move(cellules));
     });
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport Recordset / requête nue",
+    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requête nue",
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
     std::printf("  (%d lignes, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
     LibererConnexions();

@@ -9,6 +9,7 @@
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
+#include "shell/VueResultat.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -46,12 +47,12 @@ void reinitialiserRecherche()
 
 void reinitialiserResultats()
 {
-    c<VueListe>(SaisieRapide, QStringLiteral("ListeRapide"))->viderLignes();
+    c<VueResultat>(SaisieRapide, QStringLiteral("ListeRapide"))->viderLignes();
     c<BoiteImage>(SaisieRapide, QStringLiteral("Picture1"))->effacer();
     c<QLabel>(SaisieRapide, QStringLiteral("TexteNb"))->setText(QStringLiteral("0 timbre(s) trouvé(s)"));
-    c<VueListe>(Manques, QStringLiteral("ListeManques"))->viderLignes();
+    c<VueResultat>(Manques, QStringLiteral("ListeManques"))->viderLignes();
     c<QLabel>(Manques, QStringLiteral("NBTimbres"))->setText(QStringLiteral("0"));
-    c<VueListe>(Doubles, QStringLiteral("ListeDoubles"))->viderLignes();
+    c<VueResultat>(Doubles, QStringLiteral("ListeDoubles"))->viderLignes();
     c<QLabel>(Doubles, QStringLiteral("NBTimbres"))->setText(QStringLiteral("0"));
 }
 

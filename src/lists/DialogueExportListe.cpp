@@ -22,7 +22,7 @@ const QString ChoixEcran = QStringLiteral("Liste délimitée à l'écran");
 }  // namespace
 
 DialogueExportListe::DialogueExportListe(
-    const QString& nom, const QString& titre, const VueListe* liste, bool manques, QWidget* parent)
+    const QString& nom, const QString& titre, const VueResultat* liste, bool manques, QWidget* parent)
     : QDialog(parent), m_liste(liste), m_manques(manques)
 {
     setObjectName(nom);

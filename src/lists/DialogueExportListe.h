@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class QComboBox;
-class VueListe;
+class VueResultat;
 
 class DialogueExportListe : public QDialog {
     Q_OBJECT
@@ -16,10 +16,10 @@ public:
     bool listeEcranDemandee() const { return m_listeEcran; }
 
 protected:
-    DialogueExportListe(const QString& nom, const QString& titre, const VueListe* liste, bool manques, QWidget* parent);
+    DialogueExportListe(const QString& nom, const QString& titre, const VueResultat* liste, bool manques, QWidget* parent);
 
 private:
-    const VueListe* m_liste;
+    const VueResultat* m_liste;
     bool m_manques;
     bool m_listeEcran = false;
     QComboBox* m_choix = nullptr;

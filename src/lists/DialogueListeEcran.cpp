@@ -11,7 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-DialogueListeEcran::DialogueListeEcran(const QString& nom, const QString& titre, const VueListe* liste, QWidget* parent)
+DialogueListeEcran::DialogueListeEcran(const QString& nom, const QString& titre, const VueResultat* liste, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(nom);

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class QPlainTextEdit;
-class VueListe;
+class VueResultat;
 
 class DialogueListeEcran : public QDialog {
     Q_OBJECT
@@ -14,7 +14,7 @@ public:
     void CancelButton_Click();
 
 protected:
-    DialogueListeEcran(const QString& nom, const QString& titre, const VueListe* liste, QWidget* parent);
+    DialogueListeEcran(const QString& nom, const QString& titre, const VueResultat* liste, QWidget* parent);
 
 private:
     QPlainTextEdit* m_texte = nullptr;

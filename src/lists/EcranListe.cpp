@@ -9,6 +9,7 @@
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
+#include "shell/VueResultat.h"
 
 #include <QCheckBox>
 #include <QDate>
@@ -52,26 +53,13 @@ void DefinirImpressionListe(int onglet, std::function<void(EcranListe&)> ouvrir)
     impressions().insert(onglet, std::move(ouvrir));
 }
 
-void RemplirResultat(VueListe& liste, Recordset& r, QProgressBar* barre)
+void RemplirResultat(VueResultat& liste, Recordset&& r)
 {
-    const int n = r.RecordCount();
-    // The bar moves every two percent or so: a repaint per row would cost more than the row itself.
-    const int pas = std::max(1, n / 50);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(n);
     const int colonnes = std::min(7, r.NombreColonnes());
-    int i = 0;
-    for (r.MoveFirst(); !r.Eof(); r.MoveNext()) {
-        QStringList cellules;
-        cellules.reserve(colonnes);
-        for (int k = 0; k < colonnes; ++k)
-            cellules << Texte(r.Champ(k));
-        items << new QTreeWidgetItem(cellules);
-        if (barre && ++i % pas == 0)
-            barre->setValue(i);
-    }
-    // Handed over at once: one insertion instead of one per row.
-    liste.addTopLevelItems(items);
+    std::vector<CelluleResultat> cellules;
+    for (int k = 0; k < colonnes; ++k)
+        cellules.emplace_back(k);
+    liste.afficherResultat(std::move(r), std::move(cellules));
 }
 
 QString AnneePrecedente()
@@ -137,7 +125,7 @@ EcranListe::EcranListe(int onglet, const QString& nom, const QString& nomListe, 
         4620, 375);
 
     // The result.
-    m_resultat = CreerControle<VueListe>(p, nomListe, 7440, 480, 4335, 5820);
+    m_resultat = CreerControle<VueResultat>(p, nomListe, 7440, 480, 4335, 5820);
     m_resultat->viewport()->installEventFilter(this);
     m_nbTimbres = CreerControle<QLabel>(p, QStringLiteral("NBTimbres"), QStringLiteral("0"), 7440, 6360, 700, 255);
     m_nbTimbres->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -314,11 +302,12 @@ void EcranListe::construireEtRemplir(const ListeConstruite& c, bool motCle)
         m_texteSQL2 = c.rapport2;
     m_genre = c.genre;
 
+    // The rows of the last build go before the query runs, so that two results are never held at once.
+    m_resultat->viderLignes();
     Recordset r;
     try {
         r = OuvrirListe(c.genre, c.liste);
     } catch (const ErreurBase& e) {
-        m_resultat->viderLignes();
         m_nbTimbres->setText(QStringLiteral("0"));
         attente(false);
         sablier.restaurer();
@@ -326,13 +315,14 @@ void EcranListe::construireEtRemplir(const ListeConstruite& c, bool motCle)
         return;
     }
 
-    m_resultat->viderLignes();
     attente(false);
     const int n = r.RecordCount();
+    // The list reads its rows as it paints them: the bar has nothing left to follow but the hand-over.
     m_progression->setRange(0, n);
     m_progression->setValue(0);
     m_progression->show();
-    RemplirResultat(*m_resultat, r, m_progression);
+    RemplirResultat(*m_resultat, std::move(r));
+    m_progression->setValue(n);
     m_progression->hide();
     m_nbTimbres->setText(QString::number(n));
 }
@@ -351,10 +341,10 @@ void EcranListe::ListeResultat_Click()
         AfficherMessage(QStringLiteral("La liste est vide"), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
         return;
     }
-    const QTreeWidgetItem* item = m_resultat->currentItem();
-    if (!item)
+    const int ligne = m_resultat->ligneCourante();
+    if (ligne < 0)
         return;
-    AtteindreFiche(item->text(0), this);
+    AtteindreFiche(m_resultat->texte(ligne, 0), this);
 }
 
 void EcranListe::BoutonExport_Click()

@@ -18,11 +18,12 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class VueListe;
+class VueResultat;
 
 class EcranListe : public EcranPrincipal {
     Q_OBJECT
 public:
-    VueListe* ListeResultat() const { return m_resultat; }
+    VueResultat* ListeResultat() const { return m_resultat; }
     VueListe* ListeRubriques() const { return m_rubriques; }
 
     // The statements the print dialogs run (TexteSQL; TexteSQL2 on the duplicates screen), left by the
@@ -69,7 +70,7 @@ private:
     void afficherRefus(Refus refus);
     void attente(bool active);
 
-    VueListe* m_resultat = nullptr;
+    VueResultat* m_resultat = nullptr;
     VueListe* m_rubriques = nullptr;
     QRadioButton* m_choixAnnee[3] = {};
     QList<QCheckBox*> m_periodes;
@@ -89,9 +90,9 @@ private:
 // each list screen (by tab: 4 want list, 5 duplicates) opens once the button's own checks passed.
 void DefinirImpressionListe(int onglet, std::function<void(EcranListe&)> ouvrir);
 
-// Adds the rows of a list's result to the list view: the number, the designation and the five condition
-// cells, each empty for Null; the bar, when given, follows the rows read.
-void RemplirResultat(VueListe& liste, Recordset& resultat, QProgressBar* barre = nullptr);
+// The list view shows the rows of a list's result: the number, the designation and the five condition
+// cells, each empty for Null. The list keeps the result and reads it as it is painted.
+void RemplirResultat(VueResultat& liste, Recordset&& resultat);
 
 // The current year minus one, the default last year of the period panel.
 QString AnneePrecedente();

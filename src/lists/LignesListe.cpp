@@ -1,8 +1,8 @@
 #include "lists/LignesListe.h"
 
-#include "shell/Controles.h"
+#include "shell/VueResultat.h"
 
-QList<QStringList> LignesListe(const VueListe& liste)
+QList<QStringList> LignesListe(const VueResultat& liste)
 {
     QList<QStringList> lignes;
     for (int i = 0; i < liste.nombreLignes(); ++i)

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QStringList>
 
-class VueListe;
+class VueResultat;
 
 // The rows of a result list: its number, then the designation and the five condition cells.
-QList<QStringList> LignesListe(const VueListe& liste);
+QList<QStringList> LignesListe(const VueResultat& liste);

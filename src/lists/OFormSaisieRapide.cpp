@@ -11,6 +11,7 @@
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
+#include "shell/VueResultat.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -19,8 +20,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <array>
-#include <memory>
 
 namespace {
 
@@ -56,42 +55,6 @@ QString texteCompte(int n)
     return QString::number(n) + QStringLiteral(" timbres trouvés");
 }
 
-// A row of the list that reads its texts from the list's result when the view asks for them, so that
-// tens of thousands of rows cost one small object each; a text set later (a tick) takes precedence.
-class LigneRapide : public QTreeWidgetItem {
-public:
-    LigneRapide(std::shared_ptr<Recordset> source, int rang, const std::array<int, 9>& colonnes)
-        : m_source(std::move(source)), m_rang(rang), m_colonnes(colonnes)
-    {
-    }
-
-    QVariant data(int colonne, int role) const override
-    {
-        if ((role != Qt::DisplayRole && role != Qt::EditRole) || colonne < 0 || colonne >= 9 ||
-            (m_modifiees & (1u << colonne)))
-            return QTreeWidgetItem::data(colonne, role);
-        const int champ = m_colonnes[std::size_t(colonne)];
-        if (champ < 0)
-            return QString();
-        m_source->Move(m_rang);
-        const QVariant v = m_source->Champ(champ);
-        return v.isNull() ? QVariant(QString()) : QVariant(v.toString());
-    }
-
-    void setData(int colonne, int role, const QVariant& valeur) override
-    {
-        if ((role == Qt::DisplayRole || role == Qt::EditRole) && colonne >= 0 && colonne < 9)
-            m_modifiees |= 1u << colonne;
-        QTreeWidgetItem::setData(colonne, role, valeur);
-    }
-
-private:
-    std::shared_ptr<Recordset> m_source;
-    int m_rang;
-    std::array<int, 9> m_colonnes;
-    unsigned m_modifiees = 0;
-};
-
 }  // namespace
 
 OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
@@ -109,9 +72,8 @@ OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
     auto* afficher = CreerControle<QPushButton>(
         p, QStringLiteral("BoutonAfficher"), QStringLiteral("Afficher la liste"), 8280, 610, 1800, 375);
 
-    m_liste = CreerControle<VueListe>(p, QStringLiteral("ListeRapide"), 120, 1080, 9000, 5400);
+    m_liste = CreerControle<VueResultat>(p, QStringLiteral("ListeRapide"), 120, 1080, 9000, 5400);
     m_liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_liste->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_texteNb = CreerControle<QLabel>(
         p, QStringLiteral("TexteNb"), QStringLiteral("0 timbre(s) trouvé(s)"), 120, 6560, 3000, 255);
     CreerControle<QLabel>(p, QStringLiteral("Label4"),
@@ -138,8 +100,8 @@ OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
     connect(m_rubrique, &QComboBox::activated, this, &OFormSaisieRapide::RubriqueChoisie_Click);
     connect(raz, &QPushButton::clicked, this, &OFormSaisieRapide::RazCritères_Click);
     connect(afficher, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonAfficher_Click);
-    connect(m_liste, &QTreeWidget::itemClicked, this, &OFormSaisieRapide::ListeRapide_ItemClick);
-    connect(m_liste, &QTreeWidget::itemDoubleClicked, this, &OFormSaisieRapide::ListeRapide_DblClick);
+    connect(m_liste, &QAbstractItemView::clicked, this, &OFormSaisieRapide::ListeRapide_ItemClick);
+    connect(m_liste, &QAbstractItemView::doubleClicked, this, &OFormSaisieRapide::ListeRapide_DblClick);
     connect(cocher, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonCocherUn_Click);
     connect(atteindre, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonAtteindre_Click);
 }
@@ -244,23 +206,15 @@ void OFormSaisieRapide::RemplirListeRapide(Recordset& liste)
         m_liste->ajouterColonne(QString::fromUtf8(titre), largeur);
     m_liste->viderLignes();
 
-    std::array<int, 9> colonnes = {liste.Colonne(QStringLiteral("Dallay")),
+    std::vector<CelluleResultat> cellules = {liste.Colonne(QStringLiteral("Dallay")),
         liste.Colonne(QStringLiteral("AnneeEmission")), liste.Colonne(QStringLiteral("DesignationCourt"))};
-    for (int i = 0; i < 6; ++i)
-        colonnes[std::size_t(3 + i)] = liste.Colonne(QString::fromLatin1(ColonnesMarques[i]));
+    for (const char* marque : ColonnesMarques)
+        cellules.emplace_back(liste.Colonne(QString::fromLatin1(marque)));
     const int nombre = liste.RecordCount();
-    // The rows keep the result they read from; the screen's own handle on it is closed below.
-    auto source = std::make_shared<Recordset>(std::move(liste));
-    QList<QTreeWidgetItem*> lignes;
-    lignes.reserve(nombre);
-    for (int i = 0; i < nombre; ++i)
-        lignes << new LigneRapide(source, i, colonnes);
-    m_liste->addTopLevelItems(lignes);
+    m_liste->afficherResultat(std::move(liste), std::move(cellules));
     m_texteNb->setText(texteCompte(nombre));
-    if (QTreeWidgetItem* premier = m_liste->topLevelItem(0)) {
-        m_liste->setCurrentItem(premier);
-        premier->setSelected(true);
-    }
+    if (nombre > 0)
+        m_liste->definirLigneCourante(0);
     AfficherVignette();
 }
 
@@ -268,11 +222,11 @@ void OFormSaisieRapide::AfficherVignette()
 {
     // Never another stamp's picture: whatever cannot be read leaves the box blank.
     m_vignette = QImage();
-    QTreeWidgetItem* ligne = m_liste->currentItem();
-    if (ligne) {
+    const int ligne = m_liste->ligneCourante();
+    if (ligne >= 0) {
         SansEchec([&] {
             Recordset image = Recordset::Ouvrir(
-                CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {ligne->text(0)});
+                CnxCD, QStringLiteral("SELECT ImageTN FROM FranceTN WHERE Dallay = ?"), {m_liste->texte(ligne, 0)});
             if (!image.Eof())
                 m_vignette = ImageDepuisOctets(image.Champ(0).toByteArray(), m_picture1->size());
         });
@@ -298,17 +252,17 @@ void OFormSaisieRapide::BoutonCocherUn_Click()
 
 void OFormSaisieRapide::BoutonAtteindre_Click()
 {
-    const QList<QTreeWidgetItem*> choisies = m_liste->selectedItems();
+    const QList<int> choisies = m_liste->lignesChoisies();
     if (m_liste->nombreLignes() == 0 || choisies.isEmpty()) {
         AfficherMessage(QStringLiteral("Aucune ligne n'est sélectionnée ou la liste est vide"), Boutons::OK,
             Icone::Exclamation, QStringLiteral("Impossible d'atteindre la fiche"));
         return;
     }
     // The current row when it is selected, else the first selected one.
-    QTreeWidgetItem* ligne = m_liste->currentItem();
-    if (!ligne || !ligne->isSelected())
+    int ligne = m_liste->ligneCourante();
+    if (ligne < 0 || !m_liste->estChoisie(ligne))
         ligne = choisies.first();
-    AtteindreFiche(ligne->text(0), this);
+    AtteindreFiche(m_liste->texte(ligne, 0), this);
 }
 
 void OFormSaisieRapide::Picture1_Click()
@@ -325,16 +279,11 @@ void OFormSaisieRapide::CocherSelection()
     const int option = choixEtat();
     const int colonne = OptionDeCoche(option).sousElement;
     // The selected rows from the first to the last, as the list shows them.
-    QList<QTreeWidgetItem*> lignes;
+    const QList<int> lignes = m_liste->lignesChoisies();
     std::vector<DemandeCoche> demandes;
-    for (int i = 0; i < m_liste->nombreLignes(); ++i) {
-        QTreeWidgetItem* ligne = m_liste->topLevelItem(i);
-        if (!ligne->isSelected())
-            continue;
-        lignes << ligne;
-        // What the list shows decides, not what is stored now.
-        demandes.push_back({ligne->text(0), ligne->text(colonne).isEmpty()});
-    }
+    // What the list shows decides, not what is stored now.
+    for (int ligne : lignes)
+        demandes.push_back({m_liste->texte(ligne, 0), m_liste->texte(ligne, colonne).isEmpty()});
     if (demandes.empty())
         return;
 
@@ -342,7 +291,7 @@ void OFormSaisieRapide::CocherSelection()
     const BilanCoche bilan = CocherTimbres(*CnxPerso, *CnxCatalogue, CaptionCollectionOuverte(), option, demandes);
     for (int i = 0; i < lignes.size(); ++i) {
         if (bilan.ecrits[std::size_t(i)])
-            lignes[i]->setText(colonne, demandes[std::size_t(i)].marquer ? MarqueCochee : QString());
+            m_liste->definirTexte(lignes[i], colonne, demandes[std::size_t(i)].marquer ? MarqueCochee : QString());
     }
     sablier.restaurer();
     const QString nonCotes = MessageNonCotes(bilan.nonCotes, int(demandes.size()));

@@ -10,7 +10,7 @@ class BoiteImage;
 class ComboDonnees;
 class QLabel;
 class QRadioButton;
-class VueListe;
+class VueResultat;
 
 class OFormSaisieRapide : public EcranPrincipal {
     Q_OBJECT
@@ -28,7 +28,8 @@ public:
     void BoutonAtteindre_Click();
     void Picture1_Click();
 
-    // Shows the rows of a list statement (see OuvrirListeRapide), the first one selected, and closes it.
+    // Shows the rows of a list statement (see OuvrirListeRapide), the first one selected; the list takes
+    // the rows over and `liste` is left closed.
     void RemplirListeRapide(class Recordset& liste);
 
     // The chosen member of ChoixEtat, 1 to 6.
@@ -47,7 +48,7 @@ private:
 
     ComboDonnees* m_rubrique;
     ComboDonnees* m_annee;
-    VueListe* m_liste;
+    VueResultat* m_liste;
     QLabel* m_texteNb;
     BoiteImage* m_picture1;
     QRadioButton* m_choix[6];

@@ -1,6 +1,6 @@
 #include "lists/dlgDoublesEcran.h"
 
-dlgDoublesEcran::dlgDoublesEcran(const VueListe* liste, QWidget* parent)
+dlgDoublesEcran::dlgDoublesEcran(const VueResultat* liste, QWidget* parent)
     : DialogueListeEcran(QStringLiteral("dlgDoublesEcran"), QStringLiteral("Liste des doubles"), liste, parent)
 {
 }

@@ -6,5 +6,5 @@
 class dlgDoublesEcran : public DialogueListeEcran {
     Q_OBJECT
 public:
-    dlgDoublesEcran(const VueListe* liste, QWidget* parent = nullptr);
+    dlgDoublesEcran(const VueResultat* liste, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "lists/dlgExpDoubles.h"
 
-dlgExpDoubles::dlgExpDoubles(const VueListe* liste, QWidget* parent)
+dlgExpDoubles::dlgExpDoubles(const VueResultat* liste, QWidget* parent)
     : DialogueExportListe(QStringLiteral("dlgExpDoubles"), QStringLiteral("Exporter la dispoliste"), liste, false, parent)
 {
 }

@@ -6,5 +6,5 @@
 class dlgExpDoubles : public DialogueExportListe {
     Q_OBJECT
 public:
-    dlgExpDoubles(const VueListe* liste, QWidget* parent = nullptr);
+    dlgExpDoubles(const VueResultat* liste, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "lists/dlgExpManques.h"
 
-dlgExpManques::dlgExpManques(const VueListe* liste, QWidget* parent)
+dlgExpManques::dlgExpManques(const VueResultat* liste, QWidget* parent)
     : DialogueExportListe(QStringLiteral("dlgExpManques"), QStringLiteral("Exporter la mancoliste"), liste, true, parent)
 {
 }

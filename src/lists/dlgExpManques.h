@@ -6,5 +6,5 @@
 class dlgExpManques : public DialogueExportListe {
     Q_OBJECT
 public:
-    dlgExpManques(const VueListe* liste, QWidget* parent = nullptr);
+    dlgExpManques(const VueResultat* liste, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "lists/dlgManquesEcran.h"
 
-dlgManquesEcran::dlgManquesEcran(const VueListe* liste, QWidget* parent)
+dlgManquesEcran::dlgManquesEcran(const VueResultat* liste, QWidget* parent)
     : DialogueListeEcran(QStringLiteral("dlgManquesEcran"), QStringLiteral("Liste des manques"), liste, parent)
 {
 }

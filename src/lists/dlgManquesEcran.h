@@ -6,5 +6,5 @@
 class dlgManquesEcran : public DialogueListeEcran {
     Q_OBJECT
 public:
-    dlgManquesEcran(const VueListe* liste, QWidget* parent = nullptr);
+    dlgManquesEcran(const VueResultat* liste, QWidget* parent = nullptr);
 };

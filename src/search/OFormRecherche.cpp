@@ -14,6 +14,7 @@
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
+#include "shell/VueResultat.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -87,6 +88,25 @@ void signalerErreur(const ErreurBase& e)
 
 }  // namespace
 
+std::vector<CelluleResultat> CellulesTimbres(const Recordset& r)
+{
+    return {r.Colonne(QStringLiteral("Dallay")), r.Colonne(QStringLiteral("AnneeEmission")),
+        r.Colonne(QStringLiteral("DesignationCourt"))};
+}
+
+std::vector<CelluleResultat> CellulesVarietes(const Recordset& r)
+{
+    const int court = r.Colonne(QStringLiteral("DesignationCourt"));
+    const int designation = r.Colonne(QStringLiteral("Designation"));
+    // The stamp's designation, then the variety's; nothing when the variety has none.
+    const auto designations = [court, designation](const Recordset& rs, int ligne) {
+        const QVariant variete = rs.ChampLigne(ligne, designation);
+        return EstNul(variete) ? QString() : Texte(rs.ChampLigne(ligne, court)) + QStringLiteral(", ") + Texte(variete);
+    };
+    return {r.Colonne(QStringLiteral("Reference")), r.Colonne(QStringLiteral("Dallay")),
+        r.Colonne(QStringLiteral("AnneeEmission")), CelluleResultat(designations)};
+}
+
 OFormRecherche::OFormRecherche(QWidget* parent)
     : EcranPrincipal(2, QStringLiteral("OFormRecherche"), 11900, 7750, parent)
 {
@@ -138,7 +158,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     auto* valeur = CreerControle<QPushButton>(
         p, QStringLiteral("BoutonValeurCollection"), QStringLiteral("Valeur de la collection"), 120, 6780, 4560, 375);
 
-    m_liste = CreerControle<VueListe>(p, QStringLiteral("Liste"), 4920, 600, 6840, 4440);
+    m_liste = CreerControle<VueResultat>(p, QStringLiteral("Liste"), 4920, 600, 6840, 4440);
     colonnesTimbres();
     m_liste->viewport()->installEventFilter(this);
     // The thumbnail slots take the list's place: four rows of five, each number under its picture.
@@ -199,7 +219,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     connect(raz, &QPushButton::clicked, this, &OFormRecherche::BoutonRAZ_Click);
     connect(go, &QPushButton::clicked, this, &OFormRecherche::BoutonVariétés_Click);
     connect(carte, &QPushButton::clicked, this, &OFormRecherche::BoutonCarte_Click);
-    connect(m_liste, &QTreeWidget::itemClicked, this, &OFormRecherche::Liste_ItemClick);
+    connect(m_liste, &QAbstractItemView::clicked, this, &OFormRecherche::Liste_ItemClick);
     connect(m_atteindre, &QPushButton::clicked, this, &OFormRecherche::BoutonAtteindre_Click);
     connect(imprimer, &QPushButton::clicked, this, &OFormRecherche::BoutonImprimer_Click);
     connect(valeur, &QPushButton::clicked, this, [] { BoutonValeurCollection_Click(); });
@@ -352,6 +372,8 @@ void OFormRecherche::BoutonRechercher_Click()
     m_texteCritere = recherche.texteCritere;
     m_selectTN = recherche.miniatures;
     m_sorte = SorteListe::Timbres;
+    // The rows of the last list go before the query runs, so that two results are never held at once.
+    m_liste->viderLignes();
     Recordset rstRecherche;
     Recordset numeros;
     std::optional<ErreurBase> echec;
@@ -368,12 +390,12 @@ void OFormRecherche::BoutonRechercher_Click()
         // A link left behind is replaced by the next search.
     }
     m_rstRechercheTN = std::move(numeros);
-    remplirListeResultats(rstRecherche);
+    remplirListeResultats(std::move(rstRecherche));
     m_texteNb->setText(QStringLiteral("%1 timbre(s) trouvé(s)").arg(m_liste->nombreLignes()));
     if (Visu() == 1) {
         m_liste->setFocus();
-        if (QTreeWidgetItem* premier = m_liste->topLevelItem(0))
-            m_selectTN2 = RequeteVignette(premier->text(0));
+        if (m_liste->nombreLignes() > 0)
+            m_selectTN2 = RequeteVignette(m_liste->texte(0, 0));
     }
     TestVisu();
     UpdateImage();
@@ -382,24 +404,16 @@ void OFormRecherche::BoutonRechercher_Click()
         signalerErreur(*echec);
 }
 
-void OFormRecherche::remplirListeResultats(Recordset& rstRecherche)
+void OFormRecherche::remplirListeResultats(Recordset&& rstRecherche)
 {
     colonnesTimbres();
     if (!rstRecherche.estOuvert())
         return;
-    // The rows go in at once: a list of thousands filled row by row would repaint as often.
-    QList<QTreeWidgetItem*> lignes;
-    lignes.reserve(rstRecherche.RecordCount());
-    const int dallay = rstRecherche.Colonne(QStringLiteral("Dallay"));
-    const int annee = rstRecherche.Colonne(QStringLiteral("AnneeEmission"));
-    const int designation = rstRecherche.Colonne(QStringLiteral("DesignationCourt"));
-    for (rstRecherche.MoveFirst(); !rstRecherche.Eof(); rstRecherche.MoveNext())
-        lignes << new QTreeWidgetItem(QStringList {Texte(rstRecherche.Champ(dallay)),
-            Texte(rstRecherche.Champ(annee)), Texte(rstRecherche.Champ(designation))});
-    m_liste->addTopLevelItems(lignes);
-    if (!lignes.isEmpty())
-        m_liste->setCurrentItem(lignes.first());
-    rstRecherche.Close();
+    // The list keeps the rows and reads a row's texts when it paints it.
+    std::vector<CelluleResultat> cellules = CellulesTimbres(rstRecherche);
+    m_liste->afficherResultat(std::move(rstRecherche), std::move(cellules));
+    if (m_liste->nombreLignes() > 0)
+        m_liste->definirLigneCourante(0);
 }
 
 void OFormRecherche::viderCriteres()
@@ -448,6 +462,7 @@ void OFormRecherche::BoutonVariétés_Click()
     choisirVisu(1);
     RazTN();
     OuvrirBaseCatalogue();
+    m_liste->viderLignes();
     Recordset rstRecherche;
     std::optional<ErreurBase> echec;
     try {
@@ -462,23 +477,10 @@ void OFormRecherche::BoutonVariétés_Click()
     m_liste->ajouterColonne(QStringLiteral("Désignation"), 5000);
     m_sorte = SorteListe::Varietes;
     if (rstRecherche.estOuvert()) {
-        QList<QTreeWidgetItem*> lignes;
-        lignes.reserve(rstRecherche.RecordCount());
-        const int reference = rstRecherche.Colonne(QStringLiteral("Reference"));
-        const int dallay = rstRecherche.Colonne(QStringLiteral("Dallay"));
-        const int annee = rstRecherche.Colonne(QStringLiteral("AnneeEmission"));
-        const int court = rstRecherche.Colonne(QStringLiteral("DesignationCourt"));
-        const int designation = rstRecherche.Colonne(QStringLiteral("Designation"));
-        for (rstRecherche.MoveFirst(); !rstRecherche.Eof(); rstRecherche.MoveNext()) {
-            const QVariant variete = rstRecherche.Champ(designation);
-            lignes << new QTreeWidgetItem(QStringList {Texte(rstRecherche.Champ(reference)),
-                Texte(rstRecherche.Champ(dallay)), Texte(rstRecherche.Champ(annee)),
-                EstNul(variete) ? QString() : Texte(rstRecherche.Champ(court)) + QStringLiteral(", ") + Texte(variete)});
-        }
-        m_liste->addTopLevelItems(lignes);
-        if (!lignes.isEmpty())
-            m_liste->setCurrentItem(lignes.first());
-        rstRecherche.Close();
+        std::vector<CelluleResultat> cellules = CellulesVarietes(rstRecherche);
+        m_liste->afficherResultat(std::move(rstRecherche), std::move(cellules));
+        if (m_liste->nombreLignes() > 0)
+            m_liste->definirLigneCourante(0);
     }
     m_texteNb->setText(QStringLiteral("%1 timbre(s) trouvé(s)").arg(m_liste->nombreLignes()));
     m_liste->setFocus();
@@ -600,10 +602,10 @@ void OFormRecherche::PrevBtn_Click()
 
 void OFormRecherche::Liste_ItemClick()
 {
-    QTreeWidgetItem* ligne = m_liste->currentItem();
-    if (!ligne)
+    const int ligne = m_liste->ligneCourante();
+    if (ligne < 0)
         return;
-    m_selectTN2 = RequeteVignette(ligne->text(0));
+    m_selectTN2 = RequeteVignette(m_liste->texte(ligne, 0));
     UpdateImage();
 }
 
@@ -625,15 +627,15 @@ void OFormRecherche::Liste_DblClick()
         AfficherMessage(QStringLiteral("La liste est vide"), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
         return;
     }
-    QTreeWidgetItem* ligne = m_liste->currentItem();
-    AtteindreFiche(ligne ? ligne->text(0) : QString(), this);
+    const int ligne = m_liste->ligneCourante();
+    AtteindreFiche(ligne >= 0 ? m_liste->texte(ligne, 0) : QString(), this);
 }
 
 void OFormRecherche::BoutonAtteindre_Click()
 {
     Sablier sablier;
-    if (QTreeWidgetItem* ligne = m_liste->currentItem())
-        DallaySelection = ligne->text(0);
+    if (const int ligne = m_liste->ligneCourante(); ligne >= 0)
+        DallaySelection = m_liste->texte(ligne, 0);
     AtteindreFiche(DallaySelection, this);
 }
 

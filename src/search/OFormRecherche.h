@@ -7,6 +7,7 @@
 #include "data/Recordset.h"
 #include "search/Recherche.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/VueResultat.h"
 
 #include <QImage>
 #include <QString>
@@ -21,7 +22,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class VueListe;
 
 class OFormRecherche : public EcranPrincipal {
     Q_OBJECT
@@ -90,7 +90,7 @@ protected:
 private:
     void chargerListes();
     void colonnesTimbres();
-    void remplirListeResultats(Recordset& rstRecherche);
+    void remplirListeResultats(Recordset&& rstRecherche);
     void effacerVignette();
     void viderCriteres();
     void AtteindreFicheSelection();
@@ -107,7 +107,7 @@ private:
     QLineEdit* m_faciale;
     QLabel* m_dept;
     ComboDonnees* m_variete;
-    VueListe* m_liste;
+    VueResultat* m_liste;
     QLabel* m_texteNb;
     QLabel* m_texteClic;
     BoiteImage* m_picture127;
@@ -129,6 +129,12 @@ private:
     SorteListe m_sorte = SorteListe::Timbres;
     QImage m_vignette;
 };
+
+// What the columns of the result list show of a stamp search's rows ("Dallay", "Année", "Désignation")
+// and of a variety search's ("Reference", "Dallay", "Année", "Désignation": the stamp's designation, then
+// the variety's).
+std::vector<CelluleResultat> CellulesTimbres(const Recordset& resultat);
+std::vector<CelluleResultat> CellulesVarietes(const Recordset& resultat);
 
 // What "Imprimer" opens once its guards pass: the print dialog of the search result, set by whoever
 // provides it. Unset, the button stops after its guards.

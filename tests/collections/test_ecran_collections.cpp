@@ -12,6 +12,7 @@
 #include "shell/Controles.h"
 #include "shell/Demarrage.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/VueResultat.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -452,8 +453,8 @@ private slots:
         ctl<QLineEdit>(2, "TexteChoisi")->setText(QStringLiteral("Marianne"));
         ctl<QComboBox>(2, "OperateurAnnee")->setCurrentText(QStringLiteral(">"));
         ctl<QLabel>(2, "Dept")->setText(QStringLiteral("75"));
-        ctl<VueListe>(2, "Liste")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
-        ctl<VueListe>(4, "ListeManques")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
+        ctl<VueResultat>(2, "Liste")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
+        ctl<VueResultat>(4, "ListeManques")->ajouterLigne({QStringLiteral("1"), QStringLiteral("Cérès")});
         ctl<QLabel>(4, "NBTimbres")->setText(QStringLiteral("1"));
         fiche->Dallay()->setText(QStringLiteral("1"));
         ouvrir(QStringLiteral("2"));
@@ -464,8 +465,8 @@ private slots:
         QCOMPARE(ctl<QLineEdit>(2, "TexteChoisi")->text(), QString());
         QCOMPARE(ctl<QComboBox>(2, "OperateurAnnee")->currentText(), QStringLiteral("="));
         QCOMPARE(ctl<QLabel>(2, "Dept")->text(), QString());
-        QCOMPARE(ctl<VueListe>(2, "Liste")->nombreLignes(), 0);
-        QCOMPARE(ctl<VueListe>(4, "ListeManques")->nombreLignes(), 0);
+        QCOMPARE(ctl<VueResultat>(2, "Liste")->nombreLignes(), 0);
+        QCOMPARE(ctl<VueResultat>(4, "ListeManques")->nombreLignes(), 0);
         QCOMPARE(ctl<QLabel>(4, "NBTimbres")->text(), QStringLiteral("0"));
         auto* recherche = qobject_cast<OFormRecherche*>(EcranSiCharge(2));
         QCOMPARE(recherche->Etendue(), 1);

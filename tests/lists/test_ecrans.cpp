@@ -9,6 +9,7 @@
 #include "lists/OFormDoubles.h"
 #include "lists/OFormManques.h"
 #include "shell/Controles.h"
+#include "shell/VueResultat.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -23,8 +24,8 @@
 
 namespace {
 
-// The rows of a result list, each row's cells joined by "|".
-QStringList lignesVue(const VueListe* vue)
+// The rows of a list (the sections or the result), each row's cells joined by "|".
+template <typename Vue> QStringList lignesVue(const Vue* vue)
 {
     QStringList tout;
     for (int i = 0; i < vue->nombreLignes(); ++i)
@@ -115,11 +116,11 @@ private slots:
             QCOMPARE(lignesVue(e->ListeRubriques()), QStringList({"Timbres-Poste|AA", "Tête-bêche|TP"}));
             QVERIFY(e->rubriquesCochees().isEmpty());
             QVERIFY(e->ListeRubriques()->isColumnHidden(1));
-            VueListe* l = e->ListeResultat();
+            VueResultat* l = e->ListeResultat();
             QCOMPARE(l->nombreLignes(), 0);
             QStringList titres;
-            for (int i = 0; i < l->columnCount(); ++i)
-                titres << l->headerItem()->text(i);
+            for (int i = 0; i < l->nombreColonnes(); ++i)
+                titres << l->titreColonne(i);
             QCOMPARE(titres, QStringList({"Dallay", "Désignation", "N**", "N*", "NSG", "O", "L"}));
             QCOMPARE(l->columnWidth(1), 3350 / 15);
             QCOMPARE(e->findChild<QLabel*>(QStringLiteral("NBTimbres"))->text(), QStringLiteral("0"));
@@ -224,9 +225,9 @@ private slots:
         QCOMPARE(OuvrirListe(manques->genreListe(), manques->TexteSQL()).RecordCount(), 8);
 
         // A click on a listed stamp opens its card; the list screen hides.
-        VueListe* l = manques->ListeResultat();
-        l->setCurrentItem(l->topLevelItem(4));
-        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->topLevelItem(4)).center());
+        VueResultat* l = manques->ListeResultat();
+        l->definirLigneCourante(4);
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->rectLigne(4).center());
         QVERIFY(manques->isHidden());
         QCOMPARE(Texte(rstFrance.Champ(QStringLiteral("Dallay"))), QStringLiteral("d1899"));
 

@@ -7,6 +7,7 @@
 #include "lists/OFormDoubles.h"
 #include "lists/OFormManques.h"
 #include "shell/Controles.h"
+#include "shell/VueResultat.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

@@ -10,6 +10,7 @@
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
+#include "shell/VueResultat.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -68,9 +69,9 @@ template <typename T> T* ctlSaisie(const char* nom)
     return ControleEcran<T>(SaisieRapide, QString::fromUtf8(nom));
 }
 
-VueListe* listeRapide()
+VueResultat* listeRapide()
 {
-    return ctlSaisie<VueListe>("ListeRapide");
+    return ctlSaisie<VueResultat>("ListeRapide");
 }
 
 QStringList lignesRapides()
@@ -97,7 +98,7 @@ QString rangee(const QString& dallay)
 int ligneDe(const QString& dallay)
 {
     for (int i = 0; i < listeRapide()->nombreLignes(); ++i)
-        if (listeRapide()->topLevelItem(i)->text(0) == dallay)
+        if (listeRapide()->texte(i, 0) == dallay)
             return i;
     return -1;
 }
@@ -106,10 +107,10 @@ void selectionner(const QStringList& dallays)
 {
     listeRapide()->clearSelection();
     for (const QString& d : dallays) {
-        QTreeWidgetItem* ligne = listeRapide()->topLevelItem(ligneDe(d));
-        QVERIFY2(ligne, qPrintable(d));
-        ligne->setSelected(true);
-        listeRapide()->setCurrentItem(ligne, 0, QItemSelectionModel::NoUpdate);
+        const QModelIndex ligne = listeRapide()->model()->index(ligneDe(d), 0);
+        QVERIFY2(ligne.isValid(), qPrintable(d));
+        listeRapide()->selectionModel()->select(ligne, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        listeRapide()->selectionModel()->setCurrentIndex(ligne, QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -217,11 +218,11 @@ private slots:
         afficher(rubrique, annee);
         QCOMPARE(lignesRapides(), lignes);
         QCOMPARE(ctlSaisie<QLabel>("TexteNb")->text(), compte);
-        QCOMPARE(listeRapide()->columnCount(), 9);
-        QCOMPARE(listeRapide()->headerItem()->text(5), QStringLiteral("Neuf (*)"));
+        QCOMPARE(listeRapide()->nombreColonnes(), 9);
+        QCOMPARE(listeRapide()->titreColonne(5), QStringLiteral("Neuf (*)"));
         QCOMPARE(listeRapide()->columnWidth(2), 3400 / 15);
         // The first row is the selected one; the link lives only while the list is built.
-        QVERIFY(listeRapide()->topLevelItem(0)->isSelected());
+        QVERIFY(listeRapide()->estChoisie(0));
         QVERIFY(!TableExiste(*CnxPerso, QStringLiteral("LinkFrance")));
     }
 
@@ -324,7 +325,7 @@ private slots:
         selectionner({dallay});
         ctlSaisie<QPushButton>("BoutonCocherUn")->click();
         const int colonne = OptionDeCoche(option).sousElement;
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe(dallay))->text(colonne), celluleApres);
+        QCOMPARE(listeRapide()->texte(ligneDe(dallay), colonne), celluleApres);
         QCOMPARE(rangee(dallay), stocke);
         QVERIFY(p->plateforme.messages().isEmpty());
         // Collection 3's row of the same stamp is another collection's.
@@ -339,11 +340,11 @@ private slots:
         afficher(QStringLiteral("AA"), QString());
         selectionner({QStringLiteral("1"), QStringLiteral("3")});
         s->BoutonCocherUn_Click();
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("1"))->text(3), QString());
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("3"))->text(3), MarqueCochee);
-        emit listeRapide()->itemDoubleClicked(listeRapide()->topLevelItem(ligneDe("3")), 0);
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("1"))->text(3), MarqueCochee);
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("3"))->text(3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("1"), 3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("3"), 3), MarqueCochee);
+        emit listeRapide()->doubleClicked(listeRapide()->model()->index(ligneDe("3"), 0));
+        QCOMPARE(listeRapide()->texte(ligneDe("1"), 3), MarqueCochee);
+        QCOMPARE(listeRapide()->texte(ligneDe("3"), 3), QString());
         QCOMPARE(rangee("1"), QStringLiteral("2|1|-1|100|0|-|-|-|1|60|-1|-|3|-|-|-|-|1|-|-|2|-|-1|bord de feuille"));
         QCOMPARE(rangee("3"), QStringLiteral("2|3|0|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-|-"));
         QVERIFY(p->plateforme.messages().isEmpty());
@@ -360,9 +361,9 @@ private slots:
         s->BoutonCocherUn_Click();
         QCOMPARE(p->plateforme.messages().size(), 1);
         attendreMessage(QStringLiteral("Cet état n'est pas coté : 2"), QStringLiteral("Impossible de cocher"));
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("1"))->text(3), QString());
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("2"))->text(3), QString());
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("3"))->text(3), MarqueCochee);
+        QCOMPARE(listeRapide()->texte(ligneDe("1"), 3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("2"), 3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("3"), 3), MarqueCochee);
         QVERIFY(rangee("1").startsWith(QStringLiteral("2|1|0|-|")));
         QVERIFY(rangee("3").startsWith(QStringLiteral("2|3|-1|100|")));
         QCOMPARE(rangee("2"), avant2);
@@ -407,8 +408,8 @@ private slots:
         p->plateforme.repondreMessage(Reponse::OK);
         s->BoutonCocherUn_Click();
         attendreMessage(QStringLiteral("disque plein"), QStringLiteral("Erreur"));
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("1"))->text(3), QString());
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("3"))->text(3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("1"), 3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("3"), 3), QString());
         QVERIFY(rangee("1").startsWith(QStringLiteral("2|1|0|-|")));
         QCOMPARE(rangee("3"), QString());
     }
@@ -423,8 +424,8 @@ private slots:
         p->plateforme.repondreMessage(Reponse::OK);
         s->BoutonCocherUn_Click();
         QCOMPARE(p->plateforme.messages().last().titre, QStringLiteral("Erreur"));
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("1"))->text(3), MarqueListe);
-        QCOMPARE(listeRapide()->topLevelItem(ligneDe("3"))->text(3), QString());
+        QCOMPARE(listeRapide()->texte(ligneDe("1"), 3), MarqueListe);
+        QCOMPARE(listeRapide()->texte(ligneDe("3"), 3), QString());
         CnxPerso->executer(QStringLiteral("PRAGMA query_only = 0"));
         QCOMPARE(rangee("3"), QString());
     }
@@ -506,18 +507,18 @@ private slots:
         QCOMPARE(s->vignette().size(), QSize(20, 10));
         QVERIFY(!picture1->estVide());
         // A stamp without a thumbnail clears the box.
-        QTreeWidgetItem* deux = listeRapide()->topLevelItem(ligneDe("2"));
-        listeRapide()->setCurrentItem(deux);
-        emit listeRapide()->itemClicked(deux, 0);
+        const QModelIndex deux = listeRapide()->model()->index(ligneDe("2"), 0);
+        listeRapide()->setCurrentIndex(deux);
+        emit listeRapide()->clicked(deux);
         QVERIFY(picture1->estVide());
         // Without the disc too.
-        QTreeWidgetItem* un = listeRapide()->topLevelItem(ligneDe("1"));
-        listeRapide()->setCurrentItem(un);
-        emit listeRapide()->itemClicked(un, 0);
+        const QModelIndex un = listeRapide()->model()->index(ligneDe("1"), 0);
+        listeRapide()->setCurrentIndex(un);
+        emit listeRapide()->clicked(un);
         QVERIFY(!picture1->estVide());
         LecteurCD.clear();
         OuvrirBaseCD();
-        emit listeRapide()->itemClicked(un, 0);
+        emit listeRapide()->clicked(un);
         QVERIFY(picture1->estVide());
         QVERIFY(s->vignette().isNull());
     }

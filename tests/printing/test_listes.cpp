@@ -7,6 +7,7 @@
 #include "lists/RequetesListes.h"
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/VueResultat.h"
 #include "printing/ImpressionListes.h"
 #include "printing/dlgImpDoubles.h"
 #include "printing/dlgImpManques.h"

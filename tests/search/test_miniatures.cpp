@@ -10,6 +10,7 @@
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/VueResultat.h"
 #include "shell/Images.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
@@ -90,10 +91,13 @@ class TestMiniatures : public QObject {
 
     void selectionner(const QString& n)
     {
-        auto* liste = ctl<VueListe>("Liste");
-        const auto trouves = liste->findItems(n, Qt::MatchExactly);
-        QVERIFY(!trouves.isEmpty());
-        liste->setCurrentItem(trouves.first());
+        auto* liste = ctl<VueResultat>("Liste");
+        int trouve = -1;
+        for (int i = 0; i < liste->nombreLignes() && trouve < 0; ++i)
+            if (liste->texte(i, 0) == n)
+                trouve = i;
+        QVERIFY(trouve >= 0);
+        liste->definirLigneCourante(trouve);
     }
 
     // After a hand-off: the card on `n`, its quick search empty, the search screen hidden.
@@ -162,7 +166,7 @@ private slots:
         rechercher(operateur.isEmpty() ? QStringLiteral("=") : operateur, annee);
         auto* prec = ctl<QPushButton>("PrevBtn");
         auto* suiv = ctl<QPushButton>("NextBtn");
-        QVERIFY(ctl<VueListe>("Liste")->isHidden());
+        QVERIFY(ctl<VueResultat>("Liste")->isHidden());
         for (int page = 0; page < etiquettes.size(); ++page) {
             const bool derniere = page == etiquettes.size() - 1;
             QCOMPARE(ctl<QLabel>("PageLabel")->text(), etiquettes[page]);
@@ -228,14 +232,14 @@ private slots:
         rechercher();
         ctl<QComboBox>("VarieteChoisie")->setEditText(QStringLiteral("Piquage"));
         ctl<QPushButton>("BoutonVariétés")->click();
-        QCOMPARE(ctl<VueListe>("Liste")->nombreLignes(), 1);
+        QCOMPARE(ctl<VueResultat>("Liste")->nombreLignes(), 1);
         p->plateforme.repondreMessage(Reponse::OK);
         r->choisirVisu(2);
         const Message m = p->plateforme.messages().value(0);
         QCOMPARE(m.texte, QStringLiteral("L'affichage des variétés en miniatures n'est pas prévue"));
         QCOMPARE(m.titre, QStringLiteral("Impossible de continuer"));
         QCOMPARE(r->Visu(), 1);
-        QVERIFY(!ctl<VueListe>("Liste")->isHidden());
+        QVERIFY(!ctl<VueResultat>("Liste")->isHidden());
         // A variety's row opens its stamp.
         r->Liste_DblClick();
         verifierFiche(QStringLiteral("3"));
@@ -244,7 +248,7 @@ private slots:
     void miniaturesDeListeVide()
     {
         r->choisirVisu(2);
-        QVERIFY(!ctl<VueListe>("Liste")->isHidden());
+        QVERIFY(!ctl<VueResultat>("Liste")->isHidden());
         QVERIFY(p->plateforme.messages().isEmpty());
     }
 

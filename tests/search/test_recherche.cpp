@@ -8,6 +8,7 @@
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/VueResultat.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -77,9 +78,9 @@ template <typename T> T* ctl(const char* nom)
     return ControleEcran<T>(2, QString::fromUtf8(nom));
 }
 
-VueListe* liste()
+VueResultat* liste()
 {
-    return ctl<VueListe>("Liste");
+    return ctl<VueResultat>("Liste");
 }
 
 // The first column of every row of the result list.
@@ -94,8 +95,8 @@ QStringList numeros()
 QStringList entetes()
 {
     QStringList tout;
-    for (int c = 0; c < liste()->columnCount(); ++c)
-        tout << liste()->headerItem()->text(c);
+    for (int c = 0; c < liste()->nombreColonnes(); ++c)
+        tout << liste()->titreColonne(c);
     return tout;
 }
 
