@@ -4,12 +4,11 @@
 
 #include "Listes.h"
 #include "Mesure.h"
+#include "Vue.h"
 
 #include "data/Source.h"
 #include "lists/EcranListe.h"
 #include "lists/RequetesListes.h"
-#include "shell/Echelle.h"
-#include "shell/VueResultat.h"
 
 #include <QElapsedTimer>
 
@@ -47,19 +46,16 @@ void comparer(const char* nom, const ListeConstruite& construite)
     std::printf("  (%d lignes, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
     // The whole build as the screen makes it, from the click to the list painted: the rows of the last
     // build released, the result handed to the list view of the screen's size and columns, then painted.
-    VueResultat vue;
-    const std::pair<const char*, int> colonnes[] = {
-        {"Dallay", 800}, {"Désignation", 3350}, {"N**", 500}, {"N*", 400}, {"NSG", 500}, {"O", 400}, {"L", 400}};
-    for (const auto& [titre, largeur] : colonnes)
-        vue.ajouterColonne(QString::fromUtf8(titre), largeur);
-    vue.resize(int(4335 * 1.28) / TwipsParPixel, int(5820 * 1.28) / TwipsParPixel);
-    vue.show();
+    VueEcran ecranListe(4335, 5820,
+        {{"Dallay", 800}, {"Désignation", 3350}, {"N**", 500}, {"N*", 400}, {"NSG", 500}, {"O", 400}, {"L", 400}});
+    VueResultat& vue = ecranListe.vue();
     const Mesure ecran = Chronometrer("  liens, requête, Recordset, liste de l'écran remplie et peinte", 9, [&] {
         vue.viderLignes();
         Recordset r = OuvrirListe(construite.genre, construite.liste);
         RemplirResultat(vue, std::move(r));
-        vue.repaint();
+        ecranListe.peindre();
     });
+    std::printf("  (%d lignes dans la liste, peinte %d fois)\n", vue.nombreLignes(), ecranListe.peintures());
     std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requête nue",
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
 }

@@ -4,13 +4,12 @@
 
 #include "Recherche.h"
 #include "Mesure.h"
+#include "Vue.h"
 
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "search/OFormRecherche.h"
 #include "search/Recherche.h"
-#include "shell/Echelle.h"
-#include "shell/VueResultat.h"
 
 #include <QElapsedTimer>
 
@@ -24,14 +23,14 @@ namespace {
 
 // The result list as the screen fills it, painted: the rows handed to the view with the screen's cells,
 // the first row current, then the view painted, which reads the texts of the rows it shows.
-void remplir(VueResultat& vue, Recordset&& r, std::vector<CelluleResultat> cellules)
+void remplir(VueEcran& ecran, Recordset&& r, std::vector<CelluleResultat> cellules)
 {
-    vue.afficherResultat(std::move(r), std::move(cellules));
-    vue.definirLigneCourante(0);
-    vue.repaint();
+    ecran.vue().afficherResultat(std::move(r), std::move(cellules));
+    ecran.vue().definirLigneCourante(0);
+    ecran.peindre();
 }
 
-void comparer(const char* nom, const CriteresRecherche& c, VueResultat& vue)
+void comparer(const char* nom, const CriteresRecherche& c, VueEcran& affichage)
 {
     std::printf("\n%s\n", nom);
     const RechercheConstruite r = ConstruireRecherche(c);
@@ -43,19 +42,21 @@ void comparer(const char* nom, const CriteresRecherche& c, VueResultat& vue)
     });
     SupprimerLiensRecherche(*CnxPerso);
     int lignes = 0;
+    const int peintures = affichage.peintures();
     const Mesure ecran = Chronometrer("  liens, requêtes, Recordsets, liste remplie et peinte", 9, [&] {
-        vue.viderLignes();
+        affichage.vue().viderLignes();
         CreerLiensRecherche(*CnxPerso);
         Recordset liste = r.liste.ouvrir(CnxPerso);
         Recordset numeros = r.miniatures.ouvrir(CnxPerso);
         SupprimerLiensRecherche(*CnxPerso);
         lignes = liste.RecordCount();
         std::vector<CelluleResultat> cellules = CellulesTimbres(liste);
-        remplir(vue, std::move(liste), std::move(cellules));
+        remplir(affichage, std::move(liste), std::move(cellules));
     });
     std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requêtes nues",
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
-    std::printf("  (%d lignes, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
+    std::printf("  (%d lignes, somme de contrôle %lld, liste peinte %d fois)\n", lignes, static_cast<long long>(somme),
+        affichage.peintures() - peintures);
 }
 
 }  // namespace
@@ -68,12 +69,7 @@ void MesurerRecherche(const QString& dossier)
         return;
     }
     // The search screen's list, its size and columns.
-    VueResultat vue;
-    vue.ajouterColonne(QStringLiteral("Dallay"), 1000);
-    vue.ajouterColonne(QStringLiteral("Année"), 700);
-    vue.ajouterColonne(QStringLiteral("Désignation"), 5000);
-    vue.resize(int(6840 * 1.28) / TwipsParPixel, int(4440 * 1.28) / TwipsParPixel);
-    vue.show();
+    VueEcran vue(6840, 4440, {{"Dallay", 1000}, {"Année", 700}, {"Désignation", 5000}});
     std::printf("\nRecherche\n");
     comparer("Tous les timbres, sans critère", {}, vue);
     CriteresRecherche collection;
@@ -97,14 +93,11 @@ void MesurerRecherche(const QString& dossier)
     const Mesure nu = Chronometrer(
         "  requête nue sur l'API C", 9, [&] { somme += InstructionNue(CnxCatalogue->poignee(), varietes); });
     // The variety list has a column more than the stamps'.
-    vue.viderColonnes();
-    vue.ajouterColonne(QStringLiteral("Reference"), 1000);
-    vue.ajouterColonne(QStringLiteral("Dallay"), 1000);
-    vue.ajouterColonne(QStringLiteral("Année"), 700);
-    vue.ajouterColonne(QStringLiteral("Désignation"), 5000);
+    vue.colonnes({{"Reference", 1000}, {"Dallay", 1000}, {"Année", 700}, {"Désignation", 5000}});
     int lignes = 0;
+    const int peintures = vue.peintures();
     const Mesure ecran = Chronometrer("  requête, Recordset, liste remplie et peinte", 9, [&] {
-        vue.viderLignes();
+        vue.vue().viderLignes();
         Recordset r = varietes.ouvrir(CnxCatalogue);
         lignes = r.RecordCount();
         std::vector<CelluleResultat> cellules = CellulesVarietes(r);
@@ -112,6 +105,7 @@ void MesurerRecherche(const QString& dossier)
     });
     std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requête nue",
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
-    std::printf("  (%d lignes, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
+    std::printf("  (%d lignes, somme de contrôle %lld, liste peinte %d fois)\n", lignes, static_cast<long long>(somme),
+        vue.peintures() - peintures);
     LibererConnexions();
 }
