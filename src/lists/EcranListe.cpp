@@ -1,6 +1,7 @@
 #include "lists/EcranListe.h"
 
 #include "card/Fiche.h"
+#include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -183,11 +184,8 @@ void EcranListe::RazListe()
     m_resultat->viderColonnes();
     m_resultat->ajouterColonne(QStringLiteral("Dallay"), 800);
     m_resultat->ajouterColonne(QStringLiteral("Désignation"), 3350);
-    m_resultat->ajouterColonne(QStringLiteral("N**"), 500);
-    m_resultat->ajouterColonne(QStringLiteral("N*"), 400);
-    m_resultat->ajouterColonne(QStringLiteral("NSG"), 500);
-    m_resultat->ajouterColonne(QStringLiteral("O"), 400);
-    m_resultat->ajouterColonne(QStringLiteral("L"), 400);
+    for (const Condition& c : Conditions)
+        m_resultat->ajouterColonne(c.enteteListe, c.largeurListe);
     m_resultat->viderLignes();
 }
 

@@ -1,6 +1,7 @@
 #include "lists/OFormSaisieRapide.h"
 
 #include "card/Fiche.h"
+#include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -24,19 +25,22 @@
 namespace {
 
 // The list's columns: header and width in twips, fixed whatever the scale.
-const std::pair<const char*, int> Colonnes[] = {
-    {"Dallay", 750},
-    {"Année", 660},
-    {"Désignation", 3400},
-    {"Neuf **", 690},
-    {"Neuf *", 640},
-    {"Neuf (*)", 750},
-    {"Obl.", 580},
-    {"Lettre", 610},
-    {"NON", 580},
-};
+const QList<std::pair<QString, int>> Colonnes = [] {
+    QList<std::pair<QString, int>> c = {{QStringLiteral("Dallay"), 750}, {QStringLiteral("Année"), 660},
+        {QStringLiteral("Désignation"), 3400}};
+    for (const Condition& e : Conditions)
+        c.append({e.enteteSaisie, e.largeurSaisie});
+    c.append({QStringLiteral("NON"), 580});
+    return c;
+}();
 
-const char* const ColonnesMarques[] = {"QN", "QC", "QG", "QO", "QL", "NPA"};
+// The marks the list reads, one per condition, then the "do not acquire" flag.
+const QStringList ColonnesMarques = [] {
+    QStringList c;
+    for (const Condition& e : Conditions)
+        c << e.marqueSaisie;
+    return c << QStringLiteral("NPA");
+}();
 
 const QString SansCollection = QStringLiteral("Vous devez d'abord ouvrir une collection");
 
@@ -203,13 +207,13 @@ void OFormSaisieRapide::RemplirListeRapide(Recordset& liste)
 {
     m_liste->viderColonnes();
     for (const auto& [titre, largeur] : Colonnes)
-        m_liste->ajouterColonne(QString::fromUtf8(titre), largeur);
+        m_liste->ajouterColonne(titre, largeur);
     m_liste->viderLignes();
 
     std::vector<CelluleResultat> cellules = {liste.Colonne(QStringLiteral("Dallay")),
         liste.Colonne(QStringLiteral("AnneeEmission")), liste.Colonne(QStringLiteral("DesignationCourt"))};
-    for (const char* marque : ColonnesMarques)
-        cellules.emplace_back(liste.Colonne(QString::fromLatin1(marque)));
+    for (const QString& marque : ColonnesMarques)
+        cellules.emplace_back(liste.Colonne(marque));
     const int nombre = liste.RecordCount();
     m_liste->afficherResultat(std::move(liste), std::move(cellules));
     m_texteNb->setText(texteCompte(nombre));
