@@ -308,8 +308,8 @@ void OFormFiche::creerSousOnglets()
         connect(m_boutonsMesVarietes.at(i), &QPushButton::clicked, this, actions.at(i));
     connect(m_boutonThemes, &QPushButton::clicked, this, &OFormFiche::BoutonThemesPersos_Click);
     connect(m_ongletsListes, &QTabBar::currentChanged, this, [this](int) { SousOnglets_Click(); });
-    connect(m_listeVarietes, &QListWidget::itemClicked, this, [this] { ListeVarietes_Click(); });
-    connect(m_listeObliterations, &QListWidget::itemClicked, this, [this] { ListeObliterations_Click(); });
+    connect(m_listeVarietes, &ListeDonnees::Click, this, &OFormFiche::ListeVarietes_Click);
+    connect(m_listeObliterations, &ListeDonnees::Click, this, &OFormFiche::ListeObliterations_Click);
     connect(m_listeMesVarietes, &ListeDonnees::DblClick, this, &OFormFiche::ListeMesVarietes_DblClick);
     SousOnglets_Click();
 }
@@ -411,12 +411,16 @@ bool OFormFiche::eventFilter(QObject* objet, QEvent* evenement)
     if (evenement->type() != QEvent::KeyPress || !isVisible())
         return false;
     // The event passes once for the focused control and again for each parent it climbs to: the card
-    // acts on the first passage only, and never takes the key from the control.
+    // acts on the first passage only, and never takes the key from the control, but for the slider,
+    // whose own use of these keys (a page of ten, the ends) would move the card a second time.
     auto* w = qobject_cast<QWidget*>(objet);
     if (!w || w != QApplication::focusWidget() || (w != this && !isAncestorOf(w)))
         return false;
-    Form_KeyDown(static_cast<QKeyEvent*>(evenement)->key());
-    return false;
+    const int touche = static_cast<QKeyEvent*>(evenement)->key();
+    Form_KeyDown(touche);
+    const bool deplacement =
+        touche == Qt::Key_PageDown || touche == Qt::Key_PageUp || touche == Qt::Key_Home || touche == Qt::Key_End;
+    return deplacement && w == m_slider;
 }
 
 void OFormFiche::SliderFiches_Click()

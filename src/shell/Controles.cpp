@@ -5,6 +5,7 @@
 #include "shell/Echelle.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 
 namespace {
 const int RoleCle = Qt::UserRole;
@@ -14,7 +15,31 @@ ListeDonnees::ListeDonnees(const QString& champListe, const QString& champLie, Q
     : QListWidget(parent), m_champListe(champListe), m_champLie(champLie)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    connect(this, &QListWidget::itemDoubleClicked, this, [this] { emit DblClick(); });
+}
+
+void ListeDonnees::mousePressEvent(QMouseEvent* evenement)
+{
+    m_finDoubleClic = false;
+    QListWidget::mousePressEvent(evenement);
+}
+
+void ListeDonnees::mouseReleaseEvent(QMouseEvent* evenement)
+{
+    const bool clic = evenement->button() == Qt::LeftButton && !m_finDoubleClic
+        && viewport()->rect().contains(evenement->position().toPoint());
+    m_finDoubleClic = false;
+    QListWidget::mouseReleaseEvent(evenement);
+    if (clic)
+        emit Click();
+}
+
+void ListeDonnees::mouseDoubleClickEvent(QMouseEvent* evenement)
+{
+    QListWidget::mouseDoubleClickEvent(evenement);
+    if (evenement->button() != Qt::LeftButton)
+        return;
+    m_finDoubleClic = true;
+    emit DblClick();
 }
 
 void ListeDonnees::definirSource(Recordset& source)

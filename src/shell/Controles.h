@@ -24,11 +24,21 @@ public:
     void selectionnerCle(const QString& cle);
 
 signals:
+    // A click of the left button anywhere in the list, on a row or on its blank part, once the list has
+    // selected what lies under the pointer; a double click likewise (the click before it included).
+    void Click();
     void DblClick();
+
+protected:
+    void mousePressEvent(QMouseEvent* evenement) override;
+    void mouseReleaseEvent(QMouseEvent* evenement) override;
+    void mouseDoubleClickEvent(QMouseEvent* evenement) override;
 
 private:
     QString m_champListe;
     QString m_champLie;
+    // The release that ends a double click is not a click of its own.
+    bool m_finDoubleClic = false;
 };
 
 // A data-bound combo. An empty value means no choice.

@@ -200,6 +200,32 @@ private slots:
         QTRY_COMPARE(texte("Dallay"), QStringLiteral("1"));
     }
 
+    // With the focus on the slider, the card's keys move one stamp as anywhere else on the card; the
+    // slider does not page by the same key, and keeps the position the user gave it.
+    void touchesSurLeCurseur()
+    {
+        f->window()->show();
+        QApplication::setActiveWindow(f->window());
+        QVERIFY(QTest::qWaitForWindowActive(f->window()));
+        auto* slider = ctl<QSlider>("SliderFiches");
+        // A click on the groove below the thumb pages to the last stamp and gives the slider the focus.
+        QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() / 2, slider->height() - 4));
+        QTRY_COMPARE(texte("Dallay"), QStringLiteral("5"));
+        QCOMPARE(QApplication::focusWidget(), slider);
+        const int position = slider->value();
+        const struct {
+            Qt::Key touche;
+            const char* arrivee;
+        } pas[] = {{Qt::Key_PageUp, "4"}, {Qt::Key_PageUp, "3A"}, {Qt::Key_PageDown, "4"}, {Qt::Key_Home, "1"},
+            {Qt::Key_PageDown, "2"}, {Qt::Key_End, "5"}};
+        for (const auto& p : pas) {
+            QTest::keyClick(slider, p.touche);
+            QCoreApplication::processEvents();
+            QCOMPARE(texte("Dallay"), QString::fromLatin1(p.arrivee));
+            QCOMPARE(slider->value(), position);
+        }
+    }
+
     void rechercheRapide_data()
     {
         QTest::addColumn<QString>("dallay");

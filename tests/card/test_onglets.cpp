@@ -12,10 +12,13 @@
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabBar>
+#include <QWindow>
 #include <QtTest>
 
 #include <optional>
@@ -232,6 +235,90 @@ private slots:
         QVERIFY(p->plateforme.saisies().isEmpty());
         QVERIFY(p->plateforme.dialoguesMontres().isEmpty());
         QCOMPARE(contenu(QStringLiteral("MesVarietes")), avant);
+    }
+
+    // The lists' clicks as the user makes them: a click anywhere in the varieties or cancellations list
+    // opens the chosen item's card or refuses, a double click anywhere in the own-items list likewise.
+    void clicsDansLesListes_data()
+    {
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QString>("liste");
+        QTest::addColumn<QString>("dallay");
+        QTest::addColumn<int>("ligne");  // the row clicked; -1: the blank part of the list
+        QTest::addColumn<bool>("doubleClic");
+        QTest::addColumn<QString>("texte");  // the refusal, if any
+        QTest::addColumn<QString>("carte");  // the card shown, if any
+        const QString aucuneVariete = QStringLiteral("Aucune variété n'a été sélectionnée ou la liste est vide");
+        QTest::newRow("variétés vides") << 0 << "ListeVarietes" << "2" << -1 << false << aucuneVariete << "";
+        QTest::newRow("variétés, à côté des lignes") << 0 << "ListeVarietes" << "1" << -1 << false << aucuneVariete << "";
+        QTest::newRow("variétés, une ligne") << 0 << "ListeVarietes" << "1" << 1 << false << "" << "OFormFicheVarietes";
+        QTest::newRow("oblitérations vides")
+            << 2 << "ListeObliterations" << "2" << -1 << false
+            << QStringLiteral("Aucune oblitération n'a été sélectionnée ou la liste est vide") << "";
+        QTest::newRow("oblitérations, une ligne")
+            << 2 << "ListeObliterations" << "1" << 0 << false << "" << "OFormFicheObliterations";
+        QTest::newRow("mes variétés vides, double clic") << 1 << "ListeMesVarietes" << "2" << -1 << true << aucuneVariete << "";
+        QTest::newRow("mes variétés, un clic choisit seulement") << 1 << "ListeMesVarietes" << "1" << 1 << false << "" << "";
+        QTest::newRow("mes variétés, double clic sur une ligne")
+            << 1 << "ListeMesVarietes" << "1" << 1 << true << "" << "OFormFicheMesVarietes";
+    }
+
+    void clicsDansLesListes()
+    {
+        QFETCH(int, onglet);
+        QFETCH(QString, liste);
+        QFETCH(QString, dallay);
+        QFETCH(int, ligne);
+        QFETCH(bool, doubleClic);
+        QFETCH(QString, texte);
+        QFETCH(QString, carte);
+        ouvrirCollection(QStringLiteral("2"));
+        AtteindreFiche(dallay, nullptr);
+        this->onglet(onglet);
+        f->window()->show();
+        QApplication::setActiveWindow(f->window());
+        QVERIFY(QTest::qWaitForWindowActive(f->window()));
+        auto* l = ctl<ListeDonnees>(liste.toUtf8().constData());
+        QVERIFY(l->isVisible());
+        QPoint point(4, l->viewport()->height() - 4);
+        if (ligne >= 0) {
+            QVERIFY(ligne < l->count());
+            point = l->visualItemRect(l->item(ligne)).center();
+        } else if (l->count() > 0) {
+            QVERIFY(!l->itemAt(point));
+        }
+        if (!texte.isEmpty())
+            p->plateforme.repondreMessage(Reponse::OK);
+        QString vue;
+        if (!carte.isEmpty()) {
+            p->plateforme.repondreDialogue([&](QDialog& d) {
+                vue = d.findChild<QLabel*>(QStringLiteral("Designation"))->text();
+                d.reject();
+                return d.result();
+            });
+        }
+        // Through the window, as the system delivers them: a double click is two presses and releases.
+        QWindow* fenetre = f->window()->windowHandle();
+        const QPoint ou = l->viewport()->mapTo(f->window(), point);
+        if (doubleClic)
+            QTest::mouseDClick(fenetre, Qt::LeftButton, {}, ou);
+        else
+            QTest::mouseClick(fenetre, Qt::LeftButton, {}, ou);
+        if (texte.isEmpty()) {
+            QVERIFY(p->plateforme.messages().isEmpty());
+        } else {
+            QCOMPARE(p->plateforme.messages().size(), 1);
+            QCOMPARE(dernierMessage().texte, texte);
+            QCOMPARE(dernierMessage().titre, QStringLiteral("impossible d'afficher"));
+            QCOMPARE(dernierMessage().icone, Icone::Exclamation);
+        }
+        QCOMPARE(p->plateforme.dialoguesMontres(), carte.isEmpty() ? QStringList() : QStringList {carte});
+        if (ligne >= 0) {
+            // What was clicked is what is chosen, and what its card showed.
+            QCOMPARE(l->Text(), l->item(ligne)->text());
+            if (!carte.isEmpty())
+                QCOMPARE(vue, l->Text());
+        }
     }
 
     void ajout_data()
