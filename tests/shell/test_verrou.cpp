@@ -1,6 +1,7 @@
 // The lock that keeps one running copy per user and program folder.
 
 #include "shell/VerrouInstance.h"
+#include "support/DroitsOrdinaires.h"
 #include "support/Suite.h"
 
 #include <QDir>
@@ -86,20 +87,18 @@ void TestVerrou::prendre_data()
     QTest::addColumn<QString>("situation");
     QTest::addColumn<EtatVerrou>("attendu");
     QTest::addColumn<QString>("dansLeMessage");
-    QTest::addColumn<bool>("horsRoot");  // root reads, writes and deletes whatever the modes say
 
-    QTest::newRow("libre") << "libre" << EtatVerrou::Pris << "" << false;
-    QTest::newRow("autre copie ouverte") << "ouverte" << EtatVerrou::DejaOuvert << "" << false;
-    QTest::newRow("copie arrêtée sans libérer") << "arretee" << EtatVerrou::Pris << "" << false;
-    QTest::newRow("dossier introuvable") << "sansDossier" << EtatVerrou::Impossible << "est introuvable" << false;
+    QTest::newRow("libre") << "libre" << EtatVerrou::Pris << "";
+    QTest::newRow("autre copie ouverte") << "ouverte" << EtatVerrou::DejaOuvert << "";
+    QTest::newRow("copie arrêtée sans libérer") << "arretee" << EtatVerrou::Pris << "";
+    QTest::newRow("dossier introuvable") << "sansDossier" << EtatVerrou::Impossible << "est introuvable";
     QTest::newRow("un dossier à la place du fichier")
-        << "dossierAuLieuDuFichier" << EtatVerrou::Impossible << "ne peut pas être lu" << false;
-    QTest::newRow("dossier protégé en écriture")
-        << "dossierProtege" << EtatVerrou::Impossible << "est refusée" << true;
-    QTest::newRow("fichier illisible") << "illisible" << EtatVerrou::Impossible << "ne peut pas être lu" << true;
+        << "dossierAuLieuDuFichier" << EtatVerrou::Impossible << "ne peut pas être lu";
+    QTest::newRow("dossier protégé en écriture") << "dossierProtege" << EtatVerrou::Impossible << "est refusée";
+    QTest::newRow("fichier illisible") << "illisible" << EtatVerrou::Impossible << "ne peut pas être lu";
     // In the shared temporary folder, another user's leftover cannot be deleted by us.
     QTest::newRow("copie arrêtée, fichier qu'on ne peut supprimer")
-        << "arreteeNonSupprimable" << EtatVerrou::Impossible << "ne peut pas être supprimé" << true;
+        << "arreteeNonSupprimable" << EtatVerrou::Impossible << "ne peut pas être supprimé";
 }
 
 void TestVerrou::prendre()
@@ -107,9 +106,6 @@ void TestVerrou::prendre()
     QFETCH(QString, situation);
     QFETCH(EtatVerrou, attendu);
     QFETCH(QString, dansLeMessage);
-    QFETCH(bool, horsRoot);
-    if (horsRoot && ::geteuid() == 0)
-        QSKIP("root is not stopped by file modes");
 
     QTemporaryDir racine;
     QString dossier = racine.filePath(QStringLiteral("verrous"));
@@ -139,6 +135,9 @@ void TestVerrou::prendre()
         QFile::setPermissions(fichier, QFile::Permissions());
     }
 
+    // The modes set above stop this account too, root included.
+    const DroitsOrdinaires droits;
+    QVERIFY(droits.tenus());
     VerrouInstance v = PrendreVerrouInstance(fichier);
     QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(v.etat, attendu);
