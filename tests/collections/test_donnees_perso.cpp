@@ -179,6 +179,8 @@ private slots:
     void collisionDeRenumerotation();
     void doublonsDeLEditionPrecedente_data();
     void doublonsDeLEditionPrecedente();
+    void ligneRefuseeAnnuleLImport_data();
+    void ligneRefuseeAnnuleLImport();
     void sourceRefusee_data();
     void sourceRefusee();
     void sourceOccupee_data();
@@ -510,6 +512,9 @@ INSERT INTO Cotations2001P VALUES ('12', 3, 1.5, NULL, 2, NULL, NULL);
 )"));
     });
     QVERIFY(OuvrirBasePerso());
+    // A number listed twice (the second time in other letter case) takes its first new number.
+    CnxPerso->executerScript(QStringLiteral("INSERT INTO changements VALUES ('12', '12Z');"
+                                            "INSERT INTO changementsV VALUES ('12A', '12z');"));
     const QString source = dossier.fichier(QStringLiteral("ovlcfr01.mdb"));
     const QByteArray avant = octets(source);
 
@@ -547,7 +552,8 @@ INSERT INTO Cotations2001P VALUES ('12', 3, 1.5, NULL, 2, NULL, NULL);
                  QStringLiteral("SELECT CodeCollection, DescriptionCollection, MotdePasse FROM "
                                 "Utilisateurs ORDER BY CodeCollection")),
         (QStringList {"1|'CollectionPredefinie'|NULL", "3|'Ma collection 2001'|'secret'"}));
-    QCOMPARE(lignes(*CnxPerso, QStringLiteral("SELECT * FROM changementsV")), QStringList {"'12a'|'12b'"});
+    QCOMPARE(lignes(*CnxPerso, QStringLiteral("SELECT * FROM changementsV ORDER BY rowid")),
+        (QStringList {"'12a'|'12b'", "'12A'|'12z'"}));
     QCOMPARE(octets(source), avant);
     QVERIFY(sansLiens(*CnxPerso));
 }
@@ -651,6 +657,68 @@ void TestDonneesPerso::doublonsDeLEditionPrecedente()
     QCOMPARE(lignes(*CnxPerso, requete), gardees);
     QCOMPARE(compter(QStringLiteral("Utilisateurs")), 3);
     QCOMPARE(octets(source), avant);
+    QVERIFY(sansLiens(*CnxPerso));
+}
+
+void TestDonneesPerso::ligneRefuseeAnnuleLImport_data()
+{
+    // Only a row whose number is already in its collection is set aside as a duplicate. A row that this
+    // database refuses for any other reason (here a rule of the database on one table, or no room left)
+    // stops the import, which undoes everything and says why.
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("timbre refusé") << "Collection"
+                                   << "ligne refusée par la base";
+    QTest::newRow("variété refusée") << "CollectionV"
+                                     << "ligne refusée par la base";
+    QTest::newRow("oblitération refusée") << "CollectionO"
+                                          << "ligne refusée par la base";
+    QTest::newRow("cote personnelle refusée") << "CotationsP"
+                                              << "ligne refusée par la base";
+    QTest::newRow("base pleine") << QString() << QString();
+}
+
+void TestDonneesPerso::ligneRefuseeAnnuleLImport()
+{
+    QFETCH(QString, table);
+    QFETCH(QString, raison);
+    DossierTest dossier;
+    dossier.creerPerso(remplirBaseEnUsage);
+    dossier.creerBase(QStringLiteral("ovlcfr01.mdb"), BaseSchema::EditionPrecedente, [](const Connexion& cnx) {
+        cnx.executerScript(QStringLiteral(R"(
+INSERT INTO Utilisateurs VALUES (3, 'Trois', NULL, NULL, NULL);
+INSERT INTO Collection (Collection, Dallay, QteN) VALUES (3, '12', -1);
+INSERT INTO CollectionV (Collection, Dallay, QteN) VALUES (3, '12a', -1);
+INSERT INTO CollectionO (Collection, Dallay, QteO) VALUES (3, 'O-1', -1);
+INSERT INTO Cotations2001P (Dallay, Collection, NeufP) VALUES ('12', 3, 1.5);
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)
+    INSERT INTO Collection (Collection, Dallay, QteO, EtatO) SELECT 3, 'P' || i, -1, 0.5 FROM n;
+)"));
+    });
+    QVERIFY(OuvrirBasePerso());
+    if (table.isEmpty())
+        CnxPerso->executer(QStringLiteral("PRAGMA max_page_count = %1")
+                               .arg(CnxPerso->valeur(QStringLiteral("PRAGMA page_count")).toInt()));
+    else
+        CnxPerso->executer(QStringLiteral("CREATE TRIGGER refus BEFORE INSERT ON %1 BEGIN "
+                                          "SELECT RAISE(ABORT, 'ligne refusée par la base'); END")
+                               .arg(table));
+    const QStringList avant = donneesPerso(*CnxPerso);
+    const QString source = dossier.fichier(QStringLiteral("ovlcfr01.mdb"));
+    const QByteArray fichier = octets(source);
+
+    const QString message =
+        erreurDe([&] { ImporterDonnees(*CnxPerso, source, ModeImport::ImportEditionPrecedente); });
+
+    const QString annule = QStringLiteral(
+        "L'importation n'a pas pu être faite ; les données personnelles restent telles qu'elles étaient.\n");
+    QVERIFY2(message.startsWith(annule), qPrintable(message));
+    if (raison.isEmpty())
+        QVERIFY2(message.size() > annule.size(), "sans raison");
+    else
+        QCOMPARE(message.mid(annule.size()), raison);
+    QCOMPARE(donneesPerso(*CnxPerso), avant);
+    QCOMPARE(octets(source), fichier);
     QVERIFY(sansLiens(*CnxPerso));
 }
 

@@ -694,6 +694,36 @@ private slots:
         QCOMPARE(p.plateforme.messages().size(), 2);
     }
 
+    // A row this database refuses stops the import: "Erreur" with the reason, everything as it was, the
+    // collection still open.
+    void importEchoue()
+    {
+        ProgrammeTest p(remplirCollections);
+        QVERIFY(p.demarrer());
+        FormCollections()->ListeCollections()->selectionnerCle(QStringLiteral("2"));
+        f()->BoutonOuvrir_Click();
+        const QString source = p.dossier.fichier(QStringLiteral("ovlcfr01.mdb"));
+        p.dossier.creerBase(QStringLiteral("ovlcfr01.mdb"), BaseSchema::EditionPrecedente, [](const Connexion& cnx) {
+            cnx.executerScript(QStringLiteral("INSERT INTO Utilisateurs VALUES (7, 'Sept', NULL, NULL, NULL);"
+                                              "INSERT INTO Collection (Collection, Dallay, QteN) VALUES (7, '1', -1);"));
+        });
+        CnxPerso->executer(QStringLiteral(
+            "CREATE TRIGGER refus BEFORE INSERT ON Collection BEGIN SELECT RAISE(ABORT, 'refusée'); END"));
+        p.plateforme.repondreFichier(fichier(source, 2));
+        p.plateforme.repondreMessage(Reponse::Oui);
+        p.plateforme.repondreMessage(Reponse::OK);
+        f()->bouton(QStringLiteral("BoutonImporter"))->click();
+        const QList<Message> m = p.plateforme.messages();
+        QCOMPARE(m.size(), 2);
+        QCOMPARE(m.value(1).titre, QStringLiteral("Erreur"));
+        QCOMPARE(m.value(1).icone, Icone::Exclamation);
+        QVERIFY2(m.value(1).texte.endsWith(QStringLiteral("\nrefusée")), qPrintable(m.value(1).texte));
+        QCOMPARE(compter("Collection"), 2);
+        QCOMPARE(compter("Utilisateurs", "CodeCollection = 7"), 0);
+        QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
+        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+    }
+
     void numerosPersonnels()
     {
         ProgrammeTest p([](const Connexion& cnx) {
