@@ -57,11 +57,14 @@ void remplirCatalogue(const Connexion& cnx)
 }
 
 // Collection 2 holds 1 (marked -1), 2 (marked 1) and 10 (no prices); 9 has a row with nothing held.
+// Collection 3 holds 1 and 2 as well, and 9 and 3: none of its rows belongs in collection 2's results.
 // The predefined theme "Églises" holds 2, associated in collection 1 and again in collection 2.
 void remplirPerso(const Connexion& cnx)
 {
     cnx.executerScript(QStringLiteral(R"(
         INSERT INTO Utilisateurs VALUES (2, 'Mes timbres', '2002-09-01', '2002-09-01', NULL);
+        INSERT INTO Utilisateurs VALUES (3, 'Autre', '2002-09-01', '2002-09-01', NULL);
+        INSERT INTO Collection (Collection, Dallay, QteNC) VALUES (3, '1', -1), (3, '2', -1), (3, '9', -1), (3, '3', -1);
         INSERT INTO Collection (Collection, Dallay, QteN) VALUES (2, '1', -1);
         INSERT INTO Collection (Collection, Dallay, QteO) VALUES (2, '2', 1);
         INSERT INTO Collection (Collection, Dallay, QteL) VALUES (2, '10', -1);
