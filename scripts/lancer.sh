@@ -16,7 +16,23 @@ demonter() {
     fi
 }
 
+# Ended by a signal (Ctrl+C, kill, the terminal closed), the script ends the program, which reads the disc
+# while it runs, unmounts the disc, then ends by that same signal so that its caller sees the usual status.
 monte=0
+enfant=
+interrompu() {
+    trap - EXIT INT TERM HUP
+    if [ -n "$enfant" ]; then
+        kill -TERM "$enfant" 2>/dev/null || true
+        wait "$enfant" 2>/dev/null || true
+    fi
+    demonter
+    kill -s "$1" $$
+}
+for signal in INT TERM HUP; do
+    trap "interrompu $signal" "$signal"
+done
+
 demonter
 mkdir -p "$montage"
 if [ -e /dev/fuse ] && fuseiso "$image" "$montage" -o ro 2>/dev/null && mountpoint -q "$montage"; then
@@ -27,4 +43,7 @@ else
     echo "FUSE n'est pas disponible ici : le programme démarre sans le disque du catalogue, donc sans images."
 fi
 
-"$programme/orvalen" "$@"
+# Started in the background and waited for, so that a signal is handled at once, not when the program ends.
+"$programme/orvalen" "$@" &
+enfant=$!
+wait "$enfant"
