@@ -51,6 +51,33 @@ OptionsListe optionsDeBase()
     return o;
 }
 
+// Stamps of 1950 held in several conditions at once, so that each term of every condition row and of each
+// Neuf mark decides for one of them.
+const QString TimbresCroises = QStringLiteral(R"(
+    INSERT INTO France (Dallay, Ordre, DesignationCourt, AnneeEmission, DateEmission, Rubrique, NonEmis) VALUES
+        ('sNNCOL', 18, 'Timbre N NC O L', '1950', '1950-05-01', 'AA', 0),
+        ('sOL', 19, 'Timbre O L', '1950', '1950-05-01', 'AA', 0),
+        ('sNNCL', 20, 'Timbre N NC L', '1950', '1950-05-01', 'AA', 0),
+        ('sNOL', 21, 'Timbre N O L', '1950', '1950-05-01', 'AA', 0),
+        ('sNCL', 22, 'Timbre NC L', '1950', '1950-05-01', 'AA', 0),
+        ('sNCOL', 23, 'Timbre NC O L', '1950', '1950-05-01', 'AA', 0),
+        ('sNSG', 24, 'Timbre NSG', '1950', '1950-05-01', 'AA', 0),
+        ('sNSGL', 25, 'Timbre NSG L', '1950', '1950-05-01', 'AA', 0),
+        ('sNSGOL', 26, 'Timbre NSG O L', '1950', '1950-05-01', 'AA', 0);
+)");
+const QString DetentionsCroisees = QStringLiteral(R"(
+    INSERT INTO Collection (Collection, Dallay, QteN, QteNC, QteNSG, QteO, QteL) VALUES
+        (2, 'sNNCOL', -1, -1, 0, -1, -1),
+        (2, 'sOL', 0, 0, 0, -1, -1),
+        (2, 'sNNCL', -1, -1, 0, 0, -1),
+        (2, 'sNOL', -1, 0, 0, -1, -1),
+        (2, 'sNCL', 0, -1, 0, 0, -1),
+        (2, 'sNCOL', 0, -1, 0, -1, -1),
+        (2, 'sNSG', 0, 0, -1, 0, 0),
+        (2, 'sNSGL', 0, 0, -1, 0, -1),
+        (2, 'sNSGOL', 0, 0, -1, -1, -1);
+)");
+
 QStringList numeros(const QStringList& lignes)
 {
     QStringList n;
@@ -70,8 +97,14 @@ private slots:
     void init()
     {
         dossier = std::make_unique<DossierTest>();
-        dossier->creerCatalogue(remplirCatalogueListes);
-        dossier->creerPerso(remplirPersoListes);
+        dossier->creerCatalogue([](const Connexion& cnx) {
+            remplirCatalogueListes(cnx);
+            cnx.executerScript(TimbresCroises);
+        });
+        dossier->creerPerso([](const Connexion& cnx) {
+            remplirPersoListes(cnx);
+            cnx.executerScript(DetentionsCroisees);
+        });
         QVERIFY(OuvrirBasePerso());
         QVERIFY(OuvrirBaseCatalogue());
     }
@@ -84,22 +117,49 @@ private slots:
         QTest::addColumn<QStringList>("attendu");
         const auto l = [](const char* t) { return QString::fromUtf8(t).split(QLatin1Char(' ')); };
         QTest::newRow("N") << "N" << l("sL:x.. s0:x..");
-        QTest::newRow("N L") << "NL" << l("sN:..x sNC:..x sO:..x sL:x.. s0:x.x sNNC:..x sNO:..x");
-        QTest::newRow("N O") << "NO" << l("sN:.x. sNC:.x. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:.x.");
-        QTest::newRow("N O L") << "NOL" << l("sN:.xx sNC:.xx sO:x.x sL:xx. sNL:.x. s0:xxx sNNC:.xx sNO:..x");
-        QTest::newRow("N rNC") << "Nr" << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNNC:x..");
-        QTest::newRow("N L rNC") << "NLr" << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:x.x sNO:..x");
-        QTest::newRow("N O rNC") << "NOr" << l("sN:.x. sNC:xx. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:xx.");
-        QTest::newRow("N O L rNC") << "NOLr" << l("sN:.xx sNC:xxx sO:x.x sL:xx. sNL:.x. s0:xxx sNNC:xxx sNO:..x");
-        QTest::newRow("N rO") << "NR" << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNO:x..");
-        QTest::newRow("N L rO") << "NLR" << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:..x sNO:x.x");
-        QTest::newRow("N rNC rO") << "NrR" << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNNC:x.. sNO:x..");
-        QTest::newRow("N L rNC rO") << "NLrR" << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:x.x sNO:x.x");
-        QTest::newRow("O") << "O" << l("sN:.x. sNC:.x. sL:.x. sNL:.x. s0:.x. sNNC:.x.");
-        QTest::newRow("L") << "L" << l("sN:..x sNC:..x sO:..x s0:..x sNNC:..x sNO:..x");
-        QTest::newRow("O L") << "OL" << l("sN:.xx sNC:.xx sO:..x sL:.x. sNL:.x. s0:.xx sNNC:.xx sNO:..x");
+        QTest::newRow("N L") << "NL" << l("sN:..x sNC:..x sO:..x sL:x.. s0:x.x sNNC:..x sNO:..x sNSG:..x");
+        QTest::newRow("N O") << "NO"
+                             << l("sN:.x. sNC:.x. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:.x. sOL:x.. sNNCL:.x. sNCL:.x. "
+                                  "sNSG:.x. sNSGL:.x.");
+        QTest::newRow("N O L") << "NOL"
+                               << l("sN:.xx sNC:.xx sO:x.x sL:xx. sNL:.x. s0:xxx sNNC:.xx sNO:..x sOL:x.. sNNCL:.x. "
+                                    "sNCL:.x. sNSG:.xx sNSGL:.x.");
+        QTest::newRow("N rNC") << "Nr"
+                               << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNNC:x.. sNNCOL:x.. sOL:x.. sNNCL:x.. sNCL:x.. "
+                                    "sNCOL:x.. sNSG:x.. sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("N L rNC") << "NLr"
+                                 << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:x.x sNO:..x sNNCOL:x.. sOL:x.. "
+                                      "sNNCL:x.. sNCL:x.. sNCOL:x.. sNSG:x.x sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("N O rNC") << "NOr"
+                                 << l("sN:.x. sNC:xx. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:xx. sNNCOL:x.. sOL:x.. "
+                                      "sNNCL:xx. sNCL:xx. sNCOL:x.. sNSG:xx. sNSGL:xx. sNSGOL:x..");
+        QTest::newRow("N O L rNC") << "NOLr"
+                                   << l("sN:.xx sNC:xxx sO:x.x sL:xx. sNL:.x. s0:xxx sNNC:xxx sNO:..x sNNCOL:x.. "
+                                        "sOL:x.. sNNCL:xx. sNCL:xx. sNCOL:x.. sNSG:xxx sNSGL:xx. sNSGOL:x..");
+        QTest::newRow("N rO") << "NR"
+                              << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNO:x.. sNNCOL:x.. sOL:x.. sNOL:x.. sNCL:x.. "
+                                   "sNCOL:x.. sNSG:x.. sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("N L rO") << "NLR"
+                                << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:..x sNO:x.x sNNCOL:x.. sOL:x.. "
+                                     "sNOL:x.. sNCL:x.. sNCOL:x.. sNSG:x.x sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("N rNC rO") << "NrR"
+                                  << l("sNC:x.. sO:x.. sL:x.. s0:x.. sNNC:x.. sNO:x.. sNNCOL:x.. sOL:x.. sNNCL:x.. "
+                                       "sNOL:x.. sNCL:x.. sNCOL:x.. sNSG:x.. sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("N L rNC rO") << "NLrR"
+                                    << l("sN:..x sNC:x.x sO:x.x sL:x.. s0:x.x sNNC:x.x sNO:x.x sNNCOL:x.. sOL:x.. "
+                                         "sNNCL:x.. sNOL:x.. sNCL:x.. sNCOL:x.. sNSG:x.x sNSGL:x.. sNSGOL:x..");
+        QTest::newRow("O") << "O"
+                           << l("sN:.x. sNC:.x. sL:.x. sNL:.x. s0:.x. sNNC:.x. sNNCL:.x. sNCL:.x. sNSG:.x. "
+                                "sNSGL:.x.");
+        QTest::newRow("L") << "L" << l("sN:..x sNC:..x sO:..x s0:..x sNNC:..x sNO:..x sNSG:..x");
+        QTest::newRow("O L") << "OL"
+                             << l("sN:.xx sNC:.xx sO:..x sL:.x. sNL:.x. s0:.xx sNNC:.xx sNO:..x sNNCL:.x. sNCL:.x. "
+                                  "sNSG:.xx sNSGL:.x.");
         // The screen never lets "replace my O" stand beside O: read as if it were unticked.
-        QTest::newRow("N O rO lu sans rO") << "NOR" << l("sN:.x. sNC:.x. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:.x.");
+        QTest::newRow("N O rO lu sans rO")
+            << "NOR"
+            << l("sN:.x. sNC:.x. sO:x.. sL:xx. sNL:.x. s0:xx. sNNC:.x. sOL:x.. sNNCL:.x. sNCL:.x. sNSG:.x. "
+                 "sNSGL:.x.");
     }
 
     void lignesEtats()
