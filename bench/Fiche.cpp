@@ -7,7 +7,6 @@
 
 #include "card/Fiche.h"
 #include "card/OFormFiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
 #include "lists/EcransListes.h"
@@ -77,8 +76,7 @@ void MesurerFiche(const QString& dossier)
     }
     std::printf("\n%-58s %9.1f ms\n", "démarrage du programme (neuf écrans chargés)", chrono.nsecsElapsed() / 1e6);
     LecteurCD = QDir(dossier).filePath(QStringLiteral("disque"));
-    ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QStringLiteral("2"));
-    ActualiserEcransCollection();
+    LaCollectionOuverte().ouvrir(QStringLiteral("2"), QString());
     auto* fiche = qobject_cast<OFormFiche*>(ChargerEcran(1));
     fiche->show();
 

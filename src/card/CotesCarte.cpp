@@ -102,7 +102,7 @@ void CotesCarte::lireCotesCatalogue()
 void CotesCarte::lireCotesPerso()
 {
     // The open collection's own prices: another collection's are never shown here.
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     const bool lu = !n.isEmpty() && SansEchec([&] {
         Recordset cotes = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ? AND Collection = ?"), {dallay(), n});
@@ -194,7 +194,7 @@ bool CotesCarte::CotePerso_Validate(int condition)
 
 bool CotesCarte::MAJCotationP()
 {
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     bool ecrit = true;
     if (!n.isEmpty()) {
         QStringList colonnes = {QStringLiteral("Dallay"), QStringLiteral("Collection")};

@@ -26,6 +26,11 @@ void AfficherFiche();
 // Writes the card's holdings when they were edited and clears the flag. A write that fails is reported
 // and keeps the flag: false, and the caller does not move the card.
 bool EnregistrerSiModifie();
+// The card's list of the themes of its stamp: the predefined ones, and the open collection's. A failure
+// passes to the caller.
+void RemplirThemesFiche();
+// The card's list of the open collection's own items of its stamp; empty with no collection open.
+void RemplirMesVarietesFiche();
 // Opens the card on the stamp `dallay` for another screen, which hides itself: the card comes up on its
 // own tab and shows that stamp, or the first of the catalogue when the number is unknown. Saves nothing.
 void AtteindreFiche(const QString& dallay, QWidget* appelant);

@@ -9,7 +9,6 @@
 #include "card/OFormFichezoom.h"
 #include "card/TexteFiche.h"
 #include "card/ValidationSortie.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Dialogues.h"
@@ -36,7 +35,6 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QShowEvent>
 #include <QSlider>
 #include <QTabBar>
 #include <QToolButton>
@@ -126,6 +124,7 @@ OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFor
     creerSousOnglets();
     // The card sees each key before the control that has the focus.
     qApp->installEventFilter(this);
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, &OFormFiche::ActualiserCollection);
 }
 
 OFormFiche::~OFormFiche()
@@ -328,6 +327,42 @@ void OFormFiche::Form_Load()
     if (!rstFrance.Eof())
         AfficherFiche();
     AfficherLignesCotesDallay();
+    ActualiserCollection();
+}
+
+void OFormFiche::ActualiserCollection()
+{
+    Sablier sablier;
+    if (CollectionEstOuverte()) {
+        // The stamp shown again with this collection's holdings: the display enables the grid, or leaves
+        // it disabled when they cannot be read.
+        AfficherFiche();
+        ActiverGrilleSelonCollection();
+        m_listeMesVarietes->setEnabled(true);
+        m_listeThemes->setEnabled(true);
+        // The own-item and theme buttons come with the next choice of their sub-tab.
+        SansEchec(RemplirThemesFiche);
+        RemplirMesVarietesFiche();
+        return;
+    }
+    m_grille->vider();
+    SansEchec([this] { CalculerValeurs(); });
+    m_grille->activer(false);
+    // Personal prices belong to the collection just closed: the card shows the catalogue's again.
+    QComboBox* cote = m_cotes->CoteChoisie();
+    if (cote->currentText() != QLatin1String("Cotes DALLAY")) {
+        cote->setCurrentIndex(0);
+        CoteChoisie_Click();
+    }
+    m_listeMesVarietes->setEnabled(false);
+    for (QPushButton* b : m_boutonsMesVarietes)
+        b->hide();
+    m_listeThemes->setEnabled(false);
+    m_boutonThemes->hide();
+    SansEchec(RemplirThemesFiche);
+    RemplirMesVarietesFiche();
+    // Clearing the grid is no edit: the card's next move must write nothing into the closed collection.
+    ModifFiche = 0;
 }
 
 void OFormFiche::SousOnglets_Click()
@@ -538,7 +573,7 @@ void OFormFiche::BoutonMVarAjout_Click()
     if (!nom)
         return;
     ecrireMesVarietes(QStringLiteral("INSERT INTO MesVarietes (Reference, Designation, Collection) VALUES (?, ?, ?)"),
-        {m_dallay->text(), *nom, CaptionCollectionOuverte()});
+        {m_dallay->text(), *nom, CodeCollectionOuverte()});
 }
 
 void OFormFiche::BoutonMVarModif_Click()
@@ -566,7 +601,7 @@ void OFormFiche::BoutonMVarRenommer_Click()
         return;
     ecrireMesVarietes(
         QStringLiteral("UPDATE MesVarietes SET Reference = ?, Designation = ?, Collection = ? WHERE CodePersonnel = ?"),
-        {m_dallay->text(), *nom, CaptionCollectionOuverte(), code});
+        {m_dallay->text(), *nom, CodeCollectionOuverte(), code});
 }
 
 void OFormFiche::BoutonMVarSuppr_Click()
@@ -598,7 +633,7 @@ void OFormFiche::ListeVarietes_Click()
             Icone::Exclamation, QStringLiteral("impossible d'afficher"));
         return;
     }
-    OFormFicheVarietes carte(this);
+    OFormFicheVarietes carte(m_listeVarietes->BoundText(), this);
     MontrerModal(carte);
 }
 
@@ -609,13 +644,13 @@ void OFormFiche::ListeObliterations_Click()
             Icone::Exclamation, QStringLiteral("impossible d'afficher"));
         return;
     }
-    OFormFicheObliterations carte(this);
+    OFormFicheObliterations carte(m_listeObliterations->BoundText(), this);
     MontrerModal(carte);
 }
 
 void OFormFiche::ListeMesVarietes_DblClick()
 {
-    if (CaptionCollectionOuverte().isEmpty()) {
+    if (CodeCollectionOuverte().isEmpty()) {
         AfficherMessage(QStringLiteral("Vous devez ouvrir une collection avant de pouvoir ajouter vos propres variétés"),
             Boutons::OK, Icone::Exclamation, QStringLiteral("Impossible de continuer"));
         return;
@@ -630,7 +665,7 @@ void OFormFiche::ListeMesVarietes_DblClick()
 
 void OFormFiche::ouvrirMesVarietes()
 {
-    OFormFicheMesVarietes carte(this);
+    OFormFicheMesVarietes carte(m_listeMesVarietes->BoundText(), this);
     MontrerModal(carte);
 }
 
@@ -826,7 +861,7 @@ void OFormFiche::afficherListes()
 
 void OFormFiche::afficherDetention()
 {
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     m_detentionIllisible = false;
     // Until a row is read, the save knows of nothing stored: it writes only what the user gives.
     m_detentionLue = DetentionStockee(Recordset(), m_grille->parametres());
@@ -881,7 +916,7 @@ void OFormFiche::AfficherLignesCotesPerso()
 
 bool OFormFiche::MaJCollection()
 {
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     if (n.isEmpty()) {
         ModifFiche = 0;
         return true;
@@ -906,22 +941,11 @@ bool OFormFiche::AvantChangementEcran()
     return quitterFiche();
 }
 
-void OFormFiche::hideEvent(QHideEvent* evenement)
+void OFormFiche::Form_Activate()
 {
-    EcranPrincipal::hideEvent(evenement);
-    if (!evenement->spontaneous())
-        m_relireAuRetour = true;
-}
-
-void OFormFiche::showEvent(QShowEvent* evenement)
-{
-    EcranPrincipal::showEvent(evenement);
-    if (evenement->spontaneous() || !m_relireAuRetour)
-        return;
-    m_relireAuRetour = false;
-    // While the card was hidden other screens may have written its stamp's holdings (quick entry, bulk
-    // ticking, an import): leaving the card saved it, so it shows again what is stored now.
-    if (estCharge() && ModifFiche == 0 && !rstFrance.Eof() && !rstFrance.Bof())
+    // Other screens may have written what the card shows (quick entry, bulk ticking, an import, the
+    // personal numbers): leaving the card saved it, so it shows again what is stored now.
+    if (ModifFiche == 0 && !rstFrance.Eof() && !rstFrance.Bof())
         AfficherFiche();
 }
 

@@ -97,13 +97,15 @@ public:
     bool detentionIllisible() const { return m_detentionIllisible; }
     // The grid takes edits while a collection is open, unless the holdings shown could not be read.
     void ActiverGrilleSelonCollection();
+    // The card in line with the open collection, opened or closed: its stamp shown again with the
+    // collection's holdings, or the grid cleared and locked, the own items and personal themes gone.
+    void ActualiserCollection();
 
 protected:
     void Form_Load() override;
     bool AvantChangementEcran() override;
     bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void hideEvent(QHideEvent* evenement) override;
-    void showEvent(QShowEvent* evenement) override;
+    void Form_Activate() override;
 
 private:
     enum class Mouvement { Premier, Precedent, Suivant, Dernier };
@@ -155,7 +157,6 @@ private:
     bool m_detentionIllisible = false;
     // The holdings row as the display read it, what the save compares the grid with.
     DetentionSaisie m_detentionLue;
-    bool m_relireAuRetour = false;
     ValidationSortie* m_validation;
 };
 

@@ -1,6 +1,6 @@
 #include "card/OFormFicheThemes.h"
 
-#include "collections/ActualiserEcransCollection.h"
+#include "card/Fiche.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -14,7 +14,7 @@
 #include <QSet>
 
 OFormFicheThemes::OFormFicheThemes(const QString& dallay, QWidget* parent)
-    : QDialog(parent), m_dallay(dallay), m_collection(CaptionCollectionOuverte())
+    : QDialog(parent), m_dallay(dallay), m_collection(CodeCollectionOuverte())
 {
     setObjectName(QStringLiteral("OFormFicheThemes"));
     setWindowTitle(QStringLiteral("Thèmes personnels"));

@@ -1,6 +1,5 @@
 #include "collections/OFormCollections.h"
 
-#include "card/OFormFiche.h"
 #include "collections/ActualiserEcransCollection.h"
 #include "collections/Adresses.h"
 #include "collections/Correspondances.h"
@@ -18,6 +17,7 @@
 #include "platform/Messages.h"
 #include "platform/Sablier.h"
 #include "shell/Artwork.h"
+#include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Demarrage.h"
 #include "shell/Echelle.h"
@@ -153,6 +153,13 @@ OFormCollections::OFormCollections(QWidget* parent)
     m_collectionOuverte =
         CreerControle<QLabel>(p, QStringLiteral("CollectionOuverte"), QString(), 10620, 5760, 915, 195);
     m_collectionOuverte->hide();
+    // The two labels show the open collection, whoever opened or closed it.
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, [this] {
+        m_collectionOuverte->setText(CodeCollectionOuverte());
+        m_texteCollectionOuverte->setText(NomCollectionOuverte());
+    });
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::renommee, this,
+        [this] { m_texteCollectionOuverte->setText(NomCollectionOuverte()); });
     auto* codeTitre = CreerControle<QLabel>(
         p, QStringLiteral("Étiquette50"), QStringLiteral("Collection ouverte:"), 10200, 5520, 1320, 195);
     codeTitre->setStyleSheet(QStringLiteral("color: red"));
@@ -267,8 +274,7 @@ void OFormCollections::Form_Load()
 {
     OuvrirBasePerso();
     ChargerListeCollections();
-    m_collectionOuverte->setText(QString());
-    m_texteCollectionOuverte->setText(QStringLiteral("- Aucune -"));
+    LaCollectionOuverte().demarrer();
     ActualiserEcransCollection();
 }
 
@@ -313,23 +319,19 @@ void OFormCollections::BoutonOuvrir_Click()
 void OuvrirCollectionChoisie()
 {
     OFormCollections* f = FormCollections();
-    f->CollectionOuverte()->setText(f->ListeCollections()->BoundText());
-    f->TexteCollectionOuverte()->setText(f->ListeCollections()->Text());
-    AfficherFiche();
-    RemplirThemesRecherche();
-    ActualiserEcransCollection();
+    // Each screen brings itself in line, in the order they loaded: the card shows its stamp with this
+    // collection's holdings, the search offers its themes, the lists start again.
+    LaCollectionOuverte().ouvrir(f->ListeCollections()->BoundText(), f->ListeCollections()->Text());
 }
 
 void OFormCollections::BoutonFermer_Click()
 {
-    m_collectionOuverte->setText(QString());
-    m_texteCollectionOuverte->setText(QString());
-    ActualiserEcransCollection();
+    LaCollectionOuverte().fermer();
 }
 
 void OFormCollections::BoutonSupprimer_Click()
 {
-    const QString code = m_collectionOuverte->text();
+    const QString code = CodeCollectionOuverte();
     if (code.isEmpty()) {
         refuser(QStringLiteral("Impossible de supprimer"),
             QStringLiteral("Il faut ouvrir une collection avant d'en demander la suppression"));
@@ -337,7 +339,7 @@ void OFormCollections::BoutonSupprimer_Click()
     }
     if (AfficherMessage(
             QStringLiteral("Toutes les saisies de la collection %1 vont être supprimées. En êtes vous sûr(e) ?")
-                .arg(m_texteCollectionOuverte->text()),
+                .arg(NomCollectionOuverte()),
             Boutons::OuiNon, Icone::Question, QStringLiteral("Supprimer collection"), 1) != Reponse::Oui)
         return;
     if (AfficherMessage(QStringLiteral("La suppression est définitive ! Voulez-vous confirmer cette suppression ?"),
@@ -361,15 +363,13 @@ void OFormCollections::BoutonSupprimer_Click()
         return;
     }
     ChargerListeCollections();
-    m_collectionOuverte->setText(QString());
-    m_texteCollectionOuverte->setText(QString());
     // The card must not keep an editable grid whose next save would write into a collection that is gone.
-    ActualiserEcransCollection();
+    LaCollectionOuverte().fermer();
 }
 
 void OFormCollections::BoutonRenommer_Click()
 {
-    if (m_collectionOuverte->text().isEmpty()) {
+    if (!CollectionEstOuverte()) {
         refuser(QStringLiteral("Impossible de modifier"),
             QStringLiteral("Il faut ouvrir une collection avant de pouvoir en changer le nom"));
         return;
@@ -377,7 +377,7 @@ void OFormCollections::BoutonRenommer_Click()
     // One rename dialog at a time: clicked again, the one already up comes forward with what was typed.
     if (!g_renommer || !g_renommer->isVisible()) {
         delete g_renommer;
-        g_renommer = new dlgCollectionRenommer(m_collectionOuverte->text(), this);
+        g_renommer = new dlgCollectionRenommer(CodeCollectionOuverte(), this);
         g_renommer->setAttribute(Qt::WA_DeleteOnClose);
         g_renommer->show();
     }
@@ -387,7 +387,7 @@ void OFormCollections::BoutonRenommer_Click()
 
 void OFormCollections::BoutonModifierPass_Click()
 {
-    if (m_collectionOuverte->text().isEmpty()) {
+    if (!CollectionEstOuverte()) {
         refuser(QStringLiteral("Impossible de modifier"),
             QStringLiteral("Il faut ouvrir une collection avant de pouvoir changer son mot de passe"));
         return;
@@ -411,7 +411,7 @@ void DefinirImpressionListeCollection(std::function<void()> ouvrir)
 
 void OFormCollections::BoutonListeCollection_Click()
 {
-    if (m_collectionOuverte->text().isEmpty()) {
+    if (!CollectionEstOuverte()) {
         refuser(QStringLiteral("Edition liste impossible"),
             QStringLiteral("Il faut ouvrir une collection avant de pouvoir en éditer la liste des timbres"));
         return;
@@ -481,10 +481,8 @@ void OFormCollections::BoutonImporter_Click()
             return;
         }
         ChargerListeCollections();
-        m_collectionOuverte->setText(QString());
-        m_texteCollectionOuverte->setText(QString());
         // The collection open before may be gone or hold other entries now.
-        ActualiserEcransCollection();
+        LaCollectionOuverte().fermer();
     }
     AfficherMessage(
         MessageImportationTerminee(resultat), Boutons::OK, Icone::Information, QStringLiteral("Importation"));
@@ -523,9 +521,7 @@ void OFormCollections::BoutonImportNum_Click()
         RemplacerCorrespondances(*CnxPerso, lecture.paires);
     } catch (const ErreurBase& e) {
         erreur(e);
-        return;
     }
-    AfficherFiche();
 }
 
 void OFormCollections::BoutonSupprNum_Click()
@@ -538,9 +534,7 @@ void OFormCollections::BoutonSupprNum_Click()
         ViderCorrespondances(*CnxPerso);
     } catch (const ErreurBase& e) {
         erreur(e);
-        return;
     }
-    AfficherFiche();
 }
 
 void OFormCollections::BoutonAide_Click()

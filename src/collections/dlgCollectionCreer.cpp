@@ -1,8 +1,8 @@
 #include "collections/dlgCollectionCreer.h"
 
-#include "collections/ActualiserEcransCollection.h"
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
+#include "shell/CollectionOuverte.h"
 
 #include <QDate>
 #include <QLabel>
@@ -48,7 +48,5 @@ void dlgCollectionCreer::BoutonOK_Click()
     OFormCollections* collections = FormCollections();
     collections->ChargerListeCollections();
     // No collection stays open after a creation: the screens must not go on writing into the one that was.
-    collections->CollectionOuverte()->clear();
-    collections->TexteCollectionOuverte()->clear();
-    ActualiserEcransCollection();
+    LaCollectionOuverte().fermer();
 }

@@ -3,6 +3,7 @@
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
+#include "shell/CollectionOuverte.h"
 
 #include <QDate>
 #include <QLabel>
@@ -15,7 +16,7 @@ dlgCollectionModifierPass::dlgCollectionModifierPass(QWidget* parent)
     etiquette(QStringLiteral("Étiquette10"), QStringLiteral("Collection à modifier:"), 226, 113, 1986, 240);
     // The name of the collection whose password changes, shown and never typed into.
     m_texteDescription = boiteTexte(QStringLiteral("TexteDescription"), 2324, 113, 2037, 240);
-    m_texteDescription->setText(FormCollections()->TexteCollectionOuverte()->text());
+    m_texteDescription->setText(NomCollectionOuverte());
     m_texteDescription->setEnabled(false);
     m_texteDescription->setFocusPolicy(Qt::NoFocus);
     QFont gras = m_texteDescription->font();
@@ -41,7 +42,7 @@ dlgCollectionModifierPass::dlgCollectionModifierPass(QWidget* parent)
 void dlgCollectionModifierPass::BoutonOK_Click()
 {
     const QString titre = QStringLiteral("Erreur");
-    const QString code = FormCollections()->CollectionOuverte()->text();
+    const QString code = CodeCollectionOuverte();
     const QString ancien = m_ancienPasse->text();
     const QString pass1 = m_pass1->text();
     try {

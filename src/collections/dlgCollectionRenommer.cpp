@@ -2,6 +2,7 @@
 
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
+#include "shell/CollectionOuverte.h"
 
 #include <QDate>
 #include <QLabel>
@@ -22,7 +23,7 @@ void dlgCollectionRenommer::BoutonOK_Click()
     const QString titre = QStringLiteral("Impossible de renommer");
     OFormCollections* collections = FormCollections();
     // Renaming whatever is open now would put the new name on the wrong collection.
-    const QString ouverte = collections->CollectionOuverte()->text();
+    const QString ouverte = CodeCollectionOuverte();
     if (ouverte.isEmpty() || ouverte != m_codeCollection) {
         refuser(titre, QStringLiteral("La collection à renommer n'est plus ouverte, veuillez l'ouvrir à nouveau"), {},
             m_newNom);
@@ -47,7 +48,7 @@ void dlgCollectionRenommer::BoutonOK_Click()
         erreurBase(e.message());
         return;
     }
-    collections->TexteCollectionOuverte()->setText(nom);
+    LaCollectionOuverte().renommer(nom);
     accept();
     collections->ChargerListeCollections();
 }

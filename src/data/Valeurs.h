@@ -20,3 +20,6 @@ QVariant NulSiVide(const QString& texte);
 QVariant NombreOuTexte(const QString& code);
 // A LIKE pattern that finds `texte` anywhere, its % and _ taken as typed (escape character \).
 QString MotifContient(const QString& texte);
+
+// The SQL condition for a theme of a collection's own: Predefini not true, Null counting as not predefined.
+inline const QString ConditionThemePersonnel = QStringLiteral("COALESCE(Predefini, 0) = 0");

@@ -152,6 +152,7 @@ EcranListe::EcranListe(int onglet, const QString& nom, const QString& nomListe, 
         &EcranListe::BoutonCrerListeSpec_Click);
     connect(exporter, &QPushButton::clicked, this, &EcranListe::BoutonExport_Click);
     connect(imprimer, &QPushButton::clicked, this, &EcranListe::BoutonImprimer_Click);
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, &EcranListe::ActualiserCollection);
 }
 
 void EcranListe::Form_Load()
@@ -177,6 +178,13 @@ void EcranListe::Form_Load()
         m_choixAnnee[0]->setChecked(true);
     m_anneeFin->setText(AnneePrecedente());
     RazListe();
+    ActualiserCollection();
+}
+
+void EcranListe::ActualiserCollection()
+{
+    m_resultat->viderLignes();
+    m_nbTimbres->setText(QStringLiteral("0"));
 }
 
 void EcranListe::RazListe()
@@ -239,7 +247,7 @@ QStringList EcranListe::rubriquesCochees() const
 OptionsListe EcranListe::options() const
 {
     OptionsListe o;
-    o.collection = CaptionCollectionOuverte();
+    o.collection = CodeCollectionOuverte();
     o.periode = optionsPeriode();
     o.rubriques = rubriquesCochees();
     o.motCle = m_motCle->text();

@@ -34,6 +34,8 @@ public:
 
     // Sets the seven columns of the result list and empties it.
     void RazListe();
+    // A collection was opened or closed: the list built for the one before is gone.
+    void ActualiserCollection();
     void ChoixAnnée_Click();
     void BoutonCreerListe_Click();
     void BoutonCrerListeSpec_Click();

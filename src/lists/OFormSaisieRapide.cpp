@@ -108,6 +108,7 @@ OFormSaisieRapide::OFormSaisieRapide(QWidget* parent)
     connect(m_liste, &QAbstractItemView::doubleClicked, this, &OFormSaisieRapide::ListeRapide_DblClick);
     connect(cocher, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonCocherUn_Click);
     connect(atteindre, &QPushButton::clicked, this, &OFormSaisieRapide::BoutonAtteindre_Click);
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, &OFormSaisieRapide::ActualiserCollection);
 }
 
 void OFormSaisieRapide::Form_Load()
@@ -119,6 +120,14 @@ void OFormSaisieRapide::Form_Load()
     ChargerRubriques();
     m_annee->clear();
     m_rubrique->definirBoundText(QStringLiteral("AA"));
+    ActualiserCollection();
+}
+
+void OFormSaisieRapide::ActualiserCollection()
+{
+    m_liste->viderLignes();
+    m_picture1->effacer();
+    m_texteNb->setText(QStringLiteral("0 timbre(s) trouvé(s)"));
 }
 
 bool OFormSaisieRapide::eventFilter(QObject* objet, QEvent* evenement)
@@ -193,7 +202,7 @@ void OFormSaisieRapide::BoutonAfficher_Click()
     Sablier sablier;
     Recordset liste;
     try {
-        liste = OuvrirListeRapide(CnxPerso, CheminBaseCatalogue(), CaptionCollectionOuverte(), rubrique, annee);
+        liste = OuvrirListeRapide(CnxPerso, CheminBaseCatalogue(), CodeCollectionOuverte(), rubrique, annee);
     } catch (const ErreurBase& e) {
         // The list shown stays as it was: a failed build replaces nothing.
         sablier.restaurer();
@@ -292,7 +301,7 @@ void OFormSaisieRapide::CocherSelection()
         return;
 
     Sablier sablier;
-    const BilanCoche bilan = CocherTimbres(*CnxPerso, *CnxCatalogue, CaptionCollectionOuverte(), option, demandes);
+    const BilanCoche bilan = CocherTimbres(*CnxPerso, *CnxCatalogue, CodeCollectionOuverte(), option, demandes);
     for (int i = 0; i < lignes.size(); ++i) {
         if (bilan.ecrits[std::size_t(i)])
             m_liste->definirTexte(lignes[i], colonne, demandes[std::size_t(i)].marquer ? MarqueCochee : QString());

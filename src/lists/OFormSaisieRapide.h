@@ -32,6 +32,9 @@ public:
     // the rows over and `liste` is left closed.
     void RemplirListeRapide(class Recordset& liste);
 
+    // A collection was opened or closed: the list of the one before is gone.
+    void ActualiserCollection();
+
     // The chosen member of ChoixEtat, 1 to 6.
     int choixEtat() const;
     // The thumbnail as read from the disc: null when the selected stamp has none or there is no disc.

@@ -51,12 +51,6 @@ QString TitreCollection(const QString& nomCollection)
     return QStringLiteral("Collection ") + nomCollection.toUpper();
 }
 
-QString NomCollectionOuverte()
-{
-    const QLabel* etiquette = ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"));
-    return etiquette ? etiquette->text() : QString();
-}
-
 void AppliquerFormatNombre(ControleEtat& zone, const QString& format)
 {
     // The layouts already align each formatted column; the format is all a box needs.

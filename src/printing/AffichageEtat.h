@@ -31,8 +31,6 @@ private:
 
 // "Collection " and the open collection's name in capitals.
 QString TitreCollection(const QString& nomCollection);
-// The open collection's name, as the collections screen shows it.
-QString NomCollectionOuverte();
 
 // A number format given to a report text box.
 void AppliquerFormatNombre(ControleEtat& zone, const QString& format);

@@ -41,7 +41,7 @@ void BoutonValeurCollection_Click()
     }
     Sablier sablier;
     const ValeursCollection valeurs =
-        CalculerValeurCollection(CnxPerso, CheminBaseCatalogue(), CaptionCollectionOuverte());
+        CalculerValeurCollection(CnxPerso, CheminBaseCatalogue(), CodeCollectionOuverte());
     Etat etat = ImpCollection1();
     RemplirImpCollection1(etat, valeurs, TitreCollection(NomCollectionOuverte()));
     // The grid is printed once whatever the catalogue holds: its one row is ours, not a quotation's.

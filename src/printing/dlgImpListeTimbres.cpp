@@ -90,7 +90,7 @@ void dlgImpListeTimbres::OKButton_Click()
     LiensTemporaires liens({});
     try {
         LiensTemporaires faits(LiensInventaire(choix));
-        inventaire = ConstruireInventaire(CnxPerso, choix, CaptionCollectionOuverte());
+        inventaire = ConstruireInventaire(CnxPerso, choix, CodeCollectionOuverte());
         faits.supprimer(TousLiensInventaire());
     } catch (const ErreurBase& e) {
         // Nothing half-built is shown: the links go, and the user reads why.

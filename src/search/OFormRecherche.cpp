@@ -1,7 +1,6 @@
 #include "search/OFormRecherche.h"
 
 #include "card/Fiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Dialogues.h"
@@ -225,6 +224,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
     connect(valeur, &QPushButton::clicked, this, [] { BoutonValeurCollection_Click(); });
     connect(m_next, &QPushButton::clicked, this, &OFormRecherche::NextBtn_Click);
     connect(m_prev, &QPushButton::clicked, this, &OFormRecherche::PrevBtn_Click);
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, &OFormRecherche::collectionChangee);
 }
 
 void OFormRecherche::Form_Load()
@@ -233,10 +233,42 @@ void OFormRecherche::Form_Load()
     OuvrirBaseCatalogue();
     OuvrirBaseCD();
     chargerListes();
-    RemplirThemesRecherche();
+    remplirThemes();
     choisirVisu(1);
     choisirEtendue(1);
     m_operateur->setCurrentText(QStringLiteral("="));
+    ActualiserCollection();
+}
+
+void OFormRecherche::collectionChangee()
+{
+    // Closing keeps the themes offered until the next opening, load or change of the personal themes.
+    if (CollectionEstOuverte())
+        remplirThemes();
+    ActualiserCollection();
+}
+
+void OFormRecherche::remplirThemes()
+{
+    const QString n = CodeCollectionOuverte();
+    try {
+        Recordset themes = n.isEmpty()
+            ? Recordset::Ouvrir(CnxPerso,
+                  QStringLiteral("SELECT DISTINCT * FROM Themes WHERE Collection = 1 "
+                                 "ORDER BY Theme COLLATE FRANCAIS"))
+            : Recordset::Ouvrir(CnxPerso,
+                  QStringLiteral("SELECT DISTINCT * FROM Themes WHERE Collection = ? OR Collection = 1 "
+                                 "ORDER BY Theme COLLATE FRANCAIS"),
+                  {n});
+        m_theme->definirSource(themes);
+    } catch (const ErreurBase&) {
+    }
+}
+
+void RemplirThemesRecherche()
+{
+    if (auto* recherche = qobject_cast<OFormRecherche*>(ChargerEcran(2)))
+        recherche->remplirThemes();
 }
 
 void OFormRecherche::chargerListes()
@@ -315,7 +347,7 @@ CriteresRecherche OFormRecherche::criteres() const
 {
     CriteresRecherche c;
     c.maCollection = Etendue() == 2;
-    c.collection = CaptionCollectionOuverte();
+    c.collection = CodeCollectionOuverte();
     auto lire = [](const ComboDonnees* combo, QString& code, QString& nom) {
         code = combo->BoundText();
         nom = code.isEmpty() ? QString() : combo->currentText();
@@ -493,7 +525,9 @@ void OFormRecherche::BoutonVariétés_Click()
 void OFormRecherche::BoutonCarte_Click()
 {
     OFormRechercheDepts carte;
-    MontrerModal(carte);
+    // The screen writes its own Dept: a département chosen on the map, nothing when it was left otherwise.
+    if (MontrerModal(carte) == QDialog::Accepted)
+        m_dept->setText(carte.choix());
 }
 
 void OFormRecherche::Visu_Click(int)

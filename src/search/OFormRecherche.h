@@ -62,7 +62,9 @@ public:
 
     // A collection was opened or closed: the criteria, the list and the scope start again; the variety
     // keyword and what the last search left for printing stay.
-    Q_INVOKABLE void ActualiserCollection();
+    void ActualiserCollection();
+    // The theme criterion: the predefined themes, and the open collection's.
+    void remplirThemes();
 
     // The criteria as the controls hold them now.
     CriteresRecherche criteres() const;
@@ -88,6 +90,8 @@ protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
 
 private:
+    // The screen in line with the open collection just opened or closed: an opening offers its themes.
+    void collectionChangee();
     void chargerListes();
     void colonnesTimbres();
     void remplirListeResultats(Recordset&& rstRecherche);
@@ -139,3 +143,6 @@ std::vector<CelluleResultat> CellulesVarietes(const Recordset& resultat);
 // What "Imprimer" opens once its guards pass: the print dialog of the search result, set by whoever
 // provides it. Unset, the button stops after its guards.
 extern std::function<void(OFormRecherche&)> ImprimerRecherche;
+
+// The search screen's theme criterion filled again: the predefined themes, and the open collection's.
+void RemplirThemesRecherche();

@@ -3,7 +3,6 @@
 #include "data/Source.h"
 #include "search/CarteDepartements.h"
 #include "shell/Artwork.h"
-#include "shell/CollectionOuverte.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
 
@@ -71,9 +70,12 @@ OFormRechercheDepts::OFormRechercheDepts(QWidget* parent) : QDialog(parent)
 
 void OFormRechercheDepts::SelectionDpt()
 {
-    if (auto* dept = ControleEcran<QLabel>(2, QStringLiteral("Dept")))
-        dept->setText(m_choix->text());
     accept();
+}
+
+QString OFormRechercheDepts::choix() const
+{
+    return m_choix->text();
 }
 
 void OFormRechercheDepts::Bouton6_Click()

@@ -1,6 +1,6 @@
 #pragma once
 // The département map: a picture of France with a button over each département's number. A button
-// writes its code into the search screen's Dept and closes the map; any other way out leaves Dept alone.
+// chooses its code and closes the map (accepted); any other way out chooses nothing.
 
 #include <QDialog>
 
@@ -11,8 +11,9 @@ class OFormRechercheDepts : public QDialog {
 public:
     explicit OFormRechercheDepts(QWidget* parent = nullptr);
 
-    // Writes the code just chosen into the search screen's Dept, then closes the map.
+    // Closes the map on the code just chosen.
     void SelectionDpt();
+    QString choix() const;
     void Bouton6_Click();
 
 private:

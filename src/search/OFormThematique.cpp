@@ -1,7 +1,7 @@
 #include "search/OFormThematique.h"
+#include "search/OFormRecherche.h"
 
 #include "card/Fiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -112,12 +112,52 @@ OFormThematique::OFormThematique(QWidget* parent)
     connect(creer, &QPushButton::clicked, this, &OFormThematique::CreerTheme_Click);
     connect(renommer, &QPushButton::clicked, this, &OFormThematique::RenommerTheme_Click);
     connect(supprimer, &QPushButton::clicked, this, &OFormThematique::SupprimerTheme_Click);
+    connect(&LaCollectionOuverte(), &EtatCollectionOuverte::changee, this, &OFormThematique::ActualiserCollection);
 }
 
 void OFormThematique::Form_Load()
 {
     // Reads through the connections the earlier screens opened: nothing to open here.
     RemplirThemesPredefinis();
+    ActualiserCollection();
+}
+
+void OFormThematique::ActualiserCollection()
+{
+    if (CollectionEstOuverte()) {
+        RemplirThemesPersos();
+        return;
+    }
+    m_persos->viderLignes();
+    m_themeChoisi->clear();
+    m_timbres->viderLignes();
+}
+
+void OFormThematique::RemplirThemesPersos()
+{
+    Recordset themes;
+    try {
+        themes = Recordset::Ouvrir(CnxPerso,
+            QStringLiteral("SELECT * FROM Themes WHERE %1 AND Collection = ? ORDER BY Theme COLLATE FRANCAIS")
+                .arg(ConditionThemePersonnel),
+            {CodeCollectionOuverte()});
+    } catch (const ErreurBase&) {
+        return;
+    }
+    if (themes.RecordCount() == 0) {
+        m_persos->viderLignes();
+        return;
+    }
+    m_persos->viderColonnes();
+    m_persos->ajouterColonne(QStringLiteral("Theme"), 4500);
+    m_persos->ajouterColonne(QStringLiteral("CodeTheme"), 1);
+    m_persos->viderLignes();
+    m_themeChoisi->clear();
+    for (; !themes.Eof(); themes.MoveNext())
+        m_persos->ajouterLigne(
+            {Texte(themes.Champ(QStringLiteral("Theme"))), Texte(themes.Champ(QStringLiteral("CodeTheme")))});
+    m_persos->setCurrentItem(nullptr);
+    m_persos->clearSelection();
 }
 
 bool OFormThematique::eventFilter(QObject* objet, QEvent* evenement)
@@ -151,7 +191,7 @@ void OFormThematique::ListePredefinis_ItemClick()
 
 void OFormThematique::ListePersos_ItemClick()
 {
-    afficherTheme(m_persos, CaptionCollectionOuverte());
+    afficherTheme(m_persos, CodeCollectionOuverte());
 }
 
 void OFormThematique::afficherTheme(VueListe* liste, const QString& collection)
@@ -223,7 +263,7 @@ void OFormThematique::remplirListePersos()
         Recordset themes = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM Themes WHERE %1 AND Collection = ? ORDER BY Theme COLLATE FRANCAIS")
                 .arg(ConditionThemePersonnel),
-            {CaptionCollectionOuverte()});
+            {CodeCollectionOuverte()});
         remplirThemes(m_persos, themes);
     } catch (const ErreurBase& e) {
         signalerErreur(e);
@@ -264,7 +304,7 @@ void OFormThematique::CreerTheme_Click()
         return;
     try {
         CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (?, ?, ?)"),
-            {CaptionCollectionOuverte(), *nom, FAUX});
+            {CodeCollectionOuverte(), *nom, FAUX});
     } catch (const ErreurBase& e) {
         signalerErreur(e);
     }
@@ -284,7 +324,7 @@ void OFormThematique::RenommerTheme_Click()
     const std::optional<QString> nom = demanderNom(QStringLiteral("Entrez le nouveau nom"), TitreRenommer);
     if (!nom)
         return;
-    const QString c = CaptionCollectionOuverte();
+    const QString c = CodeCollectionOuverte();
     try {
         // The code stays: the stamps attached to the theme stay with it.
         CnxPerso->executer(QStringLiteral("UPDATE Themes SET Theme = ?, Predefini = ?, Collection = ? "
@@ -312,7 +352,7 @@ void OFormThematique::SupprimerTheme_Click()
                             .arg(nom),
             Boutons::OuiNon, Icone::Question, QStringLiteral("Supprimer collection"), 1) != Reponse::Oui)
         return;
-    const QString c = CaptionCollectionOuverte();
+    const QString c = CodeCollectionOuverte();
     bool supprime = false;
     try {
         Transaction transaction(*CnxPerso);

@@ -30,6 +30,12 @@ public:
     void RenommerTheme_Click();
     void SupprimerTheme_Click();
 
+    // The open collection's personal themes in ListePersos, none selected; a collection without any
+    // empties the list and leaves the chosen theme and its stamps as they were.
+    void RemplirThemesPersos();
+    // The screen in line with the open collection, opened or closed.
+    void ActualiserCollection();
+
     // The picture behind the vignette, as read from the disc: null when the stamp has none.
     QImage vignette() const { return m_vignette; }
 

@@ -1,22 +1,35 @@
 #include "shell/CollectionOuverte.h"
 
-#include "shell/EcranPrincipal.h"
-
-#include <QLabel>
-
-QWidget* ControleEcranBrut(int onglet, const QString& nom)
+EtatCollectionOuverte& LaCollectionOuverte()
 {
-    EcranPrincipal* ecran = ChargerEcran(onglet);
-    return ecran ? ecran->findChild<QWidget*>(nom) : nullptr;
+    static EtatCollectionOuverte etat;
+    return etat;
 }
 
-QString CaptionCollectionOuverte()
+void EtatCollectionOuverte::definir(const QString& code, const QString& nom)
 {
-    const QLabel* etiquette = ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"));
-    return etiquette ? etiquette->text() : QString();
+    m_code = code;
+    m_nom = nom;
+    emit changee();
 }
 
-bool CollectionEstOuverte()
+void EtatCollectionOuverte::demarrer()
 {
-    return !CaptionCollectionOuverte().isEmpty();
+    definir(QString(), QStringLiteral("- Aucune -"));
+}
+
+void EtatCollectionOuverte::ouvrir(const QString& code, const QString& nom)
+{
+    definir(code, nom);
+}
+
+void EtatCollectionOuverte::fermer()
+{
+    definir(QString(), QString());
+}
+
+void EtatCollectionOuverte::renommer(const QString& nom)
+{
+    m_nom = nom;
+    emit renommee();
 }

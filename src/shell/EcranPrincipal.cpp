@@ -69,6 +69,7 @@ void EcranPrincipal::SSTab_Click()
     // Setting the target's bar raises its click, which finds its own tab and does nothing.
     cible->barre()->setTab(i);
     cible->barre()->setFocus();
+    cible->Form_Activate();
 }
 
 void EnregistrerEcran(int onglet, FabriqueEcran fabrique)

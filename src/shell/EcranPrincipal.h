@@ -35,6 +35,9 @@ protected:
     // Runs before the bar switches to another screen (the stamp card saves itself there); false keeps
     // the screen where it is.
     virtual bool AvantChangementEcran() { return true; }
+    // Runs when the bar has just brought the screen up from another one (the stamp card shows again what
+    // is stored: other screens may have written it meanwhile).
+    virtual void Form_Activate() { }
     // The collections screen keeps its position; the others go to the top-left corner.
     virtual bool garderPosition() const { return false; }
 

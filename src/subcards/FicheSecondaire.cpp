@@ -42,8 +42,8 @@ const int GaucheImage = 6000;
 
 }  // namespace
 
-FicheSecondaire::FicheSecondaire(const ParametresFicheSecondaire& parametres, QWidget* parent)
-    : QDialog(parent), m_parametres(parametres)
+FicheSecondaire::FicheSecondaire(const ParametresFicheSecondaire& parametres, const QString& cle, QWidget* parent)
+    : QDialog(parent), m_parametres(parametres), m_cle(cle)
 {
     setObjectName(parametres.nom);
     setWindowTitle(parametres.titre);
@@ -127,8 +127,7 @@ void FicheSecondaire::creerPrix()
 void FicheSecondaire::charger()
 {
     m_modif = 0;
-    auto* liste = ControleEcran<ListeDonnees>(1, m_parametres.listeFiche);
-    const QString choisi = liste ? liste->BoundText() : QString();
+    const QString choisi = m_cle;
     bool trouve = false;
     SansEchec([&] {
         Recordset item = Recordset::Ouvrir(CnxCatalogue,
@@ -169,7 +168,7 @@ void FicheSecondaire::chargerImage()
 
 void FicheSecondaire::chargerDetention(bool trouve)
 {
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     m_ecritureInterdite = true;
     m_grille->vider();
     Recordset ligne;
@@ -207,7 +206,7 @@ void FicheSecondaire::CalculerValeurs()
 
 bool FicheSecondaire::ecrireDetention()
 {
-    const QString n = CaptionCollectionOuverte();
+    const QString n = CodeCollectionOuverte();
     if (n.isEmpty() || m_ecritureInterdite) {
         m_modif = 0;
         return true;

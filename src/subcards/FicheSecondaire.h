@@ -18,7 +18,6 @@ class ValidationSortie;
 struct ParametresFicheSecondaire {
     QString nom;               // object name of the window
     QString titre;
-    QString listeFiche;        // the stamp card's list the item is chosen in
     QString tableCatalogue;    // the items' table (Dallay, Designation)
     QString tableImages;       // on the disc
     QString colonneImage;
@@ -32,7 +31,8 @@ struct ParametresFicheSecondaire {
 class FicheSecondaire : public QDialog {
     Q_OBJECT
 public:
-    FicheSecondaire(const ParametresFicheSecondaire& parametres, QWidget* parent);
+    // `cle`: the item chosen on the stamp card (its Dallay).
+    FicheSecondaire(const ParametresFicheSecondaire& parametres, const QString& cle, QWidget* parent);
 
     GrilleDetention* grille() const { return m_grille; }
     CotesCarte* cotes() const { return m_cotes; }
@@ -68,6 +68,7 @@ private:
     void creerPrix();
 
     ParametresFicheSecondaire m_parametres;
+    QString m_cle;  // the item's Dallay, as chosen on the stamp card
     QLabel* m_dallay;
     QLabel* m_designation;
     BoiteImage* m_picture1;

@@ -68,7 +68,8 @@ void erreur(const QString& texte)
 
 }  // namespace
 
-OFormFicheMesVarietes::OFormFicheMesVarietes(QWidget* parent) : QDialog(parent)
+OFormFicheMesVarietes::OFormFicheMesVarietes(const QString& codePersonnel, QWidget* parent)
+    : QDialog(parent), m_cle(codePersonnel)
 {
     setObjectName(QStringLiteral("OFormFicheMesVarietes"));
     setWindowTitle(QStringLiteral("Variétés non répertoriées et autres pièces"));
@@ -198,8 +199,6 @@ void OFormFicheMesVarietes::creerPrix(int haut)
 void OFormFicheMesVarietes::ChargerMaVariete()
 {
     m_modif = 0;
-    auto* liste = ControleEcran<ListeDonnees>(1, QStringLiteral("ListeMesVarietes"));
-    m_cle = liste ? liste->BoundText() : QString();
     m_ecritureInterdite = true;
     m_grille->vider();
     m_image = QImage();

@@ -20,7 +20,7 @@ class OFormFicheMesVarietes : public QDialog {
     Q_OBJECT
 public:
     // Loads the item chosen in the stamp card's ListeMesVarietes.
-    explicit OFormFicheMesVarietes(QWidget* parent = nullptr);
+    explicit OFormFicheMesVarietes(const QString& codePersonnel, QWidget* parent = nullptr);
 
     GrilleDetention* grille() const { return m_grille; }
     ValidationSortie* validation() const { return m_validation; }

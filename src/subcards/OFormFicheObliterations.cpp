@@ -7,7 +7,6 @@ ParametresFicheSecondaire parametresObliterations()
     ParametresFicheSecondaire p;
     p.nom = QStringLiteral("OFormFicheObliterations");
     p.titre = QStringLiteral("Oblitérations");
-    p.listeFiche = QStringLiteral("ListeObliterations");
     p.tableCatalogue = QStringLiteral("Obliterations");
     p.tableImages = QStringLiteral("ObliterationsPCT");
     p.colonneImage = QStringLiteral("Imagevrt4");
@@ -24,7 +23,8 @@ ParametresFicheSecondaire parametresObliterations()
 
 }  // namespace
 
-OFormFicheObliterations::OFormFicheObliterations(QWidget* parent) : FicheSecondaire(parametresObliterations(), parent)
+OFormFicheObliterations::OFormFicheObliterations(const QString& dallay, QWidget* parent)
+    : FicheSecondaire(parametresObliterations(), dallay, parent)
 {
     AfficherObliteration();
 }

@@ -8,7 +8,7 @@ class OFormFicheObliterations : public FicheSecondaire {
     Q_OBJECT
 public:
     // Loads the cancellation chosen in the stamp card's ListeObliterations.
-    explicit OFormFicheObliterations(QWidget* parent = nullptr);
+    explicit OFormFicheObliterations(const QString& dallay, QWidget* parent = nullptr);
 
     quint8 ModifO() const { return modifie(); }
     void AfficherObliteration() { charger(); }

@@ -7,7 +7,6 @@ ParametresFicheSecondaire parametresVarietes()
     ParametresFicheSecondaire p;
     p.nom = QStringLiteral("OFormFicheVarietes");
     p.titre = QStringLiteral("Variétés");
-    p.listeFiche = QStringLiteral("ListeVarietes");
     p.tableCatalogue = QStringLiteral("Varietes");
     p.tableImages = QStringLiteral("VarietesPCT");
     p.colonneImage = QStringLiteral("Imagevrt3");
@@ -21,7 +20,8 @@ ParametresFicheSecondaire parametresVarietes()
 
 }  // namespace
 
-OFormFicheVarietes::OFormFicheVarietes(QWidget* parent) : FicheSecondaire(parametresVarietes(), parent)
+OFormFicheVarietes::OFormFicheVarietes(const QString& dallay, QWidget* parent)
+    : FicheSecondaire(parametresVarietes(), dallay, parent)
 {
     ChargerVariete();
 }

@@ -8,7 +8,7 @@ class OFormFicheVarietes : public FicheSecondaire {
     Q_OBJECT
 public:
     // Loads the variety chosen in the stamp card's ListeVarietes.
-    explicit OFormFicheVarietes(QWidget* parent = nullptr);
+    explicit OFormFicheVarietes(const QString& dallay, QWidget* parent = nullptr);
 
     quint8 ModifV() const { return modifie(); }
     void ChargerVariete() { charger(); }

@@ -1,7 +1,7 @@
+#include "support/ControleEcran.h"
 #include "card/FicheTest.h"
 
 #include "card/Fiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 
 #include <QComboBox>
@@ -69,14 +69,11 @@ QString contenu(const QString& table)
 
 void ouvrirCollection(const QString& code)
 {
-    // In the collections screen's order: the card shows its stamp for the new collection first, then the
-    // screens come in line; closing only brings them in line.
-    ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(code);
-    if (!code.isEmpty()) {
-        AfficherFiche();
-        RemplirThemesRecherche();
-    }
-    ActualiserEcransCollection();
+    // As the collections screen does: each screen then brings itself in line, the card first.
+    if (code.isEmpty())
+        LaCollectionOuverte().fermer();
+    else
+        LaCollectionOuverte().ouvrir(code, QString());
 }
 
 

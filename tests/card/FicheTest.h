@@ -2,6 +2,7 @@
 // The stamp card's test fixture: a small catalogue where every case a display meets has its stamp, a
 // personal database with one collection holding two of them, and ways to reach the card's controls.
 
+#include "support/ControleEcran.h"
 #include "data/Connexion.h"
 #include "shell/CollectionOuverte.h"
 

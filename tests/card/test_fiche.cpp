@@ -3,7 +3,6 @@
 
 #include "card/Fiche.h"
 #include "card/OFormFiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"

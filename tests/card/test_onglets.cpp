@@ -1,6 +1,7 @@
 // The card's sub-tabs: which buttons each shows, the own items added, renamed and deleted from the card,
 // the picture windows its buttons open, and the personal themes attached to its stamp.
 
+#include "support/ControleEcran.h"
 #include "card/FenetreImageFiche.h"
 #include "card/Fiche.h"
 #include "card/FicheTest.h"

@@ -1,7 +1,7 @@
 // The collections screen and the screens brought in line with the open collection.
 
+#include "support/ControleEcran.h"
 #include "card/OFormFiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "collections/Importation.h"
 #include "collections/OFormCollections.h"
 #include "collections/dlgCollectionRenommer.h"
@@ -145,7 +145,7 @@ private slots:
             p.plateforme.repondreDialogue([](QDialog&) { return int(QDialog::Rejected); });
         ouvrir(code);
         QCOMPARE(p.plateforme.dialoguesMontres(), dialogue ? QStringList {"dlgCollectionOuvrir"} : QStringList {});
-        QCOMPARE(CaptionCollectionOuverte(), dialogue ? QString() : code);
+        QCOMPARE(CodeCollectionOuverte(), dialogue ? QString() : code);
         QCOMPARE(f()->TexteCollectionOuverte()->text(),
             dialogue ? QStringLiteral("- Aucune -") : f()->ListeCollections()->Text());
         // A double click on the list does what the button does.
@@ -154,7 +154,7 @@ private slots:
             p.plateforme.repondreDialogue([](QDialog&) { return int(QDialog::Rejected); });
         selectionner(code);
         emit f()->ListeCollections()->DblClick();
-        QCOMPARE(CaptionCollectionOuverte(), dialogue ? QString() : code);
+        QCOMPARE(CodeCollectionOuverte(), dialogue ? QString() : code);
     }
 
     // Without its stored password read, a collection is not opened, protected or not: the reason is
@@ -194,7 +194,7 @@ private slots:
         QVERIFY2(m.texte.contains(texte), qPrintable(m.texte));
         QCOMPARE(m.icone, Icone::Exclamation);
         QVERIFY(p.plateforme.dialoguesMontres().isEmpty());
-        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QCOMPARE(CodeCollectionOuverte(), QString());
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("- Aucune -"));
     }
 
@@ -204,7 +204,7 @@ private slots:
         QVERIFY(p.demarrer());
         ouvrir(QStringLiteral("2"));
         ouvrir(QStringLiteral("3"));
-        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("3"));
+        QCOMPARE(CodeCollectionOuverte(), QStringLiteral("3"));
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Bêta"));
     }
 
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(compter("Themes", "Collection = 1"), 1);
         QCOMPARE(compter("ThemesAssocies", "Collection = 1"), 1);
         QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Bêta", "Gamma"}));
-        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QCOMPARE(CodeCollectionOuverte(), QString());
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QString());
         // The card no longer offers a grid that would write into the deleted collection.
         QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
@@ -272,7 +272,7 @@ private slots:
         QCOMPARE(compter("Utilisateurs"), 4);
         QCOMPARE(compter("Collection", "Collection = 2"), 1);
         QCOMPARE(entrees(f()->ListeCollections()).size(), 3);
-        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(CodeCollectionOuverte(), QStringLiteral("2"));
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Alpha"));
     }
 
@@ -295,7 +295,7 @@ private slots:
         // Nothing went: not even the holdings deleted before the refusal.
         QCOMPARE(compter("Collection", "Collection = 2"), 1);
         QCOMPARE(compter("Themes", "Collection = 2"), 2);
-        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(CodeCollectionOuverte(), QStringLiteral("2"));
         QCOMPARE(f()->TexteCollectionOuverte()->text(), QStringLiteral("Alpha"));
         QCOMPARE(entrees(f()->ListeCollections()).size(), 3);
     }
@@ -601,7 +601,7 @@ private slots:
         QCOMPARE(compter("Utilisateurs", "CodeCollection = 2 AND DescriptionCollection = 'Alpha'"), 1);
         QCOMPARE(compter("Collection", "Collection = 2"), 1);
         QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
-        QCOMPARE(CaptionCollectionOuverte(), QString());
+        QCOMPARE(CodeCollectionOuverte(), QString());
         QVERIFY(!ctl<QCheckBox>(1, "QteN")->isEnabled());
     }
 
@@ -686,7 +686,7 @@ private slots:
         p.plateforme.repondreMessage(Reponse::Non);
         f()->BoutonImporter_Click();
         QCOMPARE(compter("Collection", "Collection = 3"), 0);
-        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(CodeCollectionOuverte(), QStringLiteral("2"));
         QCOMPARE(p.plateforme.messages().size(), 2);
         // Cancelled dialogs do nothing and say nothing.
         p.plateforme.repondreFichier(ReponseFichier());

@@ -1,6 +1,7 @@
 // The want-list and duplicates screens: their defaults, the option rules, a build as the collector
 // makes it, the refusals that keep the last list, a failing query, and the way to the card.
 
+#include "support/ControleEcran.h"
 #include "ListesTest.h"
 #include "card/Fiche.h"
 #include "card/FicheTest.h"

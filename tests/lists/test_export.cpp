@@ -1,5 +1,6 @@
 // The exchange file to the byte, and the export and on-screen dialogs as the collector works them.
 
+#include "support/ControleEcran.h"
 #include "ListesTest.h"
 #include "card/FicheTest.h"
 #include "lists/ExportListes.h"

@@ -1,6 +1,7 @@
 // The quick-entry screen: what it lists and marks, the years it offers, its refusals, the thumbnail and
 // the way to the card; and the ticking of one condition for the selected stamps, against what is stored.
 
+#include "support/ControleEcran.h"
 #include "card/Fiche.h"
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"

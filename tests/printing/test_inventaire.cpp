@@ -1,6 +1,7 @@
 // The collection's inventory: which items each scope lists, their values and the sums of the sections
 // and of the collection, checked against hand-computed values; the dialog's print read back from the PDF.
 
+#include "support/ControleEcran.h"
 #include "OutilsImpression.h"
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
@@ -90,8 +91,7 @@ class TestInventaire : public QObject {
 
     void ouvrir(const QString& code, const QString& nom)
     {
-        ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(code);
-        ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->setText(nom);
+        LaCollectionOuverte().ouvrir(code, nom);
     }
 
     Inventaire construire(Etendue etendue, const QString& collection = QStringLiteral("2"))

@@ -1,6 +1,7 @@
 // The want-list and duplicates print dialogs: their refusals, what each choice prints (statement,
 // columns, formats, heading) read back from the rendered PDF, the title, and the links of a print.
 
+#include "support/ControleEcran.h"
 #include "OutilsImpression.h"
 #include "data/Source.h"
 #include "lists/EcranListe.h"
@@ -74,8 +75,7 @@ private slots:
         p = std::make_unique<ProgrammeTest>(perso);
         p->dossier.creerCatalogue(CatalogueTroisTimbres);
         QVERIFY(p->demarrer());
-        ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QStringLiteral("2"));
-        ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->setText(QStringLiteral("Ma première collection"));
+        LaCollectionOuverte().ouvrir(QStringLiteral("2"), QStringLiteral("Ma première collection"));
     }
 
     void cleanup() { p.reset(); }

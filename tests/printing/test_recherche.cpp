@@ -2,6 +2,7 @@
 // (layout, numbering, quotations, criteria, title) and the sheets of thumbnails it prints, down to their
 // geometry and the fitting of large pictures.
 
+#include "support/ControleEcran.h"
 #include "OutilsImpression.h"
 #include "data/Source.h"
 #include "printing/FeuillesImagettes.h"
@@ -144,7 +145,10 @@ private slots:
     {
         QVERIFY(r->TexteCritère().contains(QStringLiteral("1849")));
         // No collection open, as after a close: the name shown is empty.
-        ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->clear();
+        {
+            const QSignalBlocker sansAnnonce(&LaCollectionOuverte());
+            LaCollectionOuverte().fermer();
+        }
         imprimer([](QDialog& d) { choisir(d, {}, {}, {}); });
         const QString texte = TextePdf(p->plateforme.apercus().constFirst().fichierPdf);
         QVERIFY2(texte.contains(r->TexteCritère()), qPrintable(texte));

@@ -1,6 +1,7 @@
 // The collection's valuation: each group's value by section, its total and the grand total as the
 // report's labels show them, which key falls in which section, and the button that shows the report.
 
+#include "support/ControleEcran.h"
 #include "OutilsImpression.h"
 #include "data/Source.h"
 #include "printing/Dispositions.h"
@@ -187,8 +188,7 @@ private slots:
         QCOMPARE(p.plateforme.messages().first().icone, Icone::Exclamation);
         QVERIFY(p.plateforme.apercus().isEmpty());
 
-        ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QStringLiteral("2"));
-        ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->setText(QStringLiteral("Ma collection"));
+        LaCollectionOuverte().ouvrir(QStringLiteral("2"), QStringLiteral("Ma collection"));
         // The catalogue holds no quotation row of stamp 1's own: the grid is printed all the same.
         bouton->click();
         QCOMPARE(p.plateforme.apercus().size(), 1);

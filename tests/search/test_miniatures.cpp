@@ -1,6 +1,7 @@
 // The search's results seen as thumbnails and reached on the card: the pages, the pictures from the
 // disc, the four ways to the card, the print guards and the département map.
 
+#include "support/ControleEcran.h"
 #include "card/Fiche.h"
 #include "card/OFormFiche.h"
 #include "data/Source.h"

@@ -1,7 +1,7 @@
 // The stamp search on a small catalogue: what the screen lists, refuses and leaves behind; and the
 // variety keyword search.
 
-#include "collections/ActualiserEcransCollection.h"
+#include "support/ControleEcran.h"
 #include "data/Source.h"
 #include "search/OFormRecherche.h"
 #include "search/Recherche.h"
@@ -114,8 +114,10 @@ QStringList numerosMiniatures(const Recordset& r)
 
 void ouvrirCollection(const QString& code)
 {
-    ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(code);
-    ActualiserEcransCollection();
+    if (code.isEmpty())
+        LaCollectionOuverte().fermer();
+    else
+        LaCollectionOuverte().ouvrir(code, QString());
 }
 
 void choisir(const char* nomCombo, const QString& texte)
@@ -299,7 +301,10 @@ private slots:
         QCOMPARE(numeros(), (QStringList {"1"}));
         const Instruction derniere = r->TexteSQL();
         // The collection goes without the screens being told: the search refuses and keeps everything.
-        ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QString());
+        {
+            const QSignalBlocker sansAnnonce(&LaCollectionOuverte());
+            LaCollectionOuverte().fermer();
+        }
         p->plateforme.repondreMessage(Reponse::OK);
         rechercher();
         const Message m = p->plateforme.messages().value(0);

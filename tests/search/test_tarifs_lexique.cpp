@@ -2,6 +2,7 @@
 // order; the glossary in French order, a chosen term with its explanation and its photograph from the
 // disc, by click or keyboard.
 
+#include "support/ControleEcran.h"
 #include "data/Source.h"
 #include "search/OFormLexique.h"
 #include "search/OFormTarifs.h"

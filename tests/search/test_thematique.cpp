@@ -1,8 +1,8 @@
 // The thematic screen: which themes and stamps it lists, what a stamp click shows, the way to the
 // card, and the keeping of the open collection's own themes.
 
+#include "support/ControleEcran.h"
 #include "card/Fiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 #include "search/OFormThematique.h"
 #include "shell/CollectionOuverte.h"
@@ -102,8 +102,10 @@ QString stockage()
 
 void ouvrirCollection(const QString& code)
 {
-    ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(code);
-    ActualiserEcransCollection();
+    if (code.isEmpty())
+        LaCollectionOuverte().fermer();
+    else
+        LaCollectionOuverte().ouvrir(code, QString());
 }
 
 // The themes the search screen offers, by name.

@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(m.titre, QStringLiteral("Ouverture impossible"));
         QCOMPARE(m.texte,
             QStringLiteral("Choisissez une collection dans la liste ou cliquez le bouton 'Créer' si la liste est vide"));
-        QVERIFY(CaptionCollectionOuverte().isEmpty());
+        QVERIFY(CodeCollectionOuverte().isEmpty());
         QCOMPARE(collections->TexteCollectionOuverte()->text(), QStringLiteral("- Aucune -"));
     }
 

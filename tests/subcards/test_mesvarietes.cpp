@@ -1,12 +1,12 @@
 // The own-item card: what it shows of its MesVarietes row, its own prices and the rows they show, the
 // single write of the whole row when it closes, and the picture file chosen in the association dialog.
 
+#include "support/ControleEcran.h"
 #include "CartesTest.h"
 
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"
 #include "card/ValidationSortie.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "data/Source.h"
 #include "platform/Dialogues.h"
 #include "shell/Controles.h"
@@ -114,7 +114,7 @@ class TestMesVarietes : public QObject {
     std::unique_ptr<OFormFicheMesVarietes> ouvrir(int code)
     {
         f->ListeMesVarietes()->selectionnerCle(QString::number(code));
-        auto carte = std::make_unique<OFormFicheMesVarietes>(f);
+        auto carte = std::make_unique<OFormFicheMesVarietes>(f->ListeMesVarietes()->BoundText(), f);
         if (!activer(carte.get()))
             return nullptr;
         return carte;
@@ -455,7 +455,11 @@ private slots:
         if (code)
             f->ListeMesVarietes()->selectionnerCle(QString::number(code));
         if (collection.isEmpty())
-            ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QString());
+        {
+            // The collection goes without the screens being told.
+            const QSignalBlocker sansAnnonce(&LaCollectionOuverte());
+            LaCollectionOuverte().fermer();
+        }
         if (message.isEmpty()) {
             plateforme->repondreDialogue([](QDialog& d) {
                 auto& carte = static_cast<OFormFicheMesVarietes&>(d);

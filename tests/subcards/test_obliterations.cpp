@@ -28,7 +28,7 @@ class TestObliterations : public QObject {
     std::unique_ptr<OFormFicheObliterations> ouvrir(const QString& dallay)
     {
         f->ListeObliterations()->selectionnerCle(dallay);
-        auto carte = std::make_unique<OFormFicheObliterations>(f);
+        auto carte = std::make_unique<OFormFicheObliterations>(f->ListeObliterations()->BoundText(), f);
         if (!activer(carte.get()))
             return nullptr;
         return carte;

@@ -46,7 +46,7 @@ class TestVarietes : public QObject {
     std::unique_ptr<OFormFicheVarietes> ouvrir(const QString& dallay)
     {
         f->ListeVarietes()->selectionnerCle(dallay);
-        auto carte = std::make_unique<OFormFicheVarietes>(f);
+        auto carte = std::make_unique<OFormFicheVarietes>(f->ListeVarietes()->BoundText(), f);
         if (!activer(carte.get()))
             return nullptr;
         return carte;
@@ -390,7 +390,7 @@ private slots:
     {
         ouvrirCollection(QStringLiteral("2"));
         f->ListeVarietes()->clearSelection();
-        OFormFicheVarietes carte(f);
+        OFormFicheVarietes carte(f->ListeVarietes()->BoundText(), f);
         QCOMPARE(carte.Dallay()->text(), QString());
         for (QWidget* w : carte.grille()->controlesSaisie())
             QVERIFY(!w->isEnabled());
