@@ -721,7 +721,7 @@ private slots:
         QCOMPARE(compter("Collection"), 2);
         QCOMPARE(compter("Utilisateurs", "CodeCollection = 7"), 0);
         QCOMPARE(entrees(f()->ListeCollections()), (QStringList {"Alpha", "Bêta", "Gamma"}));
-        QCOMPARE(CaptionCollectionOuverte(), QStringLiteral("2"));
+        QCOMPARE(CodeCollectionOuverte(), QStringLiteral("2"));
     }
 
     void numerosPersonnels()
