@@ -9,9 +9,12 @@
 #include "platform/Messages.h"
 #include "shell/Echelle.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace {
@@ -70,6 +73,24 @@ void ecrire(QLineEdit* boite, const QString& texte)
     boite->setText(texte);
 }
 
+// A title alone on the head's two lines: wrapped, standing on its column, a word wider than the column
+// growing leftwards to end at its right edge, and the whole growing upwards when it needs more lines.
+void EnTeteAuBas(QLabel* l)
+{
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    int plusLongMot = 0;
+    for (const QString& mot : l->text().split(QLatin1Char(' ')))
+        plusLongMot = std::max(plusLongMot, l->fontMetrics().horizontalAdvance(mot) + 4);
+    if (plusLongMot > l->width()) {
+        l->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+        l->setGeometry(l->x() + l->width() - plusLongMot - 4, l->y(), plusLongMot, l->height());
+    }
+    const int hauteur = l->heightForWidth(l->width());
+    if (hauteur > l->height())
+        l->setGeometry(l->x(), l->y() + l->height() - hauteur, l->width(), hauteur);
+}
+
 // Column offsets from the grid's left edge, in twips.
 enum : int {
     ColEtiquette = 0,
@@ -91,19 +112,31 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
 {
     const int x = parametres.gauche;
     const int y = parametres.haut;
-    auto* conserver = etiquette(parent, QStringLiteral("A conserver"), x + ColQte, y, ColQteDoubles - ColQte - 60, 240);
-    conserver->setAlignment(Qt::AlignCenter);
-    conserver->setObjectName(QStringLiteral("TitreAConserver"));
-    auto* titreDoubles = etiquette(parent, QStringLiteral("Doubles"), x + ColQteDoubles, y, ColFin - ColQteDoubles, 240);
-    titreDoubles->setAlignment(Qt::AlignCenter);
-    titreDoubles->setObjectName(QStringLiteral("TitreDoubles"));
-    const int yTitres = y + 240;
-    etiquette(parent, QStringLiteral("j'ai"), x + ColQte - 60, yTitres, 420, 240);
-    etiquette(parent, QStringLiteral("% qualité"), x + ColEtat, yTitres, ColQtes - ColEtat, 240);
-    etiquette(parent, QStringLiteral("Qté"), x + ColQtes, yTitres, ColQteDoubles - ColQtes, 240);
+    const QStringList& titres = parametres.titresColonnes;
+    const bool groupes = !parametres.titreConserver.isEmpty();
+    // A column title: under its group heading on one line, or alone on both lines of the head, wrapped
+    // and standing on the column; a word wider than its column grows leftwards, ending at its right edge.
+    auto titre = [&](int colonne, int gauche, int largeur) {
+        auto* t = etiquette(parent, titres.value(colonne), x + gauche, groupes ? y + 240 : y, largeur, groupes ? 240 : 510);
+        if (colonne < parametres.nomsTitresColonnes.size())
+            t->setObjectName(parametres.nomsTitresColonnes.at(colonne));
+        if (!groupes)
+            EnTeteAuBas(t);
+    };
+    if (groupes) {
+        auto* conserver = etiquette(parent, parametres.titreConserver, x + ColQte, y, ColQteDoubles - ColQte - 60, 240);
+        conserver->setAlignment(Qt::AlignCenter);
+        conserver->setObjectName(QStringLiteral("TitreAConserver"));
+        auto* doubles = etiquette(parent, parametres.titreDoubles, x + ColQteDoubles, y, ColFin - ColQteDoubles, 240);
+        doubles->setAlignment(Qt::AlignCenter);
+        doubles->setObjectName(QStringLiteral("TitreDoubles"));
+    }
+    titre(0, ColQte - 60, 420);
+    titre(1, ColEtat, ColQtes - ColEtat);
+    titre(2, ColQtes, ColQteDoubles - ColQtes);
     if (parametres.tiquesDoubles)
-        etiquette(parent, QStringLiteral("j'ai"), x + ColQteDoubles - 60, yTitres, 420, 240);
-    etiquette(parent, QStringLiteral("Qté"), x + ColQteDouble, yTitres, ColFin - ColQteDouble, 240);
+        titre(3, ColQteDoubles - 60, 420);
+    titre(4, ColQteDouble, ColFin - ColQteDouble);
 
     const int yLignes = y + 510;
     for (int i = 0; i < parametres.suffixes.size(); ++i) {
@@ -111,7 +144,8 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
         const int h = yLignes + i * PasLigne;
         Ligne l;
         const DescriptionEtat* d = description(s);
-        l.etiquette = etiquette(parent, d ? QString::fromUtf8(d->libelle) : s, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
+        const QString libelle = s == QLatin1String("L") ? parametres.libelleLettre : d ? QString::fromUtf8(d->libelle) : s;
+        l.etiquette = etiquette(parent, libelle, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
         l.etiquette->setObjectName(QStringLiteral("Etiquette") + s);
         if (d)
             l.etiquette->setToolTip(QString::fromUtf8(d->infobulle));
@@ -127,7 +161,11 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
     }
 
     const int yValeurs = yLignes + int(parametres.suffixes.size()) * PasLigne + 30;
-    etiquette(parent, QStringLiteral("Valeur €:"), x, yValeurs, ColQte - 60, 255);
+    auto* valeur = etiquette(parent, parametres.libelleValeur, x, yValeurs, ColQte - 60, 255);
+    if (!parametres.nomLibelleValeur.isEmpty())
+        valeur->setObjectName(parametres.nomLibelleValeur);
+    if (!groupes)
+        EnTeteAuBas(valeur);
     m_valeurCollection = CreerControle<QLabel>(parent, QStringLiteral("ValeurCollection"), x + ColQte, yValeurs, ColQteDoubles - ColQte - 120, 255);
     m_valeurDoubles = CreerControle<QLabel>(parent, QStringLiteral("ValeurDoubles"), x + ColQteDoubles, yValeurs, ColFin - ColQteDoubles, 255);
     for (QLabel* v : {m_valeurCollection, m_valeurDoubles}) {
@@ -138,8 +176,38 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
 
     m_nePasAcquerir = CreerControle<QCheckBox>(parent, QStringLiteral("NePasAcquerir"), x + ColDroite, yLignes, 1800, HauteurLigne);
     m_nePasAcquerir->setText(QStringLiteral("Ne pas acquérir"));
-    etiquette(parent, QStringLiteral("Commentaire"), x + ColDroite, yLignes + 2 * PasLigne, 1800, 240);
-    m_commentaire = CreerControle<QLineEdit>(parent, QStringLiteral("commentaire"), x + ColDroite, yLignes + 3 * PasLigne, 1800, HauteurLigne);
+    auto* libelle = etiquette(parent, parametres.libelleCommentaire, x + ColDroite, yLignes + 2 * PasLigne, 1800, 240);
+    if (!parametres.nomLibelleCommentaire.isEmpty())
+        libelle->setObjectName(parametres.nomLibelleCommentaire);
+    const int yCommentaire = yLignes + 3 * PasLigne;
+    if (parametres.hauteurCommentaire > HauteurLigne) {
+        auto* zone = CreerControle<QPlainTextEdit>(parent, QStringLiteral("commentaire"), x + ColDroite, yCommentaire, 1800,
+            parametres.hauteurCommentaire);
+        zone->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        // Tab goes on to the next control, as from every other box of the grid.
+        zone->setTabChangesFocus(true);
+        m_commentaire = zone;
+    } else {
+        m_commentaire = CreerControle<QLineEdit>(parent, QStringLiteral("commentaire"), x + ColDroite, yCommentaire, 1800, HauteurLigne);
+    }
+}
+
+QString GrilleDetention::texteCommentaire() const
+{
+    if (auto* zone = qobject_cast<QPlainTextEdit*>(m_commentaire))
+        return zone->toPlainText();
+    return static_cast<QLineEdit*>(m_commentaire)->text();
+}
+
+void GrilleDetention::ecrireCommentaire(const QString& texte)
+{
+    const QSignalBlocker bloque(m_commentaire);
+    if (auto* zone = qobject_cast<QPlainTextEdit*>(m_commentaire)) {
+        zone->setPlainText(texte);
+        zone->document()->setModified(false);
+    } else {
+        static_cast<QLineEdit*>(m_commentaire)->setText(texte);
+    }
 }
 
 QList<QWidget*> GrilleDetention::controlesSaisie() const
@@ -171,6 +239,7 @@ void GrilleDetention::vider()
         else if (auto* boite = qobject_cast<QLineEdit*>(w))
             boite->clear();
     }
+    ecrireCommentaire(QString());
 }
 
 void GrilleDetention::charger(const Recordset& ligne)
@@ -185,7 +254,7 @@ void GrilleDetention::charger(const Recordset& ligne)
         boite->setText(texte);
     };
     cocher(m_nePasAcquerir, EstVrai(lire(QStringLiteral("NePasAcquerir"))));
-    ecrire(m_commentaire, Texte(lire(QStringLiteral("commentaire"))));
+    ecrireCommentaire(Texte(lire(QStringLiteral("commentaire"))));
     for (int i = 0; i < m_lignes.size(); ++i) {
         const Ligne& l = m_lignes.at(i);
         const QString s = m_parametres.suffixes.at(i);
@@ -392,7 +461,7 @@ std::optional<DetentionSaisie> GrilleDetention::saisie() const
         s.lignes << ls;
     }
     s.nePasAcquerir = m_nePasAcquerir->isChecked();
-    s.commentaire = m_commentaire->text();
+    s.commentaire = texteCommentaire();
     return s;
 }
 

@@ -26,6 +26,20 @@ struct ParametresGrille {
     bool tiquesDoubles = true;   // a duplicates tick beside each count (stamp card)
     int gauche = 0;              // top-left corner of the grid on its parent, in twips
     int haut = 0;
+    // The grid's words, which each card gives as its own. The group headings stand over the copies kept
+    // and over the duplicates; without them the column titles take both lines of the head.
+    QString titreConserver = QStringLiteral("A conserver");
+    QString titreDoubles = QStringLiteral("Doubles");
+    // Owned, quality, copies, duplicates tick (cards that have one), duplicates count.
+    QStringList titresColonnes = {QStringLiteral("j'ai"), QStringLiteral("% qualité"), QStringLiteral("Qté"),
+        QStringLiteral("j'ai"), QStringLiteral("Qté")};
+    QStringList nomsTitresColonnes;  // their object names, where the card has some
+    QString libelleLettre = QStringLiteral("\u2709");  // the on-cover row; an envelope by default
+    QString libelleValeur = QStringLiteral("Valeur €:");
+    QString nomLibelleValeur;
+    QString libelleCommentaire = QStringLiteral("Commentaire");
+    QString nomLibelleCommentaire;
+    int hauteurCommentaire = 0;  // in twips; above one line, the comment box takes several lines
 };
 
 // What a grid holds, as it is stored: a condition not held has Null copies and quality, and duplicates
@@ -76,7 +90,9 @@ public:
     QLineEdit* QteDouble(int ligne) const { return m_lignes.at(ligne).qteDouble; }
     QCheckBox* QteDoubles(int ligne) const { return m_lignes.at(ligne).qteDoubles; }  // null without ticks
     QCheckBox* NePasAcquerir() const { return m_nePasAcquerir; }
-    QLineEdit* commentaire() const { return m_commentaire; }
+    // A one-line box, or a box of several lines where the card gives it the height.
+    QWidget* commentaire() const { return m_commentaire; }
+    QString texteCommentaire() const;
     QLabel* ValeurCollection() const { return m_valeurCollection; }
     QLabel* ValeurDoubles() const { return m_valeurDoubles; }
 
@@ -126,6 +142,7 @@ signals:
     void modifie();
 
 private:
+    void ecrireCommentaire(const QString& texte);
     void recalculer();
     void refuser(const QString& texte);
     struct Ligne {
@@ -140,7 +157,7 @@ private:
     ParametresGrille m_parametres;
     QList<Ligne> m_lignes;
     QCheckBox* m_nePasAcquerir = nullptr;
-    QLineEdit* m_commentaire = nullptr;
+    QWidget* m_commentaire = nullptr;
     QLabel* m_valeurCollection = nullptr;
     QLabel* m_valeurDoubles = nullptr;
     std::function<void()> m_recalcul;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
 
 ValidationSortie::ValidationSortie(QObject* parent) : QObject(parent) { }
@@ -47,6 +48,8 @@ bool ValidationSortie::valider(QWidget* champ)
     }
     if (auto* boite = qobject_cast<QLineEdit*>(champ))
         boite->setModified(false);
+    else if (auto* zone = qobject_cast<QPlainTextEdit*>(champ))
+        zone->document()->setModified(false);
     return accepte;
 }
 
@@ -67,6 +70,8 @@ bool ValidationSortie::validerChampActif()
     // The box has not been typed in since it was shown or last validated: nothing is pending, and the
     // stamp the card moves on to must not be marked as edited by a box it merely wrote.
     if (auto* boite = qobject_cast<QLineEdit*>(champ); boite && !boite->isModified())
+        return true;
+    if (auto* zone = qobject_cast<QPlainTextEdit*>(champ); zone && !zone->document()->isModified())
         return true;
     return valider(champ);
 }

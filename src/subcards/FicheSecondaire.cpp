@@ -72,11 +72,18 @@ FicheSecondaire::FicheSecondaire(const ParametresFicheSecondaire& parametres, co
     grille.tiquesDoubles = false;
     grille.gauche = Marge;
     grille.haut = HautGrille;
+    grille.titreConserver.clear();
+    grille.titreDoubles.clear();
+    grille.titresColonnes = {QStringLiteral("Possédé"), QStringLiteral("Qualité en %"), QStringLiteral("Qté"), QString(),
+        QStringLiteral("Quantité doubles")};
+    grille.nomsTitresColonnes = parametres.nomsTitresColonnes;
+    grille.libelleLettre = QStringLiteral("Lettre");
+    grille.libelleValeur = QStringLiteral("Valeur en euros");
+    grille.nomLibelleValeur = QStringLiteral("Label1");
+    grille.libelleCommentaire = QStringLiteral("Commentaire:");
+    grille.nomLibelleCommentaire = parametres.nomLibelleCommentaire;
+    grille.hauteurCommentaire = 870;
     m_grille = new GrilleDetention(this, grille);
-    for (int i = 0; i < parametres.suffixes.size(); ++i) {
-        if (parametres.suffixes.at(i) == QLatin1String("L"))
-            m_grille->Etiquette(i)->setText(QStringLiteral("Lettre"));
-    }
     creerPrix();
 
     m_validation = new ValidationSortie(this);

@@ -24,6 +24,8 @@ struct ParametresFicheSecondaire {
     QString tableDetention;    // CollectionV, CollectionO
     ParametresCotes cotes;
     QStringList suffixes;      // the conditions of the grid, top to bottom
+    QStringList nomsTitresColonnes;  // object names of the grid's column titles, where the card has some
+    QString nomLibelleCommentaire;
     int largeur = 9000;        // in twips
     int hauteur = 5400;
 };

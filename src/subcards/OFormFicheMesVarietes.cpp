@@ -92,56 +92,16 @@ OFormFicheMesVarietes::OFormFicheMesVarietes(const QString& codePersonnel, QWidg
     grille.tiquesDoubles = false;
     grille.gauche = Marge;
     grille.haut = HautGrille;
+    // This card's own words on the shared grid.
+    grille.titreConserver.clear();
+    grille.titreDoubles.clear();
+    grille.titresColonnes = {QStringLiteral("Possédé"), QStringLiteral("Qualité en %"), QStringLiteral("Qté"), QString(),
+        QStringLiteral("Quantité doubles")};
+    grille.libelleLettre = QStringLiteral("Lettre");
+    grille.libelleValeur = QStringLiteral("Valeur en Euros");
+    grille.nomLibelleValeur = QStringLiteral("Label1");
+    grille.libelleCommentaire = QStringLiteral("Commentaire:");
     m_grille = new GrilleDetention(this, grille);
-    m_grille->Etiquette(SuffixesEtats.indexOf(QStringLiteral("L")))->setText(QStringLiteral("Lettre"));
-    // This card titles the shared grid's columns in its own words.
-    for (QLabel* l : findChildren<QLabel*>()) {
-        if (l->objectName() == QLatin1String("TitreAConserver"))
-            l->hide();
-        else if (l->objectName() == QLatin1String("TitreDoubles"))
-            l->setText(QStringLiteral("Quantité doubles"));
-        else if (l->text() == QLatin1String("j'ai"))
-            l->setText(QStringLiteral("Possédé"));
-        else if (l->text() == QStringLiteral("% qualité"))
-            l->setText(QStringLiteral("Qualité en %"));
-        else if (l->text() == QStringLiteral("Valeur €:")) {
-            l->setObjectName(QStringLiteral("Label1"));
-            l->setText(QStringLiteral("Valeur en Euros"));
-        }
-    }
-    // Its titles are longer than the stamp card's and the "A conserver" line above them is unused: they
-    // take both lines, wrapping, ending just above their column; a word wider than its column grows
-    // leftwards, ending at the column's right edge. The duplicates' own "Qté" gives way to "Quantité doubles".
-    QLabel* quantiteDoubles = nullptr;
-    for (QLabel* l : findChildren<QLabel*>()) {
-        if (l->text() == QStringLiteral("Qté") && (!quantiteDoubles || l->x() > quantiteDoubles->x()))
-            quantiteDoubles = l;
-    }
-    if (quantiteDoubles)
-        quantiteDoubles->hide();
-    for (QLabel* l : findChildren<QLabel*>()) {
-        const QString texte = l->text();
-        const bool titreColonne = texte == QStringLiteral("Possédé") || texte == QStringLiteral("Qualité en %")
-            || texte == QStringLiteral("Qté");
-        if (l->objectName() == QLatin1String("TitreDoubles") && quantiteDoubles)
-            l->setGeometry(quantiteDoubles->x(), l->y(), quantiteDoubles->width(), 2 * l->height());
-        else if (titreColonne && l != quantiteDoubles)
-            l->setGeometry(l->x(), l->y() - l->height(), l->width(), 2 * l->height());
-        else if (texte != QLatin1String("Valeur en Euros"))
-            continue;
-        l->setWordWrap(true);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        int plusLongMot = 0;
-        for (const QString& mot : texte.split(QLatin1Char(' ')))
-            plusLongMot = std::max(plusLongMot, l->fontMetrics().horizontalAdvance(mot) + 4);
-        if (plusLongMot > l->width()) {
-            l->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-            l->setGeometry(l->x() + l->width() - plusLongMot - 4, l->y(), plusLongMot, l->height());
-        }
-        const int hauteur = l->heightForWidth(l->width());
-        if (hauteur > l->height())
-            l->setGeometry(l->x(), l->y() + l->height() - hauteur, l->width(), hauteur);
-    }
     creerPrix(HautGrille + 510 + 5 * 300 + 390);
 
     m_picture1 = CreerControle<BoiteImage>(this, QStringLiteral("Picture1"), GaucheImage, HautGrille,

@@ -16,6 +16,9 @@ ParametresFicheSecondaire parametresObliterations()
     p.cotes.colonnesP = {QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
     p.cotes.noms = {QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
     p.suffixes = {QStringLiteral("O"), QStringLiteral("L")};
+    p.nomsTitresColonnes = {QStringLiteral("Étiquette62"), QStringLiteral("Étiquette40"), QStringLiteral("Étiquette242"),
+        QString(), QStringLiteral("Étiquette58")};
+    p.nomLibelleCommentaire = QStringLiteral("Étiquette75");
     p.largeur = 9300;
     p.hauteur = 3900;
     return p;

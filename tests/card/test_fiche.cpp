@@ -293,7 +293,7 @@ private slots:
         QVERIFY(g->QteDoubles(1)->isChecked());
         QCOMPARE(g->QteDouble(1)->text(), QStringLiteral("0"));
         QVERIFY(!g->NePasAcquerir()->isChecked());
-        QCOMPARE(g->commentaire()->text(), QString());
+        QCOMPARE(g->texteCommentaire(), QString());
         // 10 x 2 x 150 % + 4 x 1 x 50 % and 10 x 3.
         QCOMPARE(g->ValeurCollection()->text(), QStringLiteral("32,0"));
         QCOMPARE(g->ValeurDoubles()->text(), QStringLiteral("30,0"));
@@ -301,7 +301,7 @@ private slots:
 
         atteindre(QStringLiteral("3A"));
         QVERIFY(g->NePasAcquerir()->isChecked());
-        QCOMPARE(g->commentaire()->text(), QStringLiteral("bord de feuille"));
+        QCOMPARE(g->texteCommentaire(), QStringLiteral("bord de feuille"));
         QVERIFY(!g->QteDoubles(0)->isChecked());
         QCOMPARE(g->QteDouble(0)->text(), QString());
 

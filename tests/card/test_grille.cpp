@@ -305,7 +305,7 @@ private slots:
     void ecritureDUnAutreEcranGardee()
     {
         saisir(g->Qtes(0), QStringLiteral("5"));
-        saisir(g->commentaire(), QStringLiteral("un pli"));
+        saisir(qobject_cast<QLineEdit*>(g->commentaire()), QStringLiteral("un pli"));
         CnxPerso->executer(QStringLiteral("UPDATE Collection SET QteL = -1, EtatL = 100, QtesL = 1, QteO = 0, "
                                           "EtatO = NULL, QtesO = NULL, NePasAcquerir = -1 "
                                           "WHERE Collection = 2 AND Dallay = '1'"));

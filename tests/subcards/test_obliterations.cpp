@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -96,7 +97,7 @@ private slots:
         QVERIFY(!g->Qte(1)->isChecked());
         QCOMPARE(g->Qtes(1)->text(), QString());
         QVERIFY(g->NePasAcquerir()->isChecked());
-        QCOMPARE(g->commentaire()->text(), QStringLiteral("rare"));
+        QCOMPARE(g->texteCommentaire(), QStringLiteral("rare"));
         // 6 x 2 x 100 % and 6 x 5.
         QCOMPARE(g->ValeurCollection()->text(), QStringLiteral("12,0"));
         QCOMPARE(g->ValeurDoubles()->text(), QStringLiteral("30,0"));
@@ -110,6 +111,43 @@ private slots:
         QVERIFY(!carte->isVisible());
         QCOMPARE(ligneDetention(QStringLiteral("CollectionO"), QStringLiteral("1-O1")),
             QStringLiteral("2|1-O1|-1|100|-1|100|Null|Null|2|0|-1|rare|"));
+    }
+
+    // The card's words, and its comment of several lines: typed with Enter between the lines, written
+    // when the card closes, shown again at the next opening.
+    void libellesEtCommentaire()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        auto carte = ouvrir(QStringLiteral("1-O1"));
+        QVERIFY(carte);
+        const QList<std::pair<const char*, const char*>> libelles = {{"Étiquette62", "Possédé"},
+            {"Étiquette40", "Qualité en %"}, {"Étiquette242", "Qté"}, {"Étiquette58", "Quantité doubles"},
+            {"Label1", "Valeur en euros"}, {"Étiquette75", "Commentaire:"}, {"EtiquetteO", "Oblitéré"},
+            {"EtiquetteL", "Lettre"}};
+        for (const auto& [nom, texte] : libelles) {
+            auto* l = carte->findChild<QLabel*>(QString::fromUtf8(nom));
+            QVERIFY2(l && l->isVisible(), nom);
+            QCOMPARE(l->text(), QString::fromUtf8(texte));
+        }
+        for (QLabel* l : carte->findChildren<QLabel*>())
+            QVERIFY2(!l->isVisible() || !l->text().contains(QStringLiteral("j'ai")), qPrintable(l->text()));
+
+        auto* commentaire = carte->findChild<QPlainTextEdit*>(QStringLiteral("commentaire"));
+        QVERIFY(commentaire);
+        commentaire->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == commentaire; }));
+        commentaire->selectAll();
+        QTest::keyClick(commentaire, Qt::Key_Backspace);
+        QTest::keyClicks(commentaire, QStringLiteral("cachet rond"));
+        QTest::keyClick(commentaire, Qt::Key_Return);
+        QTest::keyClicks(commentaire, QStringLiteral("de Paris"));
+        QVERIFY(carte->isVisible());
+        QTest::keyClick(commentaire, Qt::Key_Escape);
+        QVERIFY(!carte->isVisible());
+        QVERIFY(ligneDetention(QStringLiteral("CollectionO"), QStringLiteral("1-O1"))
+                    .endsWith(QStringLiteral("|cachet rond\nde Paris|")));
+        auto autre = ouvrir(QStringLiteral("1-O1"));
+        QCOMPARE(autre->grille()->texteCommentaire(), QStringLiteral("cachet rond\nde Paris"));
     }
 
     void qualiteRefuseeSeuleNEcritRien_data()

@@ -100,7 +100,7 @@ private slots:
         QTEST(g->QteDouble(0)->text(), "doubles");
         QVERIFY(g->Qte(0)->isEnabled());
         QVERIFY(!g->NePasAcquerir()->isChecked());
-        QCOMPARE(g->commentaire()->text(), QString());
+        QCOMPARE(g->texteCommentaire(), QString());
         QCOMPARE(carte->ModifV(), quint8(0));
         // Opened and closed without an edit: nothing is written.
         const qint64 ecrit = ecritures();
