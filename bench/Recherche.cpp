@@ -59,6 +59,57 @@ void comparer(const char* nom, const CriteresRecherche& c, VueEcran& affichage)
         affichage.peintures() - peintures);
 }
 
+// A second connection on the same files, with the same attachments and links, that keeps SQLite's own LIKE
+// (it folds ASCII letters only): the yardstick of the program's LIKE.
+sqlite3* jumelleLikeSqlite(const Connexion& cnx)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(sqlite3_db_filename(cnx.poignee(), "main"), &db, SQLITE_OPEN_READONLY, nullptr);
+    Requete bases = cnx.preparer(QStringLiteral("PRAGMA database_list"));
+    while (bases.suivante()) {
+        const QString nom = bases.colonne(1).toString();
+        if (nom == QLatin1String("main") || nom == QLatin1String("temp"))
+            continue;
+        const QByteArray sql = QStringLiteral("ATTACH '%1' AS \"%2\"").arg(bases.colonne(2).toString(), nom).toUtf8();
+        sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+    }
+    // SQLite keeps a TEMP view's statement without its TEMP.
+    Requete vues = cnx.preparer(QStringLiteral("SELECT name, substr(sql, instr(sql, ' AS ')) FROM sqlite_temp_master "
+                                               "WHERE type = 'view'"));
+    while (vues.suivante()) {
+        const QByteArray sql = QStringLiteral("CREATE TEMP VIEW \"%1\"%2")
+                                   .arg(vues.colonne(0).toString(), vues.colonne(1).toString())
+                                   .toUtf8();
+        sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr);
+    }
+    return db;
+}
+
+// The keyword statement stepped bare with the program's LIKE and with SQLite's, round after round.
+void comparerLike(const Connexion& cnx, const Instruction& instruction)
+{
+    sqlite3* jumelle = jumelleLikeSqlite(cnx);
+    std::vector<double> programme, sqlite, rapports;
+    qint64 sommeProgramme = 0, sommeSqlite = 0;
+    for (int i = 0; i < 9; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        sommeProgramme += InstructionNue(cnx.poignee(), instruction);
+        programme.push_back(chrono.nsecsElapsed() / 1e6);
+        chrono.restart();
+        sommeSqlite += InstructionNue(jumelle, instruction);
+        sqlite.push_back(chrono.nsecsElapsed() / 1e6);
+        rapports.push_back(programme.back() / sqlite.back());
+    }
+    sqlite3_close(jumelle);
+    for (auto* v : {&programme, &sqlite, &rapports})
+        std::sort(v->begin(), v->end());
+    std::printf("%-58s médian %9.2f ms contre %9.2f ms, rapport médian %.2f x\n",
+        "  LIKE du programme contre LIKE de SQLite, requête nue", programme[4], sqlite[4], rapports[4]);
+    if (sommeProgramme != sommeSqlite)
+        std::printf("  (les deux LIKE ne trouvent pas les mêmes lignes sur ce mot-clé)\n");
+}
+
 }  // namespace
 
 void MesurerRecherche(const QString& dossier)
@@ -86,6 +137,9 @@ void MesurerRecherche(const QString& dossier)
     CriteresRecherche motCle;
     motCle.motCle = QStringLiteral("n° 1");
     comparer("Tous les timbres, mot-clé \"n° 1\"", motCle, vue);
+    CreerLiensRecherche(*CnxPerso);
+    comparerLike(*CnxPerso, ConstruireRecherche(motCle).liste);
+    SupprimerLiensRecherche(*CnxPerso);
 
     std::printf("\nVariétés, mot-clé \"Variété 2\"\n");
     const Instruction varietes = RequeteVarietes(QStringLiteral("Variété 2"));
@@ -107,5 +161,6 @@ void MesurerRecherche(const QString& dossier)
         ecran.meilleur / nu.meilleur, ecran.median / nu.median);
     std::printf("  (%d lignes, somme de contrôle %lld, liste peinte %d fois)\n", lignes, static_cast<long long>(somme),
         vue.peintures() - peintures);
+    comparerLike(*CnxCatalogue, varietes);
     LibererConnexions();
 }

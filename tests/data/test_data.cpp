@@ -75,6 +75,9 @@ private slots:
     void like_data();
     void like();
     void likeEnSql();
+    void likeSurLesOctets_data();
+    void likeSurLesOctets();
+    void likeMotifLuUneFoisParInstruction();
     void fichierQuiNestPasUneBase();
     void baseVerrouilleeParUnAutre_data();
     void baseVerrouilleeParUnAutre();
@@ -793,6 +796,117 @@ void TestData::likeEnSql()
                  .toString(),
         QStringLiteral("100% Art"));
     QVERIFY(CnxPerso->valeur(QStringLiteral("SELECT NULL LIKE 'a'")).isNull());
+}
+
+void TestData::likeSurLesOctets_data()
+{
+    // The operator as statements use it, values bound: plain ASCII and other text on either side, escapes,
+    // and NUL bytes, which are characters like any other.
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("motif");
+    QTest::addColumn<QString>("echappement");  // null: no ESCAPE
+    QTest::addColumn<bool>("correspond");
+    const auto avecNul = [](const char* s, int n) { return QString::fromUtf8(s, n); };
+    QTest::newRow("ascii des deux côtés, casse") << "Ceres 20 c. noir"
+                                                 << "%CERES%" << QString() << true;
+    QTest::newRow("ascii, fin exigée") << "ceres"
+                                       << "%cere" << QString() << false;
+    QTest::newRow("motif ascii, texte accentué") << "Une Église romane"
+                                                 << "%GLISE%" << QString() << true;
+    QTest::newRow("motif ascii sans l'accent du texte") << "Église"
+                                                        << "%eglise%" << QString() << false;
+    QTest::newRow("motif accentué, texte ascii") << "eglise"
+                                                 << "%é%" << QString() << false;
+    QTest::newRow("capitales accentuées du texte") << "UNE ÉGLISE"
+                                                   << "%église%" << QString() << true;
+    QTest::newRow("motif accentué, capitale") << "Marianne N° 12"
+                                              << "%n° 1%" << QString() << true;
+    QTest::newRow("motif accentué, autre texte") << "Marianne no 1"
+                                                 << "%n° 1%" << QString() << false;
+    QTest::newRow("après un %, caractère non ascii repliant vers une lettre")
+        << QStringLiteral("1 \u212A") << "%k" << QString() << true;
+    QTest::newRow("souligné sur deux octets") << "Cérès"
+                                              << "c_r_s" << QString() << true;
+    QTest::newRow("souligné sur trois octets") << "€"
+                                               << "_" << QString() << true;
+    QTest::newRow("deux soulignés, un caractère") << "€"
+                                                  << "__" << QString() << false;
+    QTest::newRow("souligné hors du plan de base") << QStringLiteral("\U0001D11E") << "_" << QString() << true;
+    QTest::newRow("pourcent échappé") << "100% Art"
+                                      << "100!%%"
+                                      << "!" << true;
+    QTest::newRow("pourcent échappé, absent") << "100 Art"
+                                              << "100!%%"
+                                              << "!" << false;
+    QTest::newRow("souligné échappé") << "abc"
+                                      << "a\\_c"
+                                      << "\\" << false;
+    QTest::newRow("souligné échappé, présent") << "A_C"
+                                               << "a\\_c"
+                                               << "\\" << true;
+    QTest::newRow("échappement accentué") << "50%"
+                                          << "%é%%"
+                                          << "é" << true;
+    QTest::newRow("échappement accentué, absent") << "été"
+                                                  << "%é%%"
+                                                  << "é" << false;
+    QTest::newRow("échappement de lui-même") << "a!b"
+                                             << "%!!%"
+                                             << "!" << true;
+    QTest::newRow("NUL dans le motif") << "e" << avecNul("e\0zzz", 5) << QString() << false;
+    QTest::newRow("NUL dans le motif, contenu du texte")
+        << avecNul("ab e\0zzz", 8) << avecNul("%E\0ZZZ%", 7) << QString() << true;
+    QTest::newRow("NUL dans le texte, lu jusqu'au bout") << avecNul("e\0zzz", 5) << "%zzz" << QString() << true;
+    QTest::newRow("souligné sur un NUL") << avecNul("e\0z", 3) << "e_z" << QString() << true;
+    QTest::newRow("motif vide, texte non vide") << "a"
+                                                << "" << QString() << false;
+}
+
+void TestData::likeSurLesOctets()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, motif);
+    QFETCH(QString, echappement);
+    QFETCH(bool, correspond);
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    const QVariant resultat = echappement.isNull()
+        ? CnxPerso->valeur(QStringLiteral("SELECT ? LIKE ?"), {texte, motif})
+        : CnxPerso->valeur(QStringLiteral("SELECT ? LIKE ? ESCAPE ?"), {texte, motif, echappement});
+    QCOMPARE(resultat.toInt(), correspond ? 1 : 0);
+}
+
+void TestData::likeMotifLuUneFoisParInstruction()
+{
+    // One statement over several rows, run again with another pattern and another escape: each run matches
+    // with its own pattern, never with the one read for an earlier run.
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, 'Avion', 0), "
+                                      "(2, 'Bateau', 0), (2, 'Train_a', 0), (2, 'Trainxa', 0)"));
+    Requete r = CnxPerso->preparer(
+        QStringLiteral("SELECT group_concat(Theme, ',') FROM (SELECT Theme FROM Themes WHERE Theme LIKE ? ESCAPE ? "
+                       "ORDER BY Theme)"));
+    const struct {
+        const char* motif;
+        const char* echappement;
+        const char* attendu;
+    } passages[] = {
+        {"%a%", "!", "Avion,Bateau,Train_a,Trainxa"},
+        {"%v%", "!", "Avion"},
+        {"train_a", "!", "Train_a,Trainxa"},
+        {"train!_a", "!", "Train_a"},
+        {"train!_a", "x", ""},
+        {"trainx_a", "x", "Train_a"},
+    };
+    for (const auto& p : passages) {
+        r.reinitialiser();
+        r.lier(1, QString::fromUtf8(p.motif));
+        r.lier(2, QString::fromUtf8(p.echappement));
+        QVERIFY(r.suivante());
+        QCOMPARE(r.colonne(0).toString(), QString::fromUtf8(p.attendu));
+    }
+    QVERIFY_THROWS_EXCEPTION(ErreurBase, CnxPerso->valeur(QStringLiteral("SELECT 'a' LIKE 'a' ESCAPE 'ab'")));
 }
 
 void TestData::fichierQuiNestPasUneBase()
