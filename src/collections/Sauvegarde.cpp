@@ -27,7 +27,8 @@ QString cheminResolu(const QString& chemin)
 
 QString raisonSqlite(sqlite3* db, int code)
 {
-    return QString::fromUtf8(db && sqlite3_errcode(db) == code ? sqlite3_errmsg(db) : sqlite3_errstr(code));
+    return RaisonSqlite(
+        code, QString::fromUtf8(db && sqlite3_errcode(db) == code ? sqlite3_errmsg(db) : sqlite3_errstr(code)));
 }
 
 // The temporary file of a backup is hidden beside its target and named after it, so that one left by a backup
@@ -96,7 +97,7 @@ void copierBase(sqlite3* perso, const QString& chemin)
     if (rc != SQLITE_OK)
         throw echec(raison, rc);
     if (fermeture != SQLITE_OK)
-        throw echec(QString::fromUtf8(sqlite3_errstr(fermeture)), fermeture);
+        throw echec(raisonSqlite(nullptr, fermeture), fermeture);
 }
 
 }  // namespace

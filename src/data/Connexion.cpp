@@ -13,13 +13,59 @@ ErreurBase::ErreurBase(const QString& message, int code) : std::runtime_error(me
 {
 }
 
+QString RaisonSqlite(int code, const QString& texteSqlite)
+{
+    // Keyed on the result code; a missing table has no code of its own, only SQLite's wording.
+    static const QString TableAbsente = QStringLiteral("no such table: ");
+    QString raison;
+    switch (code & 0xFF) {
+    case SQLITE_BUSY:
+        raison = QStringLiteral("La base de données est verrouillée par un autre programme");
+        break;
+    case SQLITE_LOCKED:
+        raison = QStringLiteral("Une table de la base de données est en cours d'utilisation");
+        break;
+    case SQLITE_READONLY:
+        raison = QStringLiteral("La base de données est en lecture seule : rien ne peut y être écrit");
+        break;
+    case SQLITE_FULL:
+        raison = QStringLiteral("Le disque est plein");
+        break;
+    case SQLITE_NOTADB:
+        raison = QStringLiteral("Le fichier n'est pas une base de données, ou il est endommagé");
+        break;
+    case SQLITE_CORRUPT:
+        raison = QStringLiteral("La base de données est endommagée");
+        break;
+    case SQLITE_ERROR:
+        if (texteSqlite.startsWith(TableAbsente))
+            raison = QStringLiteral("La table %1 est absente de la base de données")
+                         .arg(texteSqlite.mid(TableAbsente.size()));
+        break;
+    default:
+        break;
+    }
+    if (raison.isEmpty())
+        return texteSqlite;
+    // SQLite's own words stay behind the French, for whoever has to look further.
+    return QStringLiteral("%1 (%2).").arg(raison, texteSqlite);
+}
+
 namespace {
 
 QString messageSqlite(sqlite3* db, int code)
 {
     if (db)
-        return QString::fromUtf8(sqlite3_errmsg(db));
-    return QString::fromUtf8(sqlite3_errstr(code));
+        return RaisonSqlite(code, QString::fromUtf8(sqlite3_errmsg(db)));
+    return RaisonSqlite(code, QString::fromUtf8(sqlite3_errstr(code)));
+}
+
+// A reason placed after "... : " reads on from the sentence before it.
+QString enSuite(const QString& raison)
+{
+    if (raison.size() > 1 && raison.at(0).isUpper() && raison.at(1).isLower())
+        return raison.at(0).toLower() + raison.mid(1);
+    return raison;
 }
 
 // SQLite's URI form of a path: the name is percent-encoded so that "?" or "#" in a folder name stay part of it.
@@ -67,7 +113,7 @@ void Connexion::ouvrir(const QString& chemin, Mode mode)
     if (rc != SQLITE_OK) {
         QString raison = messageSqlite(db, rc);
         sqlite3_close_v2(db);
-        throw ErreurBase(QStringLiteral("Ouverture impossible de %1 : %2").arg(chemin, raison), rc);
+        throw ErreurBase(QStringLiteral("Ouverture impossible de %1 : %2").arg(chemin, enSuite(raison)), rc);
     }
     m_db = db;
     m_chemin = chemin;
@@ -110,7 +156,7 @@ void Connexion::creer(const QString& chemin)
     if (rc != SQLITE_OK) {
         QString raison = messageSqlite(db, rc);
         sqlite3_close_v2(db);
-        throw ErreurBase(QStringLiteral("Création impossible de %1 : %2").arg(chemin, raison), rc);
+        throw ErreurBase(QStringLiteral("Création impossible de %1 : %2").arg(chemin, enSuite(raison)), rc);
     }
     m_db = db;
     m_chemin = chemin;
@@ -157,7 +203,7 @@ void Connexion::executerScript(const QString& script) const
     char* erreur = nullptr;
     int rc = sqlite3_exec(m_db, script.toUtf8().constData(), nullptr, nullptr, &erreur);
     if (rc != SQLITE_OK) {
-        QString raison = erreur ? QString::fromUtf8(erreur) : messageSqlite(m_db, rc);
+        QString raison = erreur ? RaisonSqlite(rc, QString::fromUtf8(erreur)) : messageSqlite(m_db, rc);
         sqlite3_free(erreur);
         throw ErreurBase(raison, rc);
     }

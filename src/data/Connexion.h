@@ -13,7 +13,12 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// A statement or an open that the database refused. `what()` carries SQLite's own reason.
+// The reason of a failure as the user reads it: the failures a collector can meet and act on (another program
+// holding the file, a read-only file, a full disc, a damaged file or not a database, a missing table) said in
+// French, SQLite's own text after it; any other failure in SQLite's words. `code` is an extended result code.
+QString RaisonSqlite(int code, const QString& texteSqlite);
+
+// A statement or an open that the database refused. `what()` carries the reason (RaisonSqlite).
 class ErreurBase : public std::runtime_error {
 public:
     ErreurBase(const QString& message, int code = 0);

@@ -508,7 +508,7 @@ private slots:
         QTest::addColumn<QString>("titre");
         QTest::addColumn<QString>("texte");  // part of the message
         QTest::newRow("base verrouillée") << true << "Erreur"
-                                          << "locked";
+                                          << "La base de données est verrouillée par un autre programme";
         QTest::newRow("collection disparue") << false << "Ouverture impossible"
                                              << "La collection choisie est inconnue, veuillez en choisir une autre";
     }

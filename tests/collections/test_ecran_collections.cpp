@@ -167,9 +167,10 @@ private slots:
         QTest::addColumn<QString>("texte");  // part of the message
         const QString inconnue = QStringLiteral("La collection choisie est inconnue, veuillez en choisir une autre");
         QTest::newRow("base verrouillée, mot de passe") << "4" << true << "Erreur"
-                                                        << "locked";
-        QTest::newRow("base verrouillée, sans mot de passe") << "2" << true << "Erreur"
-                                                             << "locked";
+                                                        << "La base de données est verrouillée par un autre programme";
+        QTest::newRow("base verrouillée, sans mot de passe")
+            << "2" << true << "Erreur"
+            << "La base de données est verrouillée par un autre programme";
         QTest::newRow("ligne disparue, mot de passe") << "4" << false << "Ouverture impossible" << inconnue;
         QTest::newRow("ligne disparue, sans mot de passe") << "2" << false << "Ouverture impossible" << inconnue;
     }

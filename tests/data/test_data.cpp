@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <chrono>
 #include <limits>
 #include <thread>
@@ -79,6 +81,8 @@ private slots:
     void likeSurLesOctets();
     void likeMotifLuUneFoisParInstruction();
     void fichierQuiNestPasUneBase();
+    void raisonsDesEchecs_data();
+    void raisonsDesEchecs();
     void baseVerrouilleeParUnAutre_data();
     void baseVerrouilleeParUnAutre();
     void basePersoLivree();
@@ -919,6 +923,86 @@ void TestData::fichierQuiNestPasUneBase()
     QVERIFY(!OuvrirBasePerso());
     QVERIFY(!CnxPerso->estOuverte());
     QVERIFY(!DerniereErreurOuverture().isEmpty());
+}
+
+void TestData::raisonsDesEchecs_data()
+{
+    // A real failure of each kind on a small file, and the reason the user reads under "Erreur".
+    QTest::addColumn<QString>("cas");
+    QTest::addColumn<QString>("raison");
+    QTest::newRow("verrouillée par un autre programme")
+        << "verrou"
+        << "La base de données est verrouillée par un autre programme (database is locked).";
+    QTest::newRow("lecture seule") << "lecture seule"
+                                   << "La base de données est en lecture seule : rien ne peut y être écrit "
+                                      "(attempt to write a readonly database).";
+    QTest::newRow("disque plein") << "plein"
+                                  << "Le disque est plein (database or disk is full).";
+    QTest::newRow("pas une base") << "pas une base"
+                                  << "Le fichier n'est pas une base de données, ou il est endommagé "
+                                     "(file is not a database).";
+    QTest::newRow("endommagée") << "endommagée"
+                                << "La base de données est endommagée (database disk image is malformed).";
+    QTest::newRow("table absente") << "table absente"
+                                   << "La table Collection est absente de la base de données "
+                                      "(no such table: Collection).";
+    // Any other reason is SQLite's (here a trigger's) own text, alone.
+    QTest::newRow("autre raison") << "déclencheur"
+                                  << "refusé par le déclencheur";
+}
+
+void TestData::raisonsDesEchecs()
+{
+    QFETCH(QString, cas);
+    QFETCH(QString, raison);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("base.db"));
+    {
+        Connexion c;
+        c.creer(chemin);
+        c.executer(QStringLiteral("CREATE TABLE Themes (Theme TEXT)"));
+        c.executer(QStringLiteral("CREATE TRIGGER refus BEFORE DELETE ON Themes "
+                                  "BEGIN SELECT RAISE(ABORT, 'refusé par le déclencheur'); END"));
+        Transaction t(c);
+        for (int i = 0; i < 200; ++i)
+            c.executer(QStringLiteral("INSERT INTO Themes VALUES (?)"), {QStringLiteral("thème %1").arg(i)});
+        t.valider();
+    }
+    if (cas == QStringLiteral("pas une base") || cas == QStringLiteral("endommagée")) {
+        // Either the header or the table's first page overwritten.
+        QFile f(chemin);
+        QVERIFY(f.open(QIODevice::ReadWrite));
+        const qint64 taillePage = cas == QStringLiteral("pas une base") ? 0 : 4096;
+        QVERIFY(f.seek(taillePage));
+        f.write(QByteArray(100, '\xFF'));
+    }
+
+    Connexion cnx;
+    Connexion autre;
+    QString message;
+    try {
+        cnx.ouvrir(chemin,
+            cas == QStringLiteral("lecture seule") ? Connexion::Mode::LectureSeule : Connexion::Mode::LectureEcriture);
+        if (cas == QStringLiteral("verrou")) {
+            autre.ouvrir(chemin, Connexion::Mode::LectureEcriture);
+            autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
+            sqlite3_busy_timeout(cnx.poignee(), 0);
+        }
+        if (cas == QStringLiteral("plein"))
+            cnx.executer(QStringLiteral("PRAGMA max_page_count = %1")
+                             .arg(cnx.valeur(QStringLiteral("PRAGMA page_count")).toInt()));
+        if (cas == QStringLiteral("table absente"))
+            cnx.valeur(QStringLiteral("SELECT count(*) FROM Collection"));
+        else if (cas == QStringLiteral("déclencheur"))
+            cnx.executer(QStringLiteral("DELETE FROM Themes"));
+        else if (cas == QStringLiteral("endommagée"))
+            cnx.valeur(QStringLiteral("SELECT count(*) FROM Themes"));
+        else
+            cnx.executer(QStringLiteral("INSERT INTO Themes VALUES (?)"), {QString(5000, QLatin1Char('x'))});
+    } catch (const ErreurBase& e) {
+        message = e.message();
+    }
+    QCOMPARE(message, raison);
 }
 
 void TestData::baseVerrouilleeParUnAutre_data()
