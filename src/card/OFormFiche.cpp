@@ -35,6 +35,7 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QSlider>
 #include <QTabBar>
 #include <QToolButton>
@@ -688,7 +689,12 @@ void remplirCombo(QComboBox* combo, const QStringList& valeurs)
 {
     const QSignalBlocker bloque(combo);
     const QString texte = combo->currentText();
-    combo->addItems(valeurs);
+    // A whole catalogue of numbers: one list of texts, not an item object per number, so that the card's
+    // load at start-up costs little more than the query.
+    if (combo->count() == 0)
+        combo->setModel(new QStringListModel(valeurs, combo));
+    else
+        combo->addItems(valeurs);
     // Adding items never chooses one: what the user typed stays.
     combo->setCurrentIndex(-1);
     combo->setEditText(texte);
