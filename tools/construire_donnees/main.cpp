@@ -200,8 +200,9 @@ void construireDemo(const QString& sources, const QString& programme, const QStr
 
 // A catalogue of any size, for measuring: plain numbers in catalogue order, a few varieties per stamp,
 // cancellations on one in three, quotations and the descriptive lookups for all, one collection holding
-// about nine stamps in ten, personal numbers on one in five, and a disc ("disque/DATAS/FR_BINP.DOV")
-// with a picture of every stamp.
+// about nine stamps in ten, a variety in ten (some with duplicates), a few cancellations and own items,
+// personal numbers on one in five, twenty themes sharing the stamps, and a disc
+// ("disque/DATAS/FR_BINP.DOV") with a picture of every stamp.
 void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes)
 {
     QRandomGenerator alea(20022003);
@@ -269,12 +270,16 @@ void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes
                 "ImprimeEn = 1 + Ordre % 5, dapres = 'un tableau', Dentelure = '13', Format = 'Horizontal', "
                 "TailleH = 36, TailleV = 22, TimbresParFeuille = 'feuilles de 50', Usage = 'Lettre simple'"));
             Requete obliteration = cnx.preparer(QStringLiteral("INSERT INTO Obliterations VALUES (?, ?, ?, ?)"));
+            Requete coteO = cnx.preparer(QStringLiteral("INSERT INTO Cotations2001o VALUES (?, ?, ?)"));
             for (int i = 0; i < nbTimbres; i += 3) {
                 for (int o = 1; o <= 2; ++o) {
+                    const QString d = numero(i) + QStringLiteral("-O%1").arg(o);
                     obliteration.reinitialiser();
-                    obliteration.lierTout({numero(i) + QStringLiteral("-O%1").arg(o), numero(i),
-                        QStringLiteral("Oblitération %1").arg(o), o});
+                    obliteration.lierTout({d, numero(i), QStringLiteral("Oblitération %1").arg(o), o});
                     while (obliteration.suivante()) { }
+                    coteO.reinitialiser();
+                    coteO.lierTout({d, 3.0 * o, 6.0 * o});
+                    while (coteO.suivante()) { }
                 }
             }
         });
@@ -315,6 +320,46 @@ void construireSynthetique(const QString& dossier, int nbTimbres, int nbVarietes
                 numeroPerso.reinitialiser();
                 numeroPerso.lierTout({numero(i), QStringLiteral("P%1").arg(i)});
                 while (numeroPerso.suivante()) { }
+            }
+            // One variety in ten held mint, a third of those with a duplicate, so that the keyword lists
+            // of duplicates have rows and the want lists of varieties leave some out.
+            Requete variete = cnx.preparer(QStringLiteral(
+                "INSERT INTO CollectionV (Collection, Dallay, QteN, EtatN, QtesN, QteDoubleN) VALUES (2, ?, -1, 100, 1, ?)"));
+            for (int v = 0; v < nbVarietes; v += 10) {
+                const int t = v % std::max(nbTimbres, 1);
+                variete.reinitialiser();
+                variete.lierTout({numero(t) + QStringLiteral("v%1").arg(v / std::max(nbTimbres, 1) + 1),
+                    v % 30 == 0 ? QVariant(1) : QVariant()});
+                while (variete.suivante()) { }
+            }
+            // One cancellation in ten held, and an own item on one stamp in a hundred.
+            Requete obliteration = cnx.preparer(QStringLiteral(
+                "INSERT INTO CollectionO (Collection, Dallay, QteO, EtatO, QtesO) VALUES (2, ?, -1, 90, 1)"));
+            for (int i = 0; i < nbTimbres; i += 30) {
+                obliteration.reinitialiser();
+                obliteration.lierTout({numero(i) + QStringLiteral("-O1")});
+                while (obliteration.suivante()) { }
+            }
+            Requete mienne = cnx.preparer(QStringLiteral(
+                "INSERT INTO MesVarietes (Collection, position, Reference, Designation, Neuf, QteN, EtatN, QtesN) "
+                "VALUES (2, 1, ?, 'Nuance personnelle', 4, -1, 100, 1)"));
+            for (int i = 0; i < nbTimbres; i += 100) {
+                mienne.reinitialiser();
+                mienne.lierTout({numero(i)});
+                while (mienne.suivante()) { }
+            }
+            // Twenty themes of the predefined collection, each given one stamp in twenty.
+            Requete theme = cnx.preparer(QStringLiteral("INSERT INTO Themes VALUES (?, 1, ?, -1)"));
+            for (int k = 1; k <= 20; ++k) {
+                theme.reinitialiser();
+                theme.lierTout({k, QStringLiteral("Thème %1").arg(k)});
+                while (theme.suivante()) { }
+            }
+            Requete associe = cnx.preparer(QStringLiteral("INSERT INTO ThemesAssocies VALUES (?, ?, 1, -1)"));
+            for (int i = 0; i < nbTimbres; ++i) {
+                associe.reinitialiser();
+                associe.lierTout({numero(i), 1 + i % 20});
+                while (associe.suivante()) { }
             }
         });
     ecrireGroupeTravail(dossier);
