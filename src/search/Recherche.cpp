@@ -88,7 +88,9 @@ RechercheConstruite ConstruireRecherche(const CriteresRecherche& c)
         ajouter(QStringLiteral(" AND b.Type = ?"), NombreOuTexte(c.type), QStringLiteral("Type = ") + c.nomType);
     if (!c.theme.isEmpty())
         // A stamp counts for the theme through any of its associations, and is listed once however many.
-        ajouter(QStringLiteral(" AND EXISTS (SELECT 1 FROM ThemesAssocies t WHERE t.Dallay = b.Dallay AND t.Theme = ?)"),
+        // The theme's numbers are read once: tested stamp by stamp, SQLite would walk the whole theme
+        // through its index for every stamp of the catalogue.
+        ajouter(QStringLiteral(" AND b.Dallay IN (SELECT t.Dallay FROM ThemesAssocies t WHERE t.Theme = ?)"),
             NombreOuTexte(c.theme), QStringLiteral("Thème = ") + c.nomTheme);
     if (!c.serie.isEmpty())
         ajouter(QStringLiteral(" AND b.Serie = ?"), NombreOuTexte(c.serie), QStringLiteral("Série = ") + c.nomSerie);
