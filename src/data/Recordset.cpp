@@ -7,6 +7,10 @@
 #include <QDate>
 #include <QDateTime>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -150,6 +154,15 @@ public:
         m_blocs.emplace_back(p, capacite);
         m_total += capacite;
         return true;
+    }
+
+    void vider()
+    {
+        std::lock_guard<std::mutex> verrou(m_verrou);
+        for (const auto& [p, capacite] : m_blocs)
+            std::free(p);
+        m_blocs.clear();
+        m_total = 0;
     }
 
 private:
@@ -658,6 +671,71 @@ QVariant Recordset::ChampLigne(int ligne, int colonne) const
     if (ligne < 0 || ligne >= RecordCount() || colonne < 0 || colonne >= m_colonnes.size())
         return {};
     return valeur(enregistrement(ligne), colonne);
+}
+
+void Recordset::NombresLigne(int ligne, const int* colonnes, int nombre, double* valeurs) const
+{
+    if (ligne < 0 || ligne >= RecordCount()) {
+        std::fill(valeurs, valeurs + nombre, 0.0);
+        return;
+    }
+    const char* debut = m_octets.adresse(enregistrement(ligne));
+    const auto* types = reinterpret_cast<const std::uint8_t*>(debut);
+    const char* p = debut + m_colonnes.size();
+    int c = 0;
+    for (int k = 0; k < nombre; ++k) {
+        const int voulue = colonnes[k];
+        if (voulue < c || voulue >= m_colonnes.size()) {
+            valeurs[k] = 0.0;
+            continue;
+        }
+        for (; c < voulue; ++c)
+            p += tailleValeur(types[c], p);
+        switch (types[c]) {
+        case Entier1: {
+            qint8 e;
+            std::memcpy(&e, p, sizeof e);
+            valeurs[k] = e;
+            break;
+        }
+        case Entier2: {
+            qint16 e;
+            std::memcpy(&e, p, sizeof e);
+            valeurs[k] = e;
+            break;
+        }
+        case Entier4: {
+            qint32 e;
+            std::memcpy(&e, p, sizeof e);
+            valeurs[k] = e;
+            break;
+        }
+        case Entier8: {
+            qint64 e;
+            std::memcpy(&e, p, sizeof e);
+            valeurs[k] = double(e);
+            break;
+        }
+        case Reel:
+            std::memcpy(&valeurs[k], p, sizeof(double));
+            break;
+        case Texte:
+            valeurs[k] = valeur(enregistrement(ligne), c).toDouble();
+            break;
+        default:
+            valeurs[k] = 0.0;
+            break;
+        }
+    }
+}
+
+void RendreMemoireLibre()
+{
+    reserve().vider();
+#ifdef __GLIBC__
+    // The heap keeps the pages that freed results leave between its live blocks; this hands them back.
+    malloc_trim(0);
+#endif
 }
 
 QVariant Recordset::Champ(int index) const

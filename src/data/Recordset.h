@@ -73,6 +73,10 @@ public:
     QVariant operator[](const QString& nom) const { return Champ(nom); }
     // A column of any row (0-based, as stored), the current row left where it is; Null out of range.
     QVariant ChampLigne(int ligne, int colonne) const;
+    // Several columns of a row read as numbers in one pass over it, for a loop that sums a large result:
+    // `colonnes` in increasing order, each value as QVariant::toDouble would give it (Null is 0).
+    void NombresLigne(int ligne, const int* colonnes, int nombre, double* valeurs) const;
+
 
     // Writing recordsets only. A changed value is read back as given until Update stores it.
     void DefinirChamp(const QString& nom, const QVariant& valeur);
@@ -174,3 +178,7 @@ private:
     bool m_surLigneSupprimee = false;
     QMap<int, QVariant> m_enAttente;  // column -> value set since the last Update
 };
+
+// Gives back to the system what large results left behind once they are gone (a closed preview, a list
+// emptied): the blocks kept in reserve for the next result, and the free pages of the heap.
+void RendreMemoireLibre();

@@ -133,6 +133,7 @@ bool AfficherEtatListe(ImpressionListe& impression, QDialog* dialogue)
     const DonneesRecordset donnees(rstImpression);
     MontrerEtat(etat, donnees);
     rstImpression.Close();
+    RendreMemoireLibre();
     liens.reset();
     return true;
 }

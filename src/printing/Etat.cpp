@@ -155,10 +155,16 @@ const DonneesEtat* TableEtat::enfants(int ligne, const QString& membre) const
 
 TableEtat& TableEtat::ajouterEnfants(const QString& membre, QStringList colonnes)
 {
+    auto table = std::make_unique<TableEtat>(std::move(colonnes));
+    TableEtat& t = *table;
+    ajouterEnfants(membre, std::move(table));
+    return t;
+}
+
+void TableEtat::ajouterEnfants(const QString& membre, std::unique_ptr<DonneesEtat> enfants)
+{
     m_enfants.resize(m_lignes.size());
-    auto& liste = m_enfants.back();
-    liste.emplace_back(membre, std::make_unique<TableEtat>(std::move(colonnes)));
-    return *liste.back().second;
+    m_enfants.back().emplace_back(membre, std::move(enfants));
 }
 
 int DonneesRecordset::nombreLignes() const

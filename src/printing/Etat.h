@@ -155,12 +155,14 @@ public:
     void definir(int ligne, int colonne, const QVariant& valeur) { m_lignes[std::size_t(ligne)][colonne] = valeur; }
     // The child rows of the last row added.
     TableEtat& ajouterEnfants(const QString& membre, QStringList colonnes);
+    // The same, rows kept in any form.
+    void ajouterEnfants(const QString& membre, std::unique_ptr<DonneesEtat> enfants);
 
 private:
     QStringList m_colonnes;
     std::vector<QVariantList> m_lignes;
     // per row: member name (folded) -> rows
-    std::vector<std::vector<std::pair<QString, std::unique_ptr<TableEtat>>>> m_enfants;
+    std::vector<std::vector<std::pair<QString, std::unique_ptr<DonneesEtat>>>> m_enfants;
 };
 
 class Recordset;

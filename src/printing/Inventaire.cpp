@@ -5,6 +5,9 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const char* const Conditions[5][2] = {
@@ -103,6 +106,42 @@ QVariant valeurCollection(const QString& collection)
     return ok ? QVariant(n) : QVariant(collection);
 }
 
+// The items as their statement returned them, packed in its result, with the three sums of each row that
+// the statement leaves at 0 (the value of the copies, of the duplicates, and both) computed once.
+struct ElementsInventaire {
+    Recordset resultat;
+    std::vector<double> sommes;  // three per row of the result
+    int colonneColl = -1, colonneDble = -1, colonneGene = -1;
+};
+
+// The items of one section: their rows in the shared result, read when the report asks for them.
+class ElementsRubrique : public DonneesEtat {
+public:
+    explicit ElementsRubrique(std::shared_ptr<const ElementsInventaire> elements) : m_elements(std::move(elements)) { }
+    void ajouter(int ligne) { m_lignes.push_back(ligne); }
+    void ajuster() { m_lignes.shrink_to_fit(); }
+    int nombreLignes() const override { return int(m_lignes.size()); }
+    int colonne(const QString& nom) const override { return m_elements->resultat.Colonne(nom); }
+    QVariant valeur(int ligne, int colonne) const override
+    {
+        if (ligne < 0 || ligne >= nombreLignes())
+            return {};
+        const std::size_t r = std::size_t(m_lignes[std::size_t(ligne)]);
+        const ElementsInventaire& e = *m_elements;
+        if (colonne == e.colonneColl)
+            return e.sommes[r * 3];
+        if (colonne == e.colonneDble)
+            return e.sommes[r * 3 + 1];
+        if (colonne == e.colonneGene)
+            return e.sommes[r * 3 + 2];
+        return e.resultat.ChampLigne(int(r), colonne);
+    }
+
+private:
+    std::shared_ptr<const ElementsInventaire> m_elements;
+    std::vector<int> m_lignes;
+};
+
 const QStringList SommesEnfants {"TotalN", "TotalNC", "TotalNSG", "TotalO", "TotalL", "TotalColl", "TotalDN", "TotalDNC",
     "TotalDNSG", "TotalDO", "TotalDL", "TotalDble", "TotalGene"};
 const QStringList SommesParents {"SumN", "SumNC", "SumNSG", "SumO", "SumL", "SumColl", "SumDN", "SumDNC", "SumDNSG",
@@ -167,17 +206,19 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
     QVariantList valeurs;
     for (int i = 0, n = int(sql.count(u'?')); i < n; ++i)
         valeurs << valeurCollection(collection);
-    Recordset elements = Recordset::Ouvrir(cnx, sql, valeurs);
+    auto elements = std::make_shared<ElementsInventaire>();
+    elements->resultat = Recordset::Ouvrir(cnx, sql, valeurs);
+    const Recordset& resultat = elements->resultat;
 
     Inventaire inv;
     QStringList colonnesParent {"Code_Rubrique", "NomRubrique", "Ordre"};
     colonnesParent += SommesParents;
     inv.rubriques = std::make_unique<TableEtat>(colonnesParent);
 
-    // The child rows of each section, in the items' order, found by the section's code ignoring case.
-    const QStringList colonnesEnfant = elements.Colonnes();
-    QHash<QString, int> indexRubrique;
-    std::vector<TableEtat*> enfants;
+    // The sections by their code ignoring case; the exact spellings met are remembered, so that most
+    // items fold nothing.
+    QHash<QString, int> indexRubrique, orthographes;
+    std::vector<ElementsRubrique*> enfants;
     std::vector<std::array<double, 13>> sommes;
     const int code = sections.Colonne(QStringLiteral("Code_Rubrique"));
     for (; !sections.Eof(); sections.MoveNext()) {
@@ -187,45 +228,60 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
             ligne << 0.0;
         inv.rubriques->ajouter(std::move(ligne));
         indexRubrique.insert(sections.Champ(code).toString().toCaseFolded(), int(enfants.size()));
-        enfants.push_back(&inv.rubriques->ajouterEnfants(QStringLiteral("Timbres"), colonnesEnfant));
+        auto lignes = std::make_unique<ElementsRubrique>(elements);
+        enfants.push_back(lignes.get());
+        inv.rubriques->ajouterEnfants(QStringLiteral("Timbres"), std::move(lignes));
         sommes.push_back({});
     }
 
-    int indexTotaux[13];
-    for (int i = 0; i < 13; ++i)
-        indexTotaux[i] = elements.Colonne(SommesEnfants.at(i));
-    const int rubrique = elements.Colonne(QStringLiteral("rubrique"));
-    const int n = elements.NombreColonnes();
-    for (; !elements.Eof(); elements.MoveNext()) {
-        const auto ou = indexRubrique.constFind(elements.Champ(rubrique).toString().toCaseFolded());
-        if (ou == indexRubrique.constEnd())
+    // The ten values of the conditions, read in one pass over each row, in the order of the row.
+    const int dix[10] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
+    std::array<std::pair<int, int>, 10> lues;
+    for (int k = 0; k < 10; ++k)
+        lues[std::size_t(k)] = {resultat.Colonne(SommesEnfants.at(dix[k])), dix[k]};
+    std::sort(lues.begin(), lues.end());
+    int colonnesLues[10];
+    for (int k = 0; k < 10; ++k)
+        colonnesLues[k] = lues[std::size_t(k)].first;
+    elements->colonneColl = resultat.Colonne(SommesEnfants.at(5));
+    elements->colonneDble = resultat.Colonne(SommesEnfants.at(11));
+    elements->colonneGene = resultat.Colonne(SommesEnfants.at(12));
+
+    const int rubrique = resultat.Colonne(QStringLiteral("rubrique"));
+    const int n = resultat.RecordCount();
+    elements->sommes.resize(std::size_t(n) * 3);
+    for (int r = 0; r < n; ++r) {
+        const QString texte = resultat.ChampLigne(r, rubrique).toString();
+        auto ou = orthographes.constFind(texte);
+        if (ou == orthographes.constEnd())
+            ou = orthographes.insert(texte, indexRubrique.value(texte.toCaseFolded(), -1));
+        if (*ou < 0)
             continue;
-        QVariantList ligne;
-        ligne.reserve(n);
-        for (int i = 0; i < n; ++i)
-            ligne << elements.Champ(i);
-        double v[13];
-        for (int i = 0; i < 13; ++i)
-            v[i] = ligne.at(indexTotaux[i]).toDouble();
+        double lu[10], v[13];
+        resultat.NombresLigne(r, colonnesLues, 10, lu);
+        for (int k = 0; k < 10; ++k)
+            v[lues[std::size_t(k)].second] = lu[k];
         v[5] = v[0] + v[1] + v[2] + v[3] + v[4];
         v[11] = v[6] + v[7] + v[8] + v[9] + v[10];
         v[12] = v[5] + v[11];
-        for (int i : {5, 11, 12})
-            ligne[indexTotaux[i]] = v[i];
+        elements->sommes[std::size_t(r) * 3] = v[5];
+        elements->sommes[std::size_t(r) * 3 + 1] = v[11];
+        elements->sommes[std::size_t(r) * 3 + 2] = v[12];
         auto& s = sommes[std::size_t(*ou)];
         for (int i = 0; i < 13; ++i)
             s[std::size_t(i)] += v[i];
-        enfants[std::size_t(*ou)]->ajouter(std::move(ligne));
+        enfants[std::size_t(*ou)]->ajouter(r);
     }
 
     // The parents carry their sums; the running totals add the ten condition sums of every section.
     for (std::size_t r = 0; r < sommes.size(); ++r) {
         for (int i = 0; i < 13; ++i)
             inv.rubriques->definir(int(r), 3 + i, sommes[r][std::size_t(i)]);
-        const int dix[10] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
         for (int k = 0; k < 10; ++k)
             inv.totaux[std::size_t(k)] += sommes[r][std::size_t(dix[k])];
     }
+    for (ElementsRubrique* e : enfants)
+        e->ajuster();
     return inv;
 }
 

@@ -2,7 +2,9 @@
 // The valued inventory of a collection: its catalogue sections as parent rows, the items it holds
 // (stamps, varieties, cancellations, own items) as their child rows with the value of the copies and of
 // the duplicates per condition, the sums of each section and the collection's totals. Two statements
-// (the sections, then the items in catalogue order) grouped and summed here, in double precision.
+// (the sections, then the items in catalogue order) grouped and summed here, in double precision. The
+// items stay packed in their result, each section holding their row numbers: no value per cell is made
+// until the report reads it.
 
 #include "data/Connexion.h"
 #include "printing/Etat.h"

@@ -1,5 +1,6 @@
 #include "printing/dlgImpListeTimbres.h"
 
+#include "data/Recordset.h"
 #include "data/Source.h"
 #include "platform/Messages.h"
 #include "platform/Sablier.h"
@@ -107,4 +108,7 @@ void dlgImpListeTimbres::OKButton_Click()
     accept();
     sablier.restaurer();
     MontrerEtat(etat, *inventaire.rubriques);
+    // The preview closed: its items go, and the memory they took goes back to the system.
+    inventaire = {};
+    RendreMemoireLibre();
 }

@@ -454,6 +454,12 @@ void TestData::recordsetValeurs()
     }
     QCOMPARE(r.Champ(QStringLiteral("b")).toString(), QStringLiteral("b"));
     QCOMPARE(r.Champ(QStringLiteral("d")), QVariant(qlonglong(-70000)));
+    // Read as numbers in one pass over the row, the values after it found where they are.
+    const int colonnes[] = {0, 2, 3};
+    double nombres[3];
+    r.NombresLigne(0, colonnes, 3, nombres);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(nombres[k], r.Champ(colonnes[k]).toDouble());
 }
 
 void TestData::recordsetColonnes()
