@@ -22,6 +22,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -35,6 +36,14 @@ qint64 nue(sqlite3* db, const QString& sql, qint64 collection)
     for (int i = 1; i <= sqlite3_bind_parameter_count(stmt); ++i)
         sqlite3_bind_int64(stmt, i, collection);
     return ParcourirNu(stmt);
+}
+
+// The inventory's two statements (the sections, then the items), stepped bare for collection 2.
+qint64 deuxRequetesNues()
+{
+    return nue(CnxPerso->poignee(),
+               QStringLiteral("SELECT Code_Rubrique, Nom_Rubrique AS NomRubrique, Ordre FROM LinkRubriques ORDER BY Ordre"), 2)
+        + nue(CnxPerso->poignee(), InstructionElements(Etendue::Tout), 2);
 }
 
 int hauteurA4(const Etat& etat)
@@ -90,29 +99,38 @@ void MesurerEtats(const QString& dossier)
     }
     // The inventory of collection 2, every kind of item.
     std::printf("\nInventaire TOUT de la collection 2\n");
-    LiensTemporaires liens(LiensInventaire(Etendue::Tout));
-    const QString sections =
-        QStringLiteral("SELECT Code_Rubrique, Nom_Rubrique AS NomRubrique, Ordre FROM LinkRubriques ORDER BY Ordre");
-    const QString elements = InstructionElements(Etendue::Tout);
+    const auto lier = [] {
+        for (const auto& [lien, table] : LiensInventaire(Etendue::Tout))
+            CreerTableLiee(*CnxPerso, lien, CheminBaseCatalogue(), table);
+    };
+    const auto delier = [] {
+        for (const QString& lien : TousLiensInventaire())
+            SupprimerTableLiee(*CnxPerso, lien);
+    };
     qint64 somme = 0;
-    const Mesure sectionsNues =
-        Chronometrer("rubriques, boucle nue", 9, [&] { somme += nue(CnxPerso->poignee(), sections, 2); });
-    const Mesure sectionsRs = Chronometrer("rubriques, Recordset", 9, [&] { Recordset::Ouvrir(CnxPerso, sections); });
-    Rapport("  rapport Recordset / boucle nue", sectionsRs, sectionsNues);
-    const Mesure elementsNus =
-        Chronometrer("éléments, boucle nue", 5, [&] { somme += nue(CnxPerso->poignee(), elements, 2); });
+    const auto nus = [&] { somme += deuxRequetesNues(); };
+    lier();
     int nombre = 0;
-    const Mesure elementsRs = Chronometrer("éléments, Recordset", 5, [&] {
-        Recordset r = Recordset::Ouvrir(CnxPerso, elements, {2, 2, 2, 2});
-        nombre = r.RecordCount();
-    });
-    Rapport("  rapport Recordset / boucle nue", elementsRs, elementsNus);
+    Comparer("éléments, Recordset", "éléments, boucle nue", 5,
+        [&] {
+            Recordset r = Recordset::Ouvrir(CnxPerso, InstructionElements(Etendue::Tout), {2, 2, 2, 2});
+            nombre = r.RecordCount();
+        },
+        [&] { somme += nue(CnxPerso->poignee(), InstructionElements(Etendue::Tout), 2); });
     std::printf("(%d éléments, somme de contrôle %lld)\n", nombre, static_cast<long long>(somme));
+    delier();
 
+    // As the print makes it: links, the two statements, grouped and summed; warm, the process having built it
+    // before (its first build is measured apart, in a fresh process).
     Inventaire inventaire;
-    Chronometrer("inventaire construit (deux requêtes, regroupé, sommé)", 5,
-        [&] { inventaire = ConstruireInventaire(CnxPerso, Etendue::Tout, QStringLiteral("2")); });
-    liens.supprimer(TousLiensInventaire());
+    Comparer("inventaire construit (liens, deux requêtes, regroupé, sommé)", "les deux requêtes nues (liens déjà faits)",
+        7,
+        [&] {
+            LiensTemporaires liens(LiensInventaire(Etendue::Tout));
+            inventaire = ConstruireInventaire(CnxPerso, Etendue::Tout, QStringLiteral("2"));
+            liens.supprimer(TousLiensInventaire());
+        },
+        nus, lier, delier);
     Etat etat = ImpListeTimbres1();
     LierInventaire(etat, TitreCollection(QStringLiteral("Synthétique")), LegendeEtendue(Etendue::Tout), true, inventaire.totaux);
     MiseEnPage pages;
@@ -122,4 +140,52 @@ void MesurerEtats(const QString& dossier)
     Chronometrer("une page de l'inventaire peinte (la dixième)", 5,
         [&] { peindre(etat, *inventaire.rubriques, pages, std::min(9, pages.nombrePages() - 1)); });
     LibererConnexions();
+}
+
+bool MesurerPremierInventaire()
+{
+    if (!OuvrirBasePerso() || !OuvrirBaseCatalogue()) {
+        std::fprintf(stderr, "banc_essai : %s\n", qPrintable(DerniereErreurOuverture()));
+        return false;
+    }
+    std::printf("\nInventaire TOUT de la collection 2, première construction d'une séance (processus neuf)\n");
+    qint64 somme = 0;
+    std::vector<double> programme, nus;
+    const auto chrono = [](const std::function<void()>& f) {
+        QElapsedTimer c;
+        c.start();
+        f();
+        return c.nsecsElapsed() / 1e6;
+    };
+    {
+        // Once, untimed: SQLite's cache and the system's then hold the files for both sides alike.
+        LiensTemporaires liens(LiensInventaire(Etendue::Tout));
+        somme += deuxRequetesNues();
+    }
+    int nombre = 0;
+    const double avant = MemoireResidente();
+    for (int tour = 0; tour < 6; ++tour) {
+        {
+            LiensTemporaires liens(LiensInventaire(Etendue::Tout));
+            nus.push_back(chrono([&] { somme += deuxRequetesNues(); }));
+        }
+        programme.push_back(chrono([&] {
+            LiensTemporaires liens(LiensInventaire(Etendue::Tout));
+            Inventaire inventaire = ConstruireInventaire(CnxPerso, Etendue::Tout, QStringLiteral("2"));
+            liens.supprimer(TousLiensInventaire());
+            nombre = 0;
+            for (int r = 0; r < inventaire.rubriques->nombreLignes(); ++r)
+                nombre += inventaire.rubriques->enfants(r, QStringLiteral("Timbres"))->nombreLignes();
+        }));
+        if (tour == 0)
+            std::printf("%-58s %9.1f Mio de plus\n", "  mémoire résidente après la première construction",
+                MemoireResidente() - avant);
+    }
+    std::printf("%-58s %9.2f ms contre %9.2f ms, rapport %.2f\n", "  première construction / ses requêtes nues",
+        programme.front(), nus.front(), programme.front() / nus.front());
+    RapportTours("  constructions suivantes, tour par tour", {programme.begin() + 1, programme.end()},
+        {nus.begin() + 1, nus.end()});
+    std::printf("  (%d éléments, somme de contrôle %lld)\n", nombre, static_cast<long long>(somme));
+    LibererConnexions();
+    return true;
 }

@@ -1,12 +1,14 @@
 #pragma once
-// What every measure of the benchmark shares: an operation timed over several runs, two timings set side
-// by side, and a statement stepped bare on SQLite's C API, the yardstick each operation is measured against.
+// What every measure of the benchmark shares: an operation timed over several runs, the program's side and
+// its bare yardstick timed in turn round after round, a statement stepped bare on SQLite's C API (the
+// yardstick each operation is measured against) and the resident memory.
 
 #include "data/Instruction.h"
 
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -20,6 +22,24 @@ struct Mesure {
 Mesure Chronometrer(const char* nom, int fois, const std::function<void()>& operation);
 // Prints how many times slower `a` is than `b`, best against best and median against median.
 void Rapport(const char* nom, const Mesure& a, const Mesure& b);
+
+// The bare side and the program's side run in turn, `fois` rounds of one each, so that a machine whose
+// speed drifts weighs on both alike. `preparerNu`, when given, runs untimed before each bare run (links
+// the bare statement reads but the program makes itself), `finirNu` after it. Prints both sides and the
+// median of the rounds' ratios, with their spread.
+struct Comparaison {
+    Mesure programme;
+    Mesure nu;
+    double rapport;  // median of program / bare, round by round
+};
+Comparaison Comparer(const char* nomProgramme, const char* nomNu, int fois, const std::function<void()>& programme,
+    const std::function<void()>& nu, const std::function<void()>& preparerNu = {},
+    const std::function<void()>& finirNu = {});
+// The ratio line alone, for sides measured in turn by the caller: `programme` and `nu` hold one time per round.
+double RapportTours(const char* nom, std::vector<double> programme, std::vector<double> nu);
+
+// The process's resident memory (VmRSS of /proc/self/status), in MiB.
+double MemoireResidente();
 
 // Steps a prepared statement to its end, reading every column in its stored type, then finalizes it; the
 // sum returned only keeps the compiler from skipping the reads.

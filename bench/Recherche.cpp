@@ -34,27 +34,26 @@ void comparer(const char* nom, const CriteresRecherche& c, VueEcran& affichage)
 {
     std::printf("\n%s\n", nom);
     const RechercheConstruite r = ConstruireRecherche(c);
-    CreerLiensRecherche(*CnxPerso);
     qint64 somme = 0;
-    const Mesure nu = Chronometrer("  les deux requêtes nues sur l'API C (liens déjà faits)", 9, [&] {
-        somme += InstructionNue(CnxPerso->poignee(), r.liste);
-        somme += InstructionNue(CnxPerso->poignee(), r.miniatures);
-    });
-    SupprimerLiensRecherche(*CnxPerso);
     int lignes = 0;
     const int peintures = affichage.peintures();
-    const Mesure ecran = Chronometrer("  liens, requêtes, Recordsets, liste remplie et peinte", 9, [&] {
-        affichage.vue().viderLignes();
-        CreerLiensRecherche(*CnxPerso);
-        Recordset liste = r.liste.ouvrir(CnxPerso);
-        Recordset numeros = r.miniatures.ouvrir(CnxPerso);
-        SupprimerLiensRecherche(*CnxPerso);
-        lignes = liste.RecordCount();
-        std::vector<CelluleResultat> cellules = CellulesTimbres(liste);
-        remplir(affichage, std::move(liste), std::move(cellules));
-    });
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requêtes nues",
-        ecran.meilleur / nu.meilleur, ecran.median / nu.median);
+    Comparer("  liens, requêtes, Recordsets, liste remplie et peinte",
+        "  les deux requêtes nues sur l'API C (liens déjà faits)", 9,
+        [&] {
+            affichage.vue().viderLignes();
+            CreerLiensRecherche(*CnxPerso);
+            Recordset liste = r.liste.ouvrir(CnxPerso);
+            Recordset numeros = r.miniatures.ouvrir(CnxPerso);
+            SupprimerLiensRecherche(*CnxPerso);
+            lignes = liste.RecordCount();
+            std::vector<CelluleResultat> cellules = CellulesTimbres(liste);
+            remplir(affichage, std::move(liste), std::move(cellules));
+        },
+        [&] {
+            somme += InstructionNue(CnxPerso->poignee(), r.liste);
+            somme += InstructionNue(CnxPerso->poignee(), r.miniatures);
+        },
+        [] { CreerLiensRecherche(*CnxPerso); }, [] { SupprimerLiensRecherche(*CnxPerso); });
     std::printf("  (%d lignes, somme de contrôle %lld, liste peinte %d fois)\n", lignes, static_cast<long long>(somme),
         affichage.peintures() - peintures);
 }
@@ -144,21 +143,19 @@ void MesurerRecherche(const QString& dossier)
     std::printf("\nVariétés, mot-clé \"Variété 2\"\n");
     const Instruction varietes = RequeteVarietes(QStringLiteral("Variété 2"));
     qint64 somme = 0;
-    const Mesure nu = Chronometrer(
-        "  requête nue sur l'API C", 9, [&] { somme += InstructionNue(CnxCatalogue->poignee(), varietes); });
     // The variety list has a column more than the stamps'.
     vue.colonnes({{"Reference", 1000}, {"Dallay", 1000}, {"Année", 700}, {"Désignation", 5000}});
     int lignes = 0;
     const int peintures = vue.peintures();
-    const Mesure ecran = Chronometrer("  requête, Recordset, liste remplie et peinte", 9, [&] {
-        vue.vue().viderLignes();
-        Recordset r = varietes.ouvrir(CnxCatalogue);
-        lignes = r.RecordCount();
-        std::vector<CelluleResultat> cellules = CellulesVarietes(r);
-        remplir(vue, std::move(r), std::move(cellules));
-    });
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requête nue",
-        ecran.meilleur / nu.meilleur, ecran.median / nu.median);
+    Comparer("  requête, Recordset, liste remplie et peinte", "  requête nue sur l'API C", 9,
+        [&] {
+            vue.vue().viderLignes();
+            Recordset r = varietes.ouvrir(CnxCatalogue);
+            lignes = r.RecordCount();
+            std::vector<CelluleResultat> cellules = CellulesVarietes(r);
+            remplir(vue, std::move(r), std::move(cellules));
+        },
+        [&] { somme += InstructionNue(CnxCatalogue->poignee(), varietes); });
     std::printf("  (%d lignes, somme de contrôle %lld, liste peinte %d fois)\n", lignes, static_cast<long long>(somme),
         vue.peintures() - peintures);
     comparerLike(*CnxCatalogue, varietes);

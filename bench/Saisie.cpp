@@ -39,17 +39,17 @@ void MesurerSaisie(const QString& dossier)
 
     int lignes = 0;
     qint64 somme = 0;
-    CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France"));
-    const Mesure nu = Chronometrer("rubrique entière, requête nue sur l'API C", 9, [&] {
+    const auto lier = [&] { CreerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"), catalogue, QStringLiteral("France")); };
+    const auto delier = [] { SupprimerTableLiee(*CnxPerso, QStringLiteral("LinkFrance")); };
+    const auto nu = [&] {
         somme += InstructionNue(CnxPerso->poignee(), {RequeteListeRapide(true, false), {collection, rubrique}});
-    });
-    SupprimerTableLiee(*CnxPerso, QStringLiteral("LinkFrance"));
-    const Mesure liste = Chronometrer("rubrique entière, lien, requête et Recordset", 9, [&] {
-        Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
-        lignes = r.RecordCount();
-    });
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport liste / requête nue",
-        liste.meilleur / nu.meilleur, liste.median / nu.median);
+    };
+    Comparer("rubrique entière, lien, requête et Recordset", "rubrique entière, requête nue sur l'API C", 9,
+        [&] {
+            Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
+            lignes = r.RecordCount();
+        },
+        nu, lier, delier);
     std::printf("(%d timbres listés, somme de contrôle %lld)\n", lignes, static_cast<long long>(somme));
     {
         // The same list as the screen shows it: the rows handed to the view, the first one selected, its
@@ -58,13 +58,13 @@ void MesurerSaisie(const QString& dossier)
         Exposer(ecran);
         auto* vue = ecran.findChild<VueResultat*>(QStringLiteral("ListeRapide"));
         CompteurPeintures peintures(vue->viewport());
-        const Mesure affichee = Chronometrer("rubrique entière affichée dans l'écran et peinte", 9, [&] {
-            Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
-            ecran.RemplirListeRapide(r);
-            vue->viewport()->repaint();
-        });
-        std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport écran / requête nue",
-            affichee.meilleur / nu.meilleur, affichee.median / nu.median);
+        Comparer("rubrique entière affichée dans l'écran et peinte", "rubrique entière, requête nue sur l'API C", 9,
+            [&] {
+                Recordset r = OuvrirListeRapide(CnxPerso, catalogue, collection, rubrique, QString());
+                ecran.RemplirListeRapide(r);
+                vue->viewport()->repaint();
+            },
+            nu, lier, delier);
         std::printf("(%d lignes dans la liste, peinte %d fois)\n", vue->nombreLignes(), peintures.nombre());
     }
 

@@ -45,22 +45,25 @@ void MesurerValorisation(const QString& dossier)
     std::printf("\nValeur de la collection 2 (%d timbres)\n", timbres);
 
     double somme = 0;
-    for (const auto& [lien, table] : {std::pair {"LinkCotations", "Cotations2001"},
-             std::pair {"LinkCotationsV", "Cotations2001v"}, std::pair {"LinkCotationsO", "Cotations2001o"}})
-        CreerTableLiee(*CnxPerso, QString::fromLatin1(lien), catalogue, QString::fromLatin1(table));
-    const Mesure nu = Chronometrer("huit requêtes groupées, nues sur l'API C", 9, [&] {
-        for (const QString& g : GroupesValorisation)
-            somme += groupeNu(CnxPerso->poignee(), RequeteGroupeValorisation(g), 2);
-    });
-    for (const char* lien : {"LinkCotations", "LinkCotationsV", "LinkCotationsO"})
-        SupprimerTableLiee(*CnxPerso, QString::fromLatin1(lien));
     double total = 0;
-    const Mesure valeur = Chronometrer("valorisation (liens, requêtes, valeurs)", 9, [&] {
-        const ValeursCollection v = CalculerValeurCollection(CnxPerso, catalogue, QStringLiteral("2"));
-        total = v.valeur(QStringLiteral("Coll")).value_or(0.0);
-    });
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", "  rapport valorisation / requêtes nues",
-        valeur.meilleur / nu.meilleur, valeur.median / nu.median);
+    Comparer("valorisation (liens, requêtes, valeurs)", "huit requêtes groupées, nues sur l'API C", 9,
+        [&] {
+            const ValeursCollection v = CalculerValeurCollection(CnxPerso, catalogue, QStringLiteral("2"));
+            total = v.valeur(QStringLiteral("Coll")).value_or(0.0);
+        },
+        [&] {
+            for (const QString& g : GroupesValorisation)
+                somme += groupeNu(CnxPerso->poignee(), RequeteGroupeValorisation(g), 2);
+        },
+        [&] {
+            for (const auto& [lien, table] : {std::pair {"LinkCotations", "Cotations2001"},
+                     std::pair {"LinkCotationsV", "Cotations2001v"}, std::pair {"LinkCotationsO", "Cotations2001o"}})
+                CreerTableLiee(*CnxPerso, QString::fromLatin1(lien), catalogue, QString::fromLatin1(table));
+        },
+        [] {
+            for (const char* lien : {"LinkCotations", "LinkCotationsV", "LinkCotationsO"})
+                SupprimerTableLiee(*CnxPerso, QString::fromLatin1(lien));
+        });
     std::printf("(total de la collection %.2f, somme de contrôle %.2f)\n", total, somme);
     LibererConnexions();
 }

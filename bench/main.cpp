@@ -1,13 +1,16 @@
 // Measures the operations whose speed a collector feels, on a synthetic catalogue of any size:
 //   construire_donnees synthetique <dossier> 40000 100000
 //   banc_essai <dossier> [recherches]
-// Each operation is run a few times; the best and the median times are printed. The recordset is measured
-// side by side with a bare loop over the SQLite C API doing the same work, so the ratio says what the
-// recordset itself costs whatever the machine.
+// Each operation is run a few times, in turn with a bare loop over the SQLite C API doing the same work,
+// round after round; the best and median times and the median of the rounds' ratios are printed, so the
+// ratio says what the program adds whatever the machine. The personal database is never written: the
+// bench works on a copy, beside links to the catalogue and the disc. The inventory's first build and the
+// resident memory along a session are measured in fresh processes of this program.
 
 #include "Etats.h"
 #include "Fiche.h"
 #include "Listes.h"
+#include "Memoire.h"
 #include "Mesure.h"
 #include "Recherche.h"
 #include "Saisie.h"
@@ -16,6 +19,10 @@
 #include "data/Source.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -35,6 +42,32 @@ void rapportRecherches(const char* nom, const Mesure& recordset, int nbRecordset
     const double r = nbRecordset > 0 ? 1000.0 / nbRecordset : 0.0, n = nbNu > 0 ? 1000.0 / nbNu : 0.0;
     std::printf("%-58s %9.2f µs contre %9.2f µs (médians), rapport %.3f\n", nom, recordset.median * r, nu.median * n,
         recordset.median * r / (nu.median * n));
+}
+
+// A folder that reads the synthetic catalogue and disc where they are, with a copy of the personal
+// database: whatever the measures write goes into the copy.
+bool preparerCopie(const QString& source, const QString& copie)
+{
+    const QDir dossier(source);
+    for (const QFileInfo& f : dossier.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString cible = QDir(copie).filePath(f.fileName());
+        const bool personnelle = f.isFile() && f.fileName().compare(QStringLiteral("ovlcfr02.mdb"), Qt::CaseInsensitive) == 0;
+        if (!(personnelle ? QFile::copy(f.absoluteFilePath(), cible) : QFile::link(f.absoluteFilePath(), cible)))
+            return false;
+    }
+    return true;
+}
+
+// Runs this program again on the folder for a measure that needs a fresh process.
+void mesurerAPart(const QString& mode, const QString& dossier)
+{
+    std::fflush(stdout);
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedChannels);
+    p.start(QCoreApplication::applicationFilePath(), {mode, dossier});
+    p.waitForFinished(-1);
+    if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        std::printf("(%s : le processus a échoué)\n", qPrintable(mode));
 }
 
 // Heap in use, mapped blocks included.
@@ -82,12 +115,32 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    // The measures that want a fresh process, run on the copy the parent made.
+    if (args.size() == 3 && args.at(1) == QStringLiteral("--premier-inventaire")) {
+        DefinirDossierProgramme(args.at(2));
+        return MesurerPremierInventaire() ? 0 : 1;
+    }
+    if (args.size() == 3 && args.at(1) == QStringLiteral("--memoire")) {
+        DefinirDossierProgramme(args.at(2));
+        return MesurerMemoire(args.at(2)) ? 0 : 1;
+    }
     if (args.size() < 2 || args.size() > 3) {
         std::fprintf(stderr, "usage : banc_essai <dossier d'un catalogue synthétique> [nombre de recherches]\n");
         return 2;
     }
-    DefinirDossierProgramme(args.at(1));
+    QTemporaryDir copie;
+    if (!copie.isValid() || !preparerCopie(args.at(1), copie.path())) {
+        std::fprintf(stderr, "banc_essai : impossible de préparer une copie de %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    const QString dossier = copie.path();
+    DefinirDossierProgramme(dossier);
     const int nbRecherches = args.size() == 3 ? args.at(2).toInt() : 10000;
+
+    // The session first, while this process has measured nothing: memory at each step, then the
+    // inventory's first build.
+    mesurerAPart(QStringLiteral("--memoire"), dossier);
+    mesurerAPart(QStringLiteral("--premier-inventaire"), dossier);
 
     Chronometrer("ouverture des bases personnelle et catalogue", 5, [] {
         LibererConnexions();
@@ -107,20 +160,19 @@ int main(int argc, char** argv)
     const char* sqlFrance = "SELECT * FROM France ORDER BY Ordre";
     int lignes = 0;
     qint64 somme = 0;
-    std::printf("\n");
-    const Mesure nu = Chronometrer("France entière, boucle nue sur l'API C", 9, [&] {
-        somme += InstructionNue(CnxCatalogue->poignee(), {QString::fromUtf8(sqlFrance), {}});
-    });
+    std::printf("\nFrance entière\n");
     // Measured on the first load of the run, once SQLite's own cache is full: later loads may reuse memory
     // that earlier results gave back.
+    somme += InstructionNue(CnxCatalogue->poignee(), {QString::fromUtf8(sqlFrance), {}});
     const double avant = memoireTas();
     Recordset france = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(sqlFrance));
     const double memoireFrance = memoireTas() - avant;
-    const Mesure chargement = Chronometrer("France entière, Recordset", 9, [&] {
-        Recordset r = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(sqlFrance));
-        lignes = r.RecordCount();
-    });
-    Rapport("  rapport Recordset / boucle nue", chargement, nu);
+    Comparer("  Recordset", "  boucle nue sur l'API C", 9,
+        [&] {
+            Recordset r = Recordset::Ouvrir(CnxCatalogue, QString::fromUtf8(sqlFrance));
+            lignes = r.RecordCount();
+        },
+        [&] { somme += InstructionNue(CnxCatalogue->poignee(), {QString::fromUtf8(sqlFrance), {}}); });
     std::printf("(%d timbres)\n", lignes);
 
     std::printf("%-58s %9.1f Mio (%.0f octets par timbre)\n", "mémoire du Recordset France chargé",
@@ -145,23 +197,24 @@ int main(int argc, char** argv)
     // The first Find of a column builds what later ones use: measured alone.
     Chronometrer("premier Find par Dallay", 1,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays.mid(0, 1)); });
-    const Mesure dallayNu = Chronometrer("Dallay, SELECT indexé sur l'API C", 5, [&] {
-        trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE Dallay = ?", dallays);
-    });
-    const Mesure dallayRs = Chronometrer("Dallay, MoveFirst et Find du Recordset", 5,
-        [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays); });
-    rapportRecherches(
-        "  par recherche, Recordset contre SELECT", dallayRs, int(dallays.size()), dallayNu, int(dallays.size()));
+    const Comparaison dallay = Comparer("Dallay, MoveFirst et Find du Recordset", "Dallay, SELECT indexé sur l'API C", 5,
+        [&] { trouves += recherchesRecordset(france, QStringLiteral("Dallay"), dallays); },
+        [&] {
+            trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE Dallay = ?", dallays);
+        });
+    rapportRecherches("  par recherche, Recordset contre SELECT", dallay.programme, int(dallays.size()), dallay.nu,
+        int(dallays.size()));
 
     Chronometrer("premier Find par ID2", 1,
         [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s.mid(0, 1)); });
     // The catalogue has no index on ID2: the bare lookup scans the table each time, so it makes fewer.
     const QStringList id2sNus = id2s.mid(0, 100);
-    const Mesure id2Nu = Chronometrer("ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3,
+    const Comparaison id2 = Comparer("ID2, MoveFirst et Find du Recordset",
+        "ID2, SELECT (table parcourue) sur l'API C, 100 recherches", 3,
+        [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s); },
         [&] { trouves += recherchesNues(CnxCatalogue->poignee(), "SELECT Ordre FROM France WHERE ID2 = ?", id2sNus); });
-    const Mesure id2Rs = Chronometrer("ID2, MoveFirst et Find du Recordset", 5,
-        [&] { trouves += recherchesRecordset(france, QStringLiteral("ID2"), id2s); });
-    rapportRecherches("  par recherche, Recordset contre SELECT", id2Rs, int(id2s.size()), id2Nu, int(id2sNus.size()));
+    rapportRecherches(
+        "  par recherche, Recordset contre SELECT", id2.programme, int(id2s.size()), id2.nu, int(id2sNus.size()));
     std::printf("(%d trouvés, somme de contrôle %lld)\n\n", trouves, static_cast<long long>(somme));
     france.Close();
 
@@ -177,11 +230,11 @@ int main(int argc, char** argv)
     });
     std::printf("(%d timbres dans la collection)\n", lignes);
     LibererConnexions();
-    MesurerSaisie(args.at(1));
-    MesurerListes(args.at(1));
-    MesurerRecherche(args.at(1));
-    MesurerValorisation(args.at(1));
-    MesurerEtats(args.at(1));
-    MesurerFiche(args.at(1));
+    MesurerSaisie(dossier);
+    MesurerListes(dossier);
+    MesurerRecherche(dossier);
+    MesurerValorisation(dossier);
+    MesurerEtats(dossier);
+    MesurerFiche(dossier);
     return 0;
 }
