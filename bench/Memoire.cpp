@@ -5,7 +5,6 @@
 #include "Mesure.h"
 
 #include "card/OFormFiche.h"
-#include "collections/ActualiserEcransCollection.h"
 #include "collections/OFormCollections.h"
 #include "data/Source.h"
 #include "lists/EcransListes.h"
@@ -75,9 +74,7 @@ bool MesurerMemoire(const QString& dossier)
     }
     LecteurCD = QDir(dossier).filePath(QStringLiteral("disque"));
     etape("après le démarrage");
-    ControleEcran<QLabel>(0, QStringLiteral("CollectionOuverte"))->setText(QStringLiteral("2"));
-    ControleEcran<QLabel>(0, QStringLiteral("TexteCollectionOuverte"))->setText(QStringLiteral("Collection de mesure"));
-    ActualiserEcransCollection();
+    LaCollectionOuverte().ouvrir(QStringLiteral("2"), QStringLiteral("Collection de mesure"));
     etape("collection 2 ouverte");
 
     // The keyword want list over every condition, as the user ticks them and types the keyword.
