@@ -2,6 +2,7 @@
 
 #include "card/Nombres.h"
 #include "card/ValidationSortie.h"
+#include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -20,17 +21,21 @@ const QString CotesDallay = QStringLiteral("Cotes DALLAY");
 
 }  // namespace
 
-ParametresCotes CotesCinqEtats(const QString& tableCatalogue)
+ParametresCotes CotesDesConditions(std::span<const Condition> conditions, const QString& tableCatalogue)
 {
     ParametresCotes p;
     p.tableCatalogue = tableCatalogue;
-    p.colonnes = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharniere"), QStringLiteral("NSG"),
-        QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
-    p.colonnesP = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharniereP"), QStringLiteral("NSGP"),
-        QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
-    p.noms = {QStringLiteral("Neuf"), QStringLiteral("NeufAvecCharnieres"), QStringLiteral("NSG"),
-        QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
+    for (const Condition& c : conditions) {
+        p.colonnes << c.colonneCote;
+        p.colonnesP << c.colonneCotePerso();
+        p.noms << c.nomCote;
+    }
     return p;
+}
+
+ParametresCotes CotesCinqEtats(const QString& tableCatalogue)
+{
+    return CotesDesConditions(Conditions, tableCatalogue);
 }
 
 CotesCarte::CotesCarte(QWidget* parent, const ParametresCotes& parametres) : QObject(parent), m_parametres(parametres)

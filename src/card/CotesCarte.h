@@ -4,6 +4,8 @@
 // its two sub-cards differ only by the catalogue table and the conditions they price; the switch, the
 // reading, the checking and the writing of the prices are here.
 
+#include "data/Conditions.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -26,7 +28,9 @@ struct ParametresCotes {
     int prixGauche = 0, prixHaut = 0, prixLargeur = 800, prixHauteur = 285, prixPas = 820;
 };
 
-// The five conditions of a stamp or a variety, as the catalogue and the personal table name them.
+// The prices of `conditions`, as the catalogue and the personal table name them.
+ParametresCotes CotesDesConditions(std::span<const Condition> conditions, const QString& tableCatalogue);
+// The five conditions of a stamp or a variety.
 ParametresCotes CotesCinqEtats(const QString& tableCatalogue);
 
 class CotesCarte : public QObject {

@@ -2,6 +2,7 @@
 
 #include "card/Nombres.h"
 #include "card/ValidationSortie.h"
+#include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
@@ -18,30 +19,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-struct DescriptionEtat {
-    const char* suffixe;
-    const char* libelle;
-    const char* infobulle;
-};
-
-// The row labels; "Sur lettre" is an envelope, drawn from the symbol fonts every system has.
-const DescriptionEtat Etats[] = {
-    {"N", "Neuf **", "Neuf sans charnière"},
-    {"NC", "Neuf *", "Neuf avec charnière ou trace ch."},
-    {"NSG", "Neuf (*)", "Neuf sans gomme"},
-    {"O", "Oblitéré", "Oblitéré"},
-    {"L", "\u2709", "Sur lettre"},
-};
-
-const DescriptionEtat* description(const QString& suffixe)
-{
-    for (const DescriptionEtat& e : Etats) {
-        if (suffixe == QLatin1String(e.suffixe))
-            return &e;
-    }
-    return nullptr;
-}
 
 QLabel* etiquette(QWidget* parent, const QString& texte, int g, int h, int l, int ht)
 {
@@ -143,12 +120,12 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
         const QString s = parametres.suffixes.at(i);
         const int h = yLignes + i * PasLigne;
         Ligne l;
-        const DescriptionEtat* d = description(s);
-        const QString libelle = s == QLatin1String("L") ? parametres.libelleLettre : d ? QString::fromUtf8(d->libelle) : s;
+        // "Sur lettre" is an envelope on the stamp card, drawn from the symbol fonts every system has.
+        const Condition& d = ConditionDe(s);
+        const QString libelle = s == QLatin1String("L") ? parametres.libelleLettre : d.libelle;
         l.etiquette = etiquette(parent, libelle, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
         l.etiquette->setObjectName(QStringLiteral("Etiquette") + s);
-        if (d)
-            l.etiquette->setToolTip(QString::fromUtf8(d->infobulle));
+        l.etiquette->setToolTip(d.infobulleLigne);
         l.qte = CreerControle<QCheckBox>(parent, QStringLiteral("Qte") + s, x + ColQte, h, 300, HauteurLigne);
         l.etat = CreerControle<QLineEdit>(parent, QStringLiteral("Etat") + s, x + ColEtat, h, ColQtes - ColEtat - 60, HauteurLigne);
         l.qtes = CreerControle<QLineEdit>(parent, QStringLiteral("Qtes") + s, x + ColQtes, h, ColQteDoubles - ColQtes - 120, HauteurLigne);

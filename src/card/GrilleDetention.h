@@ -4,6 +4,8 @@
 // "Ne pas acquérir" tick, the comment and the two values. A card names its conditions, its bounds and
 // where the grid goes; the controls, their names, the reading of a stored row and the values are here.
 
+#include "data/Conditions.h"
+
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -72,8 +74,7 @@ void EcrireDetention(const Connexion& cnx, const QString& table, const QString& 
     const QStringList& suffixes, const DetentionSaisie& saisie);
 
 // The conditions a stamp can be held in, in grid order.
-inline const QStringList SuffixesEtats = {
-    QStringLiteral("N"), QStringLiteral("NC"), QStringLiteral("NSG"), QStringLiteral("O"), QStringLiteral("L")};
+inline const QStringList SuffixesEtats = SuffixesDe(Conditions);
 
 class GrilleDetention : public QObject {
     Q_OBJECT

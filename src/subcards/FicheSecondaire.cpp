@@ -1,6 +1,7 @@
 #include "subcards/FicheSecondaire.h"
 
 #include "card/ValidationSortie.h"
+#include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
@@ -20,21 +21,16 @@
 
 namespace {
 
-struct EnTetePrix {
-    const char* suffixe;
-    const char* nom;
-    const char* titre;
-    const char* infobulle;
-};
-
-// The headings of the price strip; "Oblitéré" and "Sur lettre" are symbols, a postmark and an envelope.
-const EnTetePrix EnTetes[] = {
-    {"N", "", "Neuf **", "Neuf sans charnière"},
-    {"NC", "", "Neuf *", "Neuf avec charnière ou trace charn."},
-    {"NSG", "", "Neuf (*)", "Neuf sans gomme"},
-    {"O", "Étiquette54", "\u229A", "Oblitéré"},
-    {"L", "Étiquette154", "\u2709", "Sur lettre"},
-};
+// The names the cards give the symbol headings of their price strip ("Oblitéré" and "Sur lettre" are
+// a postmark and an envelope); the others are unnamed.
+QString nomEnTetePrix(const QString& suffixe)
+{
+    if (suffixe == QLatin1String("O"))
+        return QStringLiteral("Étiquette54");
+    if (suffixe == QLatin1String("L"))
+        return QStringLiteral("Étiquette154");
+    return QString();
+}
 
 const int Marge = 120;
 const int HautGrille = 600;
@@ -119,15 +115,12 @@ void FicheSecondaire::creerPrix()
     cotes.prixHaut = haut + 270;
     m_cotes = new CotesCarte(this, cotes);
     for (int i = 0; i < n; ++i) {
-        for (const EnTetePrix& e : EnTetes) {
-            if (m_parametres.suffixes.at(i) != QLatin1String(e.suffixe))
-                continue;
-            auto* titre = CreerControle<QLabel>(this, QString::fromUtf8(e.nom), cotes.prixGauche + i * cotes.prixPas,
-                haut, cotes.prixLargeur, 255);
-            titre->setText(QString::fromUtf8(e.titre));
-            titre->setAlignment(Qt::AlignCenter);
-            titre->setToolTip(QString::fromUtf8(e.infobulle));
-        }
+        const Condition& e = ConditionDe(m_parametres.suffixes.at(i));
+        auto* titre = CreerControle<QLabel>(this, nomEnTetePrix(e.suffixe), cotes.prixGauche + i * cotes.prixPas,
+            haut, cotes.prixLargeur, 255);
+        titre->setText(e.enteteCote);
+        titre->setAlignment(Qt::AlignCenter);
+        titre->setToolTip(e.infobulleCote);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "card/Nombres.h"
 #include "card/ValidationSortie.h"
+#include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
@@ -24,22 +25,6 @@
 #include <QStyle>
 
 namespace {
-
-struct PrixPropre {
-    const char* boite;    // the price box
-    const char* colonne;  // its column of MesVarietes
-    const char* titre;
-    const char* infobulle;
-};
-
-// In grid order; "Oblitéré" and "Sur lettre" are symbols, a postmark and an envelope.
-const PrixPropre Prix[] = {
-    {"Neuf", "Neuf", "Neuf **", "Neuf sans charnière"},
-    {"NeufAvecCharnieres", "NeufAvecCharniere", "Neuf *", "Neuf avec charnière ou trace charn."},
-    {"NSG", "NSG", "Neuf (*)", "Neuf sans gomme"},
-    {"Oblitere", "Oblitere", "\u229A", "Oblitéré"},
-    {"Lettre", "Lettre", "\u2709", "Sur lettre"},
-};
 
 const double PrixMaximum = 1000000;
 
@@ -143,15 +128,16 @@ void OFormFicheMesVarietes::creerPrix(int haut)
     auto* titre = new QLabel(QStringLiteral("Cote personnelle"), this);
     Placer(titre, Marge, haut, 3000, 255);
     const int largeur = 800, pas = 820;
-    for (int i = 0; i < int(std::size(Prix)); ++i) {
-        const PrixPropre& p = Prix[i];
-        auto* entete = new QLabel(QString::fromUtf8(p.titre), this);
+    // In grid order; "Oblitéré" and "Sur lettre" are symbols, a postmark and an envelope.
+    for (int i = 0; i < int(Conditions.size()); ++i) {
+        const Condition& p = Conditions[std::size_t(i)];
+        auto* entete = new QLabel(p.enteteCote, this);
         Placer(entete, Marge + i * pas, haut + 270, largeur, 255);
         entete->setAlignment(Qt::AlignCenter);
-        entete->setToolTip(QString::fromUtf8(p.infobulle));
-        auto* boite = CreerControle<QLineEdit>(this, QString::fromUtf8(p.boite), Marge + i * pas, haut + 540, largeur, 285);
+        entete->setToolTip(p.infobulleCote);
+        auto* boite = CreerControle<QLineEdit>(this, p.nomCote, Marge + i * pas, haut + 540, largeur, 285);
         boite->setAlignment(Qt::AlignRight);
-        boite->setToolTip(QString::fromUtf8(p.infobulle));
+        boite->setToolTip(p.infobulleCote);
         m_prix << boite;
     }
 }
@@ -184,7 +170,7 @@ void OFormFicheMesVarietes::ChargerMaVariete()
     m_codePersonnel->setText(Texte(rstVarieteP.Champ(QStringLiteral("CodePersonnel"))));
     m_designation->setText(Texte(rstVarieteP.Champ(QStringLiteral("Designation"))));
     for (int i = 0; i < m_prix.size(); ++i) {
-        const QVariant prix = rstVarieteP.Champ(QString::fromUtf8(Prix[i].colonne));
+        const QVariant prix = rstVarieteP.Champ(Conditions[std::size_t(i)].colonneCote);
         m_prix.at(i)->setText(TexteNombre(prix));
         m_prix.at(i)->setModified(false);
         m_grille->montrerLigne(i, !EstNul(prix));
@@ -287,7 +273,7 @@ bool OFormFicheMesVarietes::MAJCollectionVP()
     for (int i = 0; i < SuffixesEtats.size(); ++i) {
         const QString& x = SuffixesEtats.at(i);
         const LigneSaisie& l = saisie->lignes.at(i);
-        colonnes << QString::fromUtf8(Prix[i].colonne) << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x
+        colonnes << Conditions[std::size_t(i)].colonneCote << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x
                  << QStringLiteral("Etat") + x << QStringLiteral("QteDouble") + x;
         valeurs << prix.at(i) << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
     }

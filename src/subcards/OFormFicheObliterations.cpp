@@ -1,5 +1,7 @@
 #include "subcards/OFormFicheObliterations.h"
 
+#include "data/Conditions.h"
+
 namespace {
 
 ParametresFicheSecondaire parametresObliterations()
@@ -11,11 +13,8 @@ ParametresFicheSecondaire parametresObliterations()
     p.tableImages = QStringLiteral("ObliterationsPCT");
     p.colonneImage = QStringLiteral("Imagevrt4");
     p.tableDetention = QStringLiteral("CollectionO");
-    p.cotes.tableCatalogue = QStringLiteral("Cotations2001o");
-    p.cotes.colonnes = {QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
-    p.cotes.colonnesP = {QStringLiteral("OblitereP"), QStringLiteral("LettreP")};
-    p.cotes.noms = {QStringLiteral("Oblitere"), QStringLiteral("Lettre")};
-    p.suffixes = {QStringLiteral("O"), QStringLiteral("L")};
+    p.cotes = CotesDesConditions(ConditionsObliteration(), QStringLiteral("Cotations2001o"));
+    p.suffixes = SuffixesDe(ConditionsObliteration());
     p.nomsTitresColonnes = {QStringLiteral("Étiquette62"), QStringLiteral("Étiquette40"), QStringLiteral("Étiquette242"),
         QString(), QStringLiteral("Étiquette58")};
     p.nomLibelleCommentaire = QStringLiteral("Étiquette75");
