@@ -89,7 +89,9 @@ OFormThematique::OFormThematique(QWidget* parent)
     m_fluxTimbres->setFlow(QListView::TopToBottom);
     m_fluxTimbres->setWrapping(true);
     m_fluxTimbres->setResizeMode(QListView::Adjust);
-    m_fluxTimbres->setUniformItemSizes(true);
+    // Each number is measured on its own: a size taken from one item cuts the longer ones ("AE10" after
+    // "AE1"), and a theme holds too few stamps for the measuring to cost anything.
+    m_fluxTimbres->setUniformItemSizes(false);
     m_fluxTimbres->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_fluxTimbres->setGeometry(m_timbres->rect());
     m_timbres->setFocusProxy(m_fluxTimbres);

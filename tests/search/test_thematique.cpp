@@ -14,7 +14,9 @@
 
 #include <QBuffer>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -200,6 +202,41 @@ private slots:
         QVERIFY(liste("ListeTimbres")->isColumnHidden(1));
         for (int i = 0; i < timbres.size(); ++i)
             QCOMPARE(liste("ListeTimbres")->ligne(i).value(1), timbres.at(i));
+    }
+
+    // The numbers flow in columns on screen: each one is drawn whole, whatever the width of the first
+    // number of its theme or of the theme shown before.
+    void numerosLisibles()
+    {
+        for (const char* n : {"AE1", "AE10", "AE11", "AE12", "AE2"})
+            CnxPerso->executer(QStringLiteral("INSERT INTO ThemesAssocies VALUES (?, 2, 1, -1)"), {QString::fromUtf8(n)});
+        ouvrirCollection(QStringLiteral("2"));
+        QWidget* ecran = ChargerEcran(Thematique);
+        ecran->show();
+        QVERIFY(QTest::qWaitForWindowExposed(ecran));
+        auto* flux = liste("ListeTimbres")->findChild<QListView*>();
+        QVERIFY(flux);
+        const int marge = 2 * (flux->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, flux) + 1);
+        const struct {
+            const char* liste;
+            const char* theme;
+            QStringList numeros;
+        } themes[] = {{"ListePersos", "Fleurs", {"1", "4"}},
+            {"ListePredefinis", "Avions", {"AE1", "AE10", "AE11", "AE12", "AE2"}},
+            {"ListePredefinis", "Églises", {"100", "99"}}};
+        for (const auto& theme : themes) {
+            cliquer(theme.liste, QString::fromUtf8(theme.theme));
+            flux->doItemsLayout();
+            QCOMPARE(flux->model()->rowCount(), theme.numeros.size());
+            for (int i = 0; i < theme.numeros.size(); ++i) {
+                const QModelIndex index = flux->model()->index(i, flux->modelColumn());
+                QCOMPARE(index.data().toString(), theme.numeros.at(i));
+                const int place = flux->visualRect(index).width() - marge;
+                const int texte = flux->fontMetrics().horizontalAdvance(theme.numeros.at(i));
+                QVERIFY2(place >= texte, qPrintable(QStringLiteral("%1 : %2 px pour %3 px")
+                                                        .arg(theme.numeros.at(i)).arg(place).arg(texte)));
+            }
+        }
     }
 
     // A stamp click shows that stamp's designation and no other: a stamp without one, or unknown to
