@@ -353,9 +353,17 @@ void EcranListe::ListeResultat_Click()
     AtteindreFiche(m_resultat->texte(ligne, 0), this);
 }
 
+namespace {
+// A keyword list takes no account of the sections: it leaves its screen whatever is ticked.
+bool ListeParMotCle(GenreListe genre)
+{
+    return genre == GenreListe::ManquesMotCle || genre == GenreListe::DoublesMotCle;
+}
+}  // namespace
+
 void EcranListe::BoutonExport_Click()
 {
-    if (m_resultat->nombreLignes() == 0 || rubriquesCochees().isEmpty()) {
+    if (m_resultat->nombreLignes() == 0 || (!ListeParMotCle(m_genre) && rubriquesCochees().isEmpty())) {
         AfficherMessage(QStringLiteral("La liste est vide ou aucune rubrique n'est sélectionnée"), Boutons::OK,
             Icone::Exclamation, QStringLiteral("Impossible de continuer"));
         return;
@@ -367,7 +375,7 @@ void EcranListe::BoutonExport_Click()
 
 void EcranListe::BoutonImprimer_Click()
 {
-    if (m_resultat->nombreLignes() == 0 || rubriquesCochees().isEmpty()) {
+    if (m_resultat->nombreLignes() == 0 || (!ListeParMotCle(m_genre) && rubriquesCochees().isEmpty())) {
         AfficherMessage(QStringLiteral("La liste est vide ou aucune rubrique n'est sélectionnée"), Boutons::OK,
             Icone::Exclamation, QStringLiteral("Impossible de continuer"));
         return;

@@ -266,6 +266,53 @@ private slots:
         QVERIFY(p->plateforme.dialoguesMontres().isEmpty());
     }
 
+    // The sections ticked now decide for a main list only: a keyword list takes no account of them, so
+    // with none ticked its screen's buttons open their dialogs.
+    void motCleSansRubrique_data()
+    {
+        QTest::addColumn<int>("onglet");
+        QTest::addColumn<QStringList>("dialogues");
+        QTest::newRow("manques") << int(Manques) << QStringList({"dlgExpManques", "dlgImpManques"});
+        QTest::newRow("doubles") << int(Doubles) << QStringList({"dlgExpDoubles", "dlgImpDoubles"});
+    }
+
+    void motCleSansRubrique()
+    {
+        QFETCH(int, onglet);
+        QFETCH(QStringList, dialogues);
+        auto* ecran = qobject_cast<EcranListe*>(ChargerEcran(onglet));
+        QVERIFY(ecran);
+        const auto bouton = [ecran](const char* nom) {
+            ecran->findChild<QPushButton*>(QString::fromLatin1(nom))->click();
+        };
+        ouvrirCollection(QStringLiteral("2"));
+        ecran->ListeRubriques()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        bouton("BoutonCreerListe");
+        QVERIFY(ecran->ListeResultat()->nombreLignes() > 0);
+        ecran->ListeRubriques()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
+        p->plateforme.repondreMessage(Reponse::OK);
+        p->plateforme.repondreMessage(Reponse::OK);
+        bouton("BoutonExport");
+        bouton("BoutonImprimer");
+        QCOMPARE(p->plateforme.messages().size(), 2);
+        QCOMPARE(p->plateforme.messages().value(1).texte,
+            QStringLiteral("La liste est vide ou aucune rubrique n'est sélectionnée"));
+        QVERIFY(p->plateforme.dialoguesMontres().isEmpty());
+
+        ecran->findChild<QLineEdit*>(QStringLiteral("TexteMotCle"))->setText(QStringLiteral("bleu"));
+        bouton("BoutonCrerListeSpec");
+        QVERIFY(ecran->ListeResultat()->nombreLignes() > 0);
+        for (int i = 0; i < 2; ++i)
+            p->plateforme.repondreDialogue([](QDialog& d) {
+                d.findChild<QPushButton*>(QStringLiteral("CancelButton"))->click();
+                return d.result();
+            });
+        bouton("BoutonExport");
+        bouton("BoutonImprimer");
+        QCOMPARE(p->plateforme.messages().size(), 2);
+        QCOMPARE(p->plateforme.dialoguesMontres(), dialogues);
+    }
+
     void impressionEnregistree()
     {
         construireDoubles();
