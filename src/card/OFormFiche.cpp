@@ -259,8 +259,7 @@ void OFormFiche::creerRechercheRapide()
         const int x = 6000 + i * 1140;
         libelle(p, QString::fromUtf8(combos[i].titre), x, 4020, 1080, 240);
         auto* combo = CreerControle<QComboBox>(p, QString::fromUtf8(combos[i].nom), x, 4260, 1080, 315);
-        combo->setEditable(true);
-        combo->setInsertPolicy(QComboBox::NoInsert);
+        SaisieLibre(combo);
         combo->setMaxVisibleItems(20);
         viderCombo(combo);
         faits << combo;

@@ -30,7 +30,7 @@ DialogueExportListe::DialogueExportListe(
     DimensionnerEcran(this, 5400, 2700);
     CreerControle<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Type d'export :"), 120, 180, 1400, 255);
     m_choix = CreerControle<QComboBox>(this, QStringLiteral("ChoixExport"), 1560, 120, 3660, 315);
-    m_choix->setEditable(true);
+    SaisieLibre(m_choix);
     m_choix->addItems({ChoixFichier, ChoixEcran});
     m_choix->setCurrentText(ChoixFichier);
     CreerControle<QLabel>(this, QStringLiteral("Label3"), QStringLiteral("Nota :"), 120, 600, 1400, 255);

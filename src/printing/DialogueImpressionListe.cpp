@@ -1,6 +1,7 @@
 #include "printing/DialogueImpressionListe.h"
 
 #include "platform/Messages.h"
+#include "shell/Controles.h"
 #include "shell/Echelle.h"
 
 #include <QComboBox>
@@ -18,7 +19,7 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, con
 QComboBox* combo(QWidget* parent, const QString& nom, const int pos[3], const QStringList& entrees)
 {
     auto* c = CreerControle<QComboBox>(parent, nom, pos[0], pos[1], pos[2], 315);
-    c->setEditable(true);
+    SaisieLibre(c);
     c->addItems(entrees);
     c->setCurrentText(entrees.constFirst());
     return c;

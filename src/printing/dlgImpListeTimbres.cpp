@@ -7,6 +7,7 @@
 #include "printing/AffichageEtat.h"
 #include "printing/Dispositions.h"
 #include "shell/CollectionOuverte.h"
+#include "shell/Controles.h"
 #include "shell/Echelle.h"
 
 #include <QComboBox>
@@ -43,7 +44,7 @@ dlgImpListeTimbres::dlgImpListeTimbres(QWidget* parent) : QDialog(parent)
     CreerControle<QLabel>(
         this, QStringLiteral("Label1"), QStringLiteral("Numérotation secondaire :"), 2940, 660, 2175, 255);
     m_choixCote = CreerControle<QComboBox>(this, QStringLiteral("ChoixCote"), 5160, 600, 1620, 315);
-    m_choixCote->setEditable(true);
+    SaisieLibre(m_choixCote);
     m_choixCote->addItems({QStringLiteral("Michel"), QStringLiteral("Numérotation personnelle")});
     m_choixCote->setCurrentText(QStringLiteral("Michel"));
     QLabel* nota = CreerControle<QLabel>(this, QStringLiteral("Label3"),

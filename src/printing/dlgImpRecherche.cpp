@@ -4,6 +4,7 @@
 #include "printing/FeuillesImagettes.h"
 #include "printing/ImpressionListes.h"
 #include "printing/ImpressionRecherche.h"
+#include "shell/Controles.h"
 #include "shell/Echelle.h"
 
 #include <QComboBox>
@@ -22,7 +23,8 @@ QLabel* etiquette(QWidget* parent, const QString& nom, const QString& texte, int
 QComboBox* combo(QWidget* parent, const QString& nom, int gauche, int haut, const QStringList& entrees, bool editable)
 {
     auto* c = CreerControle<QComboBox>(parent, nom, gauche, haut, 2475, 315);
-    c->setEditable(editable);
+    if (editable)
+        SaisieLibre(c);
     c->addItems(entrees);
     return c;
 }

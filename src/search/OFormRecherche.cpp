@@ -149,7 +149,7 @@ OFormRecherche::OFormRecherche(QWidget* parent)
         cadre(p, QStringLiteral("grpVariétés"), QStringLiteral("Rechercher variétés"), 120, 5940, 4560, 720);
     m_variete = new ComboDonnees(QStringLiteral("Designation"), QStringLiteral("Designation"), varietes);
     m_variete->setObjectName(QStringLiteral("VarieteChoisie"));
-    m_variete->setEditable(true);
+    SaisieLibre(m_variete);
     Placer(m_variete, 120, 300, 3600, 315);
     auto* go = CreerControle<QPushButton>(
         varietes, QStringLiteral("BoutonVariétés"), QStringLiteral("Go"), 3840, 270, 600, 375);

@@ -82,6 +82,13 @@ void ListeDonnees::selectionnerCle(const QString& cle)
     setCurrentRow(-1);
 }
 
+void SaisieLibre(QComboBox* combo)
+{
+    combo->setEditable(true);
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+}
+
 ComboDonnees::ComboDonnees(const QString& champListe, const QString& champLie, QWidget* parent)
     : QComboBox(parent), m_champListe(champListe), m_champLie(champLie)
 {

@@ -41,6 +41,12 @@ private:
     bool m_finDoubleClic = false;
 };
 
+// Makes a combo take typed text beside its entries, and keeps that text exactly as typed: Qt's completion
+// would match the entries ignoring case and put an entry in place of the typed text (as the user types,
+// on Enter, and when the box loses the focus), and Enter would add the typed text to the entries. Every
+// combo whose typed text the program reads is made this way.
+void SaisieLibre(QComboBox* combo);
+
 // A data-bound combo. An empty value means no choice.
 class ComboDonnees : public QComboBox {
     Q_OBJECT

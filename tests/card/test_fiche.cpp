@@ -9,6 +9,7 @@
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
 #include "card/FicheTest.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -259,6 +260,28 @@ private slots:
         QCOMPARE(ModifFiche, 0);
         QCOMPARE(texte("Dallay"), trouve);
         QCOMPARE((QStringList {texte("DallayChoisi"), texte("ID2Choisi"), texte("PersoChoisi")}), restes);
+    }
+
+    // A number typed and left is searched as typed, never as the first entry that begins with it.
+    void rechercheRapideTapee_data()
+    {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("tape");
+        QTest::newRow("Dallay") << "DallayChoisi" << "3";
+        QTest::newRow("numéro perso") << "PersoChoisi" << "1";
+    }
+
+    void rechercheRapideTapee()
+    {
+        QFETCH(QString, combo);
+        QFETCH(QString, tape);
+        atteindre(QStringLiteral("5"));
+        auto* boite = ctl<QComboBox>(combo.toUtf8().constData());
+        QVERIFY(TaperDansCombo(boite, tape));
+        QCOMPARE(boite->currentText(), tape);
+        ctl<QPushButton>("BoutonRechercher")->click();
+        // Not in the catalogue as typed: the first stamp.
+        QCOMPARE(texte("Dallay"), QStringLiteral("1"));
     }
 
     void atteindreFiche()

@@ -9,6 +9,7 @@
 #include "lists/OFormManques.h"
 #include "shell/Controles.h"
 #include "shell/VueResultat.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -43,11 +44,12 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     f.write(octets);
 }
 
-// Answers the export dialog: its choice, then OK.
+// Answers the export dialog: its choice typed, then OK.
 std::function<int(QDialog&)> exporter(const QString& choix)
 {
-    return [choix](QDialog& d) {
-        d.findChild<QComboBox*>(QStringLiteral("ChoixExport"))->setCurrentText(choix);
+    return [choix](QDialog& d) -> int {
+        if (!TaperDansCombo(d.findChild<QComboBox*>(QStringLiteral("ChoixExport")), choix))
+            QTest::qFail("saisie impossible", __FILE__, __LINE__);
         d.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         return d.result();
     };

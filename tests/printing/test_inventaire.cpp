@@ -10,6 +10,7 @@
 #include "printing/dlgImpListeTimbres.h"
 #include "printing/Inventaire.h"
 #include "shell/CollectionOuverte.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -229,6 +230,9 @@ private slots:
                                 << "1a - papier bleuté 50,0 50,0 50,0";
         QTest::newRow("personnelle") << "Numérotation personnelle" << "Dallay IDPerso" << "1 P-1 Cérès 30,0 30,0 8,0 8,0 38,0"
                                      << "1a P-1a - papier bleuté 50,0 50,0 50,0";
+        // Any text but "Michel", as typed, is the personal numbering.
+        QTest::newRow("michel tapé") << "michel" << "Dallay IDPerso" << "1 P-1 Cérès 30,0 30,0 8,0 8,0 38,0"
+                                     << "1a P-1a - papier bleuté 50,0 50,0 50,0";
     }
 
     void impression()
@@ -241,7 +245,7 @@ private slots:
         QCOMPARE(dialogue.etendue(), Etendue::Tout);
         QVERIFY(dialogue.findChild<QRadioButton*>(QStringLiteral("Etendue_5"))->isChecked());
         if (!cote.isEmpty())
-            dialogue.ChoixCote()->setCurrentText(cote);
+            QVERIFY(TaperDansCombo(dialogue.ChoixCote(), cote));
         dialogue.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
 
         QCOMPARE(dialogue.result(), int(QDialog::Accepted));

@@ -13,6 +13,7 @@
 #include "printing/dlgImpDoubles.h"
 #include "printing/dlgImpManques.h"
 #include "shell/CollectionOuverte.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -43,12 +44,12 @@ OptionsListe options()
     return o;
 }
 
-void choisir(QDialog& d, const QString& cote, const QString& affichage)
+// Types the choices that are given into their boxes, as the collector does.
+bool choisir(QDialog& d, const QString& cote, const QString& affichage)
 {
-    if (!cote.isEmpty())
-        d.findChild<QComboBox*>(QStringLiteral("ChoixCote"))->setCurrentText(cote);
-    if (!affichage.isEmpty())
-        d.findChild<QComboBox*>(QStringLiteral("ChoixAffichage"))->setCurrentText(affichage);
+    if (!cote.isEmpty() && !TaperDansCombo(d.findChild<QComboBox*>(QStringLiteral("ChoixCote")), cote))
+        return false;
+    return affichage.isEmpty() || TaperDansCombo(d.findChild<QComboBox*>(QStringLiteral("ChoixAffichage")), affichage);
 }
 
 void cliquer(QDialog& d, const char* bouton)
@@ -65,7 +66,7 @@ class TestImpressionListes : public QObject {
 
     void imprimer(QDialog& dialogue, const QString& cote, const QString& affichage)
     {
-        choisir(dialogue, cote, affichage);
+        QVERIFY(choisir(dialogue, cote, affichage));
         cliquer(dialogue, "OKButton");
     }
 

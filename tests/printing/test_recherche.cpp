@@ -13,6 +13,7 @@
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -73,17 +74,18 @@ class TestImpressionRecherche : public QObject {
         QCOMPARE(p->plateforme.dialoguesMontres(), QStringList {QStringLiteral("dlgImpRecherche")});
     }
 
+    // The texts are typed before the presentation is chosen: "Imagettes" disables their boxes.
     static void choisir(QDialog& d, const QString& presentation, const QString& cote, const QString& affichage)
     {
+        if (!cote.isNull())
+            QVERIFY(TaperDansCombo(controle<QComboBox>(d, "ChoixCote"), cote));
+        if (!affichage.isNull())
+            QVERIFY(TaperDansCombo(controle<QComboBox>(d, "ChoixAffichage"), affichage));
         if (!presentation.isEmpty()) {
             auto* c = controle<QComboBox>(d, "ChoixPresentation");
             c->setCurrentText(presentation);
             emit c->activated(c->currentIndex());
         }
-        if (!cote.isNull())
-            controle<QComboBox>(d, "ChoixCote")->setCurrentText(cote);
-        if (!affichage.isNull())
-            controle<QComboBox>(d, "ChoixAffichage")->setCurrentText(affichage);
         controle<QPushButton>(d, "OKButton")->click();
     }
 

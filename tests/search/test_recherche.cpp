@@ -9,6 +9,7 @@
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/VueResultat.h"
+#include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 
@@ -21,7 +22,7 @@
 namespace {
 
 // Five stamps in catalogue order 1, 2, 10, 9, 3; 10 and 9 have no prices. Varieties of 1, 10 and 9 are
-// "Tête-bêche", and one of a stamp missing from France.
+// "Tête-bêche", and one of a stamp missing from France; 3 has a "Tête inversée".
 void remplirCatalogue(const Connexion& cnx)
 {
     cnx.executerScript(QStringLiteral(R"(
@@ -53,6 +54,7 @@ void remplirCatalogue(const Connexion& cnx)
         INSERT INTO Varietes VALUES ('10a', '10', 'Tête-bêche renversé', 1);
         INSERT INTO Varietes VALUES ('2a', '2', 'Sans valeur', 1);
         INSERT INTO Varietes VALUES ('77a', '77', 'Tête-bêche', 1);
+        INSERT INTO Varietes VALUES ('3a', '3', 'Tête inversée', 1);
     )"));
 }
 
@@ -404,6 +406,16 @@ private slots:
         ctl<QComboBox>("VarieteChoisie")->setEditText(QStringLiteral("SANS"));
         ctl<QPushButton>("BoutonVariétés")->click();
         QCOMPARE(numeros(), (QStringList {"2"}));
+    }
+
+    // Typed and left, the beginning of an entry stays what was typed rather than becoming the entry.
+    void varieteTapee()
+    {
+        auto* variete = ctl<QComboBox>("VarieteChoisie");
+        QVERIFY(TaperDansCombo(variete, QStringLiteral("Tête")));
+        QCOMPARE(variete->currentText(), QStringLiteral("Tête"));
+        ctl<QPushButton>("BoutonVariétés")->click();
+        QCOMPARE(numeros(), (QStringList {"1", "10", "3", "9"}));
     }
 };
 
