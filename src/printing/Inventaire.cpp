@@ -1,6 +1,8 @@
 #include "printing/Inventaire.h"
 
+#include "data/Conditions.h"
 #include "data/Recordset.h"
+#include "data/Valeurs.h"
 #include "printing/FormatNombre.h"
 
 #include <QHash>
@@ -10,9 +12,6 @@
 
 namespace {
 
-const char* const Conditions[5][2] = {
-    {"N", "Neuf"}, {"NC", "NeufAvecCharniere"}, {"NSG", "NSG"}, {"O", "Oblitere"}, {"L", "Lettre"}};
-
 // The 36 columns of an item, after its first eight: for each condition the copies, the quality and the
 // value of the copies (price x copies x quality / 100 when ticked with copies and priced; a missing
 // quality counts as none), then the duplicates' count and value (full price, no tick needed). The three
@@ -21,8 +20,8 @@ QString colonnesValeurs(const QString& h, const QString& prix, bool cinqConditio
 {
     QStringList c;
     for (int i = 0; i < 5; ++i) {
-        const QString e = QString::fromLatin1(Conditions[i][0]);
-        const QString p = prix + QString::fromLatin1(Conditions[i][1]);
+        const QString& e = Conditions[std::size_t(i)].suffixe;
+        const QString p = prix + Conditions[std::size_t(i)].colonneCote;
         if (!cinqConditions && i < 3) {
             c << QStringLiteral("0 AS Qtes%1, 0 AS Etat%1, 0 AS Total%1").arg(e);
             continue;
@@ -34,8 +33,8 @@ QString colonnesValeurs(const QString& h, const QString& prix, bool cinqConditio
     }
     c << QStringLiteral("0 AS TotalColl");
     for (int i = 0; i < 5; ++i) {
-        const QString e = QString::fromLatin1(Conditions[i][0]);
-        const QString p = prix + QString::fromLatin1(Conditions[i][1]);
+        const QString& e = Conditions[std::size_t(i)].suffixe;
+        const QString p = prix + Conditions[std::size_t(i)].colonneCote;
         const QString d = e == QLatin1String("O") ? QStringLiteral("DO") : QStringLiteral("D") + e;
         if (!cinqConditions && i < 3) {
             c << QStringLiteral("0 AS QteDouble%1, 0 AS Total%2").arg(e, d);
@@ -54,7 +53,7 @@ QString filtre(const QString& h, bool cinqConditions)
 {
     QStringList c;
     for (int i = cinqConditions ? 0 : 3; i < 5; ++i) {
-        const QString e = QString::fromLatin1(Conditions[i][0]);
+        const QString& e = Conditions[std::size_t(i)].suffixe;
         c << QStringLiteral("(%1.Qtes%2 > 0 AND %1.Qte%2 <> 0)").arg(h, e) << QStringLiteral("%1.QteDouble%2 > 0").arg(h, e);
     }
     return QStringLiteral(" AND (") + c.join(QStringLiteral(" OR ")) + QLatin1Char(')');
@@ -98,13 +97,6 @@ bool inclut(Etendue etendue, Etendue partie)
 }
 
 const Etendue Parties[] = {Etendue::TimbresType, Etendue::Varietes, Etendue::Obliterations, Etendue::VarietesPersonnelles};
-
-QVariant valeurCollection(const QString& collection)
-{
-    bool ok = false;
-    const qlonglong n = collection.toLongLong(&ok);
-    return ok ? QVariant(n) : QVariant(collection);
-}
 
 // The items as their statement returned them, packed in its result, with the three sums of each row that
 // the statement leaves at 0 (the value of the copies, of the duplicates, and both) computed once.
@@ -205,7 +197,7 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
     const QString sql = InstructionElements(etendue);
     QVariantList valeurs;
     for (int i = 0, n = int(sql.count(u'?')); i < n; ++i)
-        valeurs << valeurCollection(collection);
+        valeurs << NombreOuTexte(collection);
     auto elements = std::make_shared<ElementsInventaire>();
     elements->resultat = Recordset::Ouvrir(cnx, sql, valeurs);
     const Recordset& resultat = elements->resultat;
