@@ -86,3 +86,8 @@ bool ValidationSortie::eventFilter(QObject* objet, QEvent* evenement)
     }
     return false;
 }
+
+bool ValidationSortie::peutFermer(const std::function<bool()>& enregistrer)
+{
+    return validerChampActif() && enregistrer();
+}

@@ -30,6 +30,9 @@ public:
     // Validates the field that keeps a refused write, then the field that has the focus if it is one of
     // ours and the user typed in it since it was shown or last validated. False when one of them refused.
     bool validerChampActif();
+    // Whether a card may close: its typed value is checked first, then `enregistrer` writes what is
+    // pending. A refusal, or a write the database refused, keeps the card open with what the user typed.
+    bool peutFermer(const std::function<bool()>& enregistrer);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;

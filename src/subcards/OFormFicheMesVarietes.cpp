@@ -325,11 +325,6 @@ void OFormFicheMesVarietes::BoutonAnnuler_Click()
 
 void OFormFicheMesVarietes::reject()
 {
-    // A value typed and not yet checked is checked now; a refusal, or a write the database refused,
-    // keeps the card open with what the user typed.
-    if (!m_validation->validerChampActif())
-        return;
-    if (!EnregistrerSiModifie())
-        return;
-    QDialog::reject();
+    if (m_validation->peutFermer([this] { return EnregistrerSiModifie(); }))
+        QDialog::reject();
 }
