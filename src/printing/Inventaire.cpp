@@ -134,10 +134,22 @@ private:
     std::vector<int> m_lignes;
 };
 
-const QStringList SommesEnfants {"TotalN", "TotalNC", "TotalNSG", "TotalO", "TotalL", "TotalColl", "TotalDN", "TotalDNC",
-    "TotalDNSG", "TotalDO", "TotalDL", "TotalDble", "TotalGene"};
-const QStringList SommesParents {"SumN", "SumNC", "SumNSG", "SumO", "SumL", "SumColl", "SumDN", "SumDNC", "SumDNSG",
-    "SumDO", "SumDL", "SumDoubles", "SumTotal"};
+// Each condition's sum, the copies' total, each condition's duplicates, the duplicates' total and the whole.
+QStringList sommes(const QString& prefixe, const QString& copies, const QString& doubles, const QString& tout)
+{
+    QStringList n;
+    for (const Condition& c : Conditions)
+        n << prefixe + c.suffixe;
+    n << copies;
+    for (const Condition& c : Conditions)
+        n << prefixe + QLatin1Char('D') + c.suffixe;
+    return n << doubles << tout;
+}
+
+const QStringList SommesEnfants = sommes(QStringLiteral("Total"), QStringLiteral("TotalColl"), QStringLiteral("TotalDble"),
+    QStringLiteral("TotalGene"));
+const QStringList SommesParents = sommes(QStringLiteral("Sum"), QStringLiteral("SumColl"), QStringLiteral("SumDoubles"),
+    QStringLiteral("SumTotal"));
 
 }  // namespace
 
@@ -282,14 +294,20 @@ QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& t)
     const double coll = t[0] + t[1] + t[2] + t[3] + t[4];
     const double doubles = t[5] + t[6] + t[7] + t[8] + t[9];
     const auto f = [](double v) { return FormaterValeur(v, QStringLiteral("#,##0.0")); };
-    return {
-        {"SumTotalN", f(t[0])}, {"SumTotalNC", f(t[1])}, {"SumTotalNSG", f(t[2])}, {"SumTotalO", f(t[3])},
-        {"SumTotalL", f(t[4])}, {"SumTotalColl", f(coll)},
-        {"SumTotalDN", f(t[5])}, {"SumTotalDNC", f(t[6])}, {"SumTotalDNSG", f(t[7])}, {"SumTotalDO", f(t[8])},
-        {"SumTotalDL", f(t[9])}, {"SumTotalDoubles", f(doubles)}, {"SumTotalGene", f(coll + doubles)},
-        {"SumTotalNDN", f(t[0] + t[5])}, {"SumTotalNCDNC", f(t[1] + t[6])}, {"SumTotalNSGDNSG", f(t[2] + t[7])},
-        {"SumTotalODO", f(t[3] + t[8])}, {"SumTotalLDL", f(t[4] + t[9])},
-    };
+    QList<std::pair<QString, QString>> l;
+    const QString total = QStringLiteral("SumTotal");
+    for (std::size_t i = 0; i < Conditions.size(); ++i)
+        l.append({total + Conditions[i].suffixe, f(t[i])});
+    l.append({QStringLiteral("SumTotalColl"), f(coll)});
+    for (std::size_t i = 0; i < Conditions.size(); ++i)
+        l.append({total + QLatin1Char('D') + Conditions[i].suffixe, f(t[5 + i])});
+    l.append({QStringLiteral("SumTotalDoubles"), f(doubles)});
+    l.append({QStringLiteral("SumTotalGene"), f(coll + doubles)});
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        const QString& s = Conditions[i].suffixe;
+        l.append({total + s + QLatin1Char('D') + s, f(t[i] + t[5 + i])});
+    }
+    return l;
 }
 
 void LierInventaire(Etat& etat, const QString& titre, const QString& legendeEtendue, bool michel,
@@ -306,14 +324,19 @@ void LierInventaire(Etat& etat, const QString& titre, const QString& legendeEten
         for (ControleEtat& c : detail->controles)
             if (c.type == ControleEtat::Zone)
                 c.membre = QStringLiteral("Timbres");
-    const QList<std::pair<const char*, const char*>> champs {{"Dallay", "Dallay"}, {"Designation", "Designation2"},
-        {"ID2", michel ? "ID2" : "IDPerso"}, {"Neuf", "TotalN"}, {"NC", "TotalNC"}, {"NSG", "TotalNSG"},
-        {"Oblitere", "TotalO"}, {"Lettre", "TotalL"}, {"Coll", "TotalColl"}, {"DNeuf", "TotalDN"}, {"DNC", "TotalDNC"},
-        {"DNSG", "TotalDNSG"}, {"DOblitere", "TotalDO"}, {"DLettre", "TotalDL"}, {"Doubles", "TotalDble"},
-        {"Total", "TotalGene"}};
+    QList<std::pair<QString, QString>> champs {{QStringLiteral("Dallay"), QStringLiteral("Dallay")},
+        {QStringLiteral("Designation"), QStringLiteral("Designation2")},
+        {QStringLiteral("ID2"), michel ? QStringLiteral("ID2") : QStringLiteral("IDPerso")}};
+    for (const Condition& e : Conditions)
+        champs.append({e.zoneEtat, QStringLiteral("Total") + e.suffixe});
+    champs.append({QStringLiteral("Coll"), QStringLiteral("TotalColl")});
+    for (const Condition& e : Conditions)
+        champs.append({QLatin1Char('D') + e.zoneEtat, QStringLiteral("TotalD") + e.suffixe});
+    champs.append({QStringLiteral("Doubles"), QStringLiteral("TotalDble")});
+    champs.append({QStringLiteral("Total"), QStringLiteral("TotalGene")});
     for (const auto& [zone, champ] : champs)
-        if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionDetail"), QString::fromLatin1(zone)))
-            c->champ = QString::fromLatin1(champ);
+        if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionDetail"), zone))
+            c->champ = champ;
     if (ControleEtat* c = ControleParNom(etat, QStringLiteral("SectionEntetePage"), QStringLiteral("LabelID2")))
         c->legende = michel ? QStringLiteral("Michel") : QStringLiteral("IDPerso");
     // The group footer's boxes read the parents' sums of their own names.
