@@ -221,7 +221,11 @@ void GrilleDetention::vider()
 
 void GrilleDetention::charger(const Recordset& ligne)
 {
-    auto lire = [&](const QString& colonne) { return ligne.AColonne(colonne) ? ligne.Champ(colonne) : QVariant(); };
+    montrer(DetentionStockee(ligne, m_parametres));
+}
+
+void GrilleDetention::montrer(const DetentionSaisie& detention)
+{
     auto cocher = [](QCheckBox* tique, bool etat) {
         const QSignalBlocker bloque(tique);
         tique->setChecked(etat);
@@ -230,19 +234,17 @@ void GrilleDetention::charger(const Recordset& ligne)
         const QSignalBlocker bloque(boite);
         boite->setText(texte);
     };
-    cocher(m_nePasAcquerir, EstVrai(lire(QStringLiteral("NePasAcquerir"))));
-    ecrireCommentaire(Texte(lire(QStringLiteral("commentaire"))));
-    for (int i = 0; i < m_lignes.size(); ++i) {
+    cocher(m_nePasAcquerir, detention.nePasAcquerir);
+    ecrireCommentaire(detention.commentaire);
+    for (int i = 0; i < m_lignes.size() && i < detention.lignes.size(); ++i) {
         const Ligne& l = m_lignes.at(i);
-        const QString s = m_parametres.suffixes.at(i);
-        const QVariant doubles = lire(QStringLiteral("QteDouble") + s);
+        const LigneSaisie& d = detention.lignes.at(i);
         if (l.qteDoubles)
-            cocher(l.qteDoubles, !EstNul(doubles));
-        ecrire(l.qteDouble, TexteNombre(doubles));
-        const bool possede = EstVrai(lire(QStringLiteral("Qte") + s));
-        cocher(l.qte, possede);
-        ecrire(l.etat, possede ? TexteNombre(lire(QStringLiteral("Etat") + s)) : QString());
-        ecrire(l.qtes, possede ? TexteNombre(lire(QStringLiteral("Qtes") + s)) : QString());
+            cocher(l.qteDoubles, !EstNul(d.doubles));
+        ecrire(l.qteDouble, TexteNombre(d.doubles));
+        cocher(l.qte, d.possede);
+        ecrire(l.etat, d.possede ? TexteNombre(d.qualite) : QString());
+        ecrire(l.qtes, d.possede ? TexteNombre(d.copies) : QString());
     }
 }
 
@@ -523,7 +525,7 @@ void EcrireDetention(const Connexion& cnx, const QString& table, const QString& 
 }
 
 bool GrilleDetention::enregistrer(
-    const QString& table, const QString& collection, const QString& dallay, const DetentionSaisie* lue) const
+    const QString& table, const QString& collection, const QString& dallay, DetentionSaisie* lue)
 {
     const std::optional<DetentionSaisie> s = saisie();
     if (!s) {
@@ -541,9 +543,14 @@ bool GrilleDetention::enregistrer(
         const Recordset stockee = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM %1 WHERE Dallay = ? AND Collection = ?").arg(table),
             {dallay, collection.toLongLong()});
-        EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes,
-            FusionnerDetention(DetentionStockee(stockee, m_parametres), *lue, *s));
+        const DetentionSaisie ecrite = FusionnerDetention(DetentionStockee(stockee, m_parametres), *lue, *s);
+        EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes, ecrite);
         transaction.valider();
+        *lue = ecrite;
+        if (ecrite != *s) {
+            montrer(ecrite);
+            recalculer();
+        }
     } catch (const ErreurBase& e) {
         AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
         return false;

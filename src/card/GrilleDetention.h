@@ -51,11 +51,13 @@ struct LigneSaisie {
     QVariant copies;
     QVariant qualite;
     QVariant doubles;
+    bool operator==(const LigneSaisie&) const = default;
 };
 struct DetentionSaisie {
     QList<LigneSaisie> lignes;
     bool nePasAcquerir = false;
     QString commentaire;
+    bool operator==(const DetentionSaisie&) const = default;
 };
 
 // A stored holdings row as the grid would show it and give it back: what charger() then saisie() make
@@ -106,6 +108,8 @@ public:
     // Shows a stored holdings row exactly: a condition not owned shows empty boxes whatever its columns
     // hold, Null duplicates leave the duplicates unticked. No handler runs.
     void charger(const Recordset& ligne);
+    // The same from holdings as stored (DetentionStockee, or what a save wrote).
+    void montrer(const DetentionSaisie& detention);
     // The six controls of a condition's row: shown only when the condition has a price.
     void montrerLigne(int ligne, bool visible);
     bool ligneVisible(int ligne) const;
@@ -135,9 +139,12 @@ public:
     // its validation, or a write the database refuses, is reported ("Erreur") and nothing is stored: false.
     // Given `lue`, the row the grid was filled from, the save reads the stored row again in the same
     // transaction and writes over it only what the user changed (FusionnerDetention), so that another
-    // screen's write since the reading is kept.
+    // screen's write since the reading is kept. Once written, `lue` becomes the row written, so the next
+    // save compares with what is stored and not with what was read before this one (a value put back
+    // to what was first shown is a change again); and the grid shows that row when it differs from
+    // what the user typed (another screen's part kept), since the card may stay on its stamp.
     bool enregistrer(const QString& table, const QString& collection, const QString& dallay,
-        const DetentionSaisie* lue = nullptr) const;
+        DetentionSaisie* lue = nullptr);
 
 signals:
     void modifie();

@@ -359,6 +359,85 @@ private slots:
         QCOMPARE(stocke.value("QtesL").toInt(), 1);
     }
 
+    // At either end of the catalogue a move saves and the card stays on its stamp. The next save must
+    // compare with what the first one wrote: a value put back to what the card first showed is a change.
+    void valeurRemiseAuxBouts_data()
+    {
+        QTest::addColumn<QString>("dallay");
+        QTest::addColumn<QString>("geste");  // a key typed in the comment box, or a navigation button
+        QTest::addColumn<QString>("copiesAffichees");
+        QTest::newRow("premier, Page Up") << "1" << "PageUp" << "2";
+        QTest::newRow("premier, fiche précédente") << "1" << "BoutonHaut" << "2";
+        QTest::newRow("dernier, Page Down") << "5" << "PageDown" << "";
+        QTest::newRow("dernier, fiche suivante") << "5" << "BoutonBas" << "";
+    }
+
+    void valeurRemiseAuxBouts()
+    {
+        QFETCH(QString, dallay);
+        QFETCH(QString, geste);
+        QFETCH(QString, copiesAffichees);
+        auto* commentaire = qobject_cast<QLineEdit*>(g->commentaire());
+        auto partir = [&] {
+            if (geste.startsWith(QLatin1String("Bouton")))
+                QTest::mouseClick(f->findChild<QWidget*>(geste), Qt::LeftButton);
+            else
+                QTest::keyClick(commentaire, geste == QLatin1String("PageUp") ? Qt::Key_PageUp : Qt::Key_PageDown);
+        };
+        AtteindreFiche(dallay, nullptr);
+        QCOMPARE(g->Qtes(0)->text(), copiesAffichees);
+        QCOMPARE(commentaire->text(), QString());
+
+        saisir(g->Qtes(0), QStringLiteral("7"));
+        saisir(commentaire, QStringLiteral("premier essai"));
+        partir();
+        QCOMPARE(texte("Dallay"), dallay);
+        QVariantMap stocke = ligneStockee(dallay);
+        QCOMPARE(stocke.value("QtesN").toInt(), 7);
+        QCOMPARE(stocke.value("commentaire").toString(), QStringLiteral("premier essai"));
+
+        // Back to what the card showed first, and away again from the same end.
+        saisir(g->Qtes(0), copiesAffichees);
+        saisir(commentaire, QString());
+        partir();
+        QCOMPARE(texte("Dallay"), dallay);
+        QCOMPARE(ModifFiche, 0);
+        stocke = ligneStockee(dallay);
+        QCOMPARE(stocke.value("QtesN").isNull(), copiesAffichees.isEmpty());
+        QCOMPARE(stocke.value("QtesN").toString(), copiesAffichees);
+        QCOMPARE(stocke.value("QteN").toInt(), copiesAffichees.isEmpty() ? 0 : -1);
+        QCOMPARE(stocke.value("commentaire").toString(), QString());
+        QCOMPARE(lignesStockees(dallay), 1);
+
+        // Shown again from the database: what the card showed was what is stored.
+        f->BoutonDebut_Click();
+        f->BoutonFin_Click();
+        AtteindreFiche(dallay, nullptr);
+        QCOMPARE(g->Qtes(0)->text(), copiesAffichees);
+        QCOMPARE(commentaire->text(), QString());
+    }
+
+    // Another screen writes the stamp's row while the card, at an end of the catalogue, holds an edit:
+    // the save keeps the other screen's part, and the card, which stays, shows the row as written.
+    void autreEcranAuBoutMontre()
+    {
+        saisir(g->Qtes(0), QStringLiteral("5"));
+        CnxPerso->executer(QStringLiteral("UPDATE Collection SET QteL = -1, EtatL = 100, QtesL = 4, commentaire = 'daté' "
+                                          "WHERE Collection = 2 AND Dallay = '1'"));
+        QTest::keyClick(g->Qtes(0), Qt::Key_PageUp);
+        QCOMPARE(texte("Dallay"), QStringLiteral("1"));
+        QCOMPARE(g->Qtes(0)->text(), QStringLiteral("5"));
+        QVERIFY(g->Qte(4)->isChecked());
+        QCOMPARE(g->Qtes(4)->text(), QStringLiteral("4"));
+        QCOMPARE(texte("commentaire"), QStringLiteral("daté"));
+        QCOMPARE(g->ValeurCollection()->text(), QStringLiteral("127,0"));
+        QCOMPARE(ModifFiche, 0);
+        const QVariantMap stocke = ligneStockee(QStringLiteral("1"));
+        QCOMPARE(stocke.value("QtesN").toInt(), 5);
+        QCOMPARE(stocke.value("QtesL").toInt(), 4);
+        QCOMPARE(stocke.value("commentaire").toString(), QStringLiteral("daté"));
+    }
+
     void saisieSuivieDUnDeplacement_data()
     {
         QTest::addColumn<int>("touche");
