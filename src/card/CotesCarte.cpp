@@ -60,6 +60,7 @@ CotesCarte::CotesCarte(QWidget* parent, const ParametresCotes& parametres) : QOb
         perso->setAlignment(Qt::AlignRight);
         perso->hide();
         m_cotesPerso << perso;
+        m_refuse << false;
     }
 }
 
@@ -108,6 +109,7 @@ void CotesCarte::lireCotesPerso()
 {
     // The open collection's own prices: another collection's are never shown here.
     const QString n = CodeCollectionOuverte();
+    m_refuse.fill(false);
     const bool lu = !n.isEmpty() && SansEchec([&] {
         Recordset cotes = Recordset::Ouvrir(CnxPerso,
             QStringLiteral("SELECT * FROM CotationsP WHERE Dallay = ? AND Collection = ?"), {dallay(), n});
@@ -182,9 +184,14 @@ bool CotesCarte::CotePerso_Validate(int condition)
             AfficherMessage(QStringLiteral("Vous devez entrer une valeur"), Boutons::OK, Icone::Exclamation,
                 QStringLiteral("Saisie incorrecte"));
             boite->clear();
+            m_refuse[condition] = true;
             return false;
         }
     }
+    // A box emptied by a refusal and only passed through since is still no price of the user's; typing
+    // in it, even to empty it, is.
+    if (boite->isModified() || !texte.isEmpty())
+        m_refuse[condition] = false;
     if (m_montrerLigne)
         m_montrerLigne(condition, !texte.isEmpty());
     if (!MAJCotationP()) {
@@ -206,6 +213,8 @@ bool CotesCarte::MAJCotationP()
         QVariantList valeurs = {dallay(), n.toLongLong()};
         QStringList miseAJour;
         for (int i = 0; i < m_cotesPerso.size(); ++i) {
+            if (m_refuse.at(i))
+                continue;
             // Prices are single-precision numbers: what is stored is what the box shows once read back.
             const std::optional<double> prix = LireNombreLocal(m_cotesPerso.at(i)->text());
             const QString& c = m_parametres.colonnesP.at(i);
@@ -214,11 +223,13 @@ bool CotesCarte::MAJCotationP()
             miseAJour << c + QStringLiteral(" = excluded.") + c;
         }
         try {
-            CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (%1) VALUES (%2) ON CONFLICT (Dallay, Collection) "
-                                              "DO UPDATE SET %3")
+            const QString conflit = miseAJour.isEmpty()
+                ? QStringLiteral("DO NOTHING")
+                : QStringLiteral("DO UPDATE SET ") + miseAJour.join(QStringLiteral(", "));
+            CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (%1) VALUES (%2) ON CONFLICT (Dallay, Collection) %3")
                                    .arg(colonnes.join(QStringLiteral(", ")),
                                        QStringList(colonnes.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
-                                       miseAJour.join(QStringLiteral(", "))),
+                                       conflit),
                 valeurs);
         } catch (const ErreurBase& e) {
             AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));

@@ -63,7 +63,8 @@ public:
     // database refuses keeps the price in its box, pending, and the box not accepted.
     bool CotePerso_Validate(int condition);
     // Stores the personal prices of the card's number for the open collection (an empty box: Null), then
-    // recomputes the values. False when the database refused, which has been reported.
+    // recomputes the values. A box emptied by a refusal writes nothing: the price stored stays. False
+    // when the database refused, which has been reported.
     bool MAJCotationP();
     void AfficherLignesCotesDallay();
     void AfficherLignesCotesPerso();
@@ -83,4 +84,7 @@ private:
     std::function<void(int, bool)> m_montrerLigne;
     std::function<void()> m_recalcul;
     ValidationSortie* m_validation = nullptr;
+    // The boxes emptied because what was typed in them was refused, until they are shown again or the
+    // user leaves them accepted: their emptiness is no price the user chose.
+    QList<bool> m_refuse;
 };

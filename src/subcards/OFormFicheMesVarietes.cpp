@@ -139,6 +139,7 @@ void OFormFicheMesVarietes::creerPrix(int haut)
         boite->setAlignment(Qt::AlignRight);
         boite->setToolTip(p.infobulleCote);
         m_prix << boite;
+        m_prixRefuse << false;
     }
 }
 
@@ -216,6 +217,10 @@ bool OFormFicheMesVarietes::Prix_Validate(int condition)
     QLineEdit* boite = m_prix.at(condition);
     m_modif = 1;
     const QString texte = boite->text();
+    // A box emptied by a refusal and only passed through since is still no price of the user's; typing
+    // in it, even to empty it, is.
+    if (boite->isModified() || !texte.trimmed().isEmpty())
+        m_prixRefuse[condition] = false;
     if (texte.trimmed().isEmpty()) {
         m_grille->montrerLigne(condition, false);
         CalculerValeurs();
@@ -229,6 +234,7 @@ bool OFormFicheMesVarietes::Prix_Validate(int condition)
     AfficherMessage(QStringLiteral("Vous devez entrer une valeur"), Boutons::OK, Icone::Exclamation,
         QStringLiteral("Saisie incorrecte"));
     boite->clear();
+    m_prixRefuse[condition] = true;
     return false;
 }
 
@@ -255,15 +261,13 @@ bool OFormFicheMesVarietes::MAJCollectionVP()
     }
     const std::optional<DetentionSaisie> saisie = m_grille->saisie();
     QVariantList prix;
+    bool prixLisibles = true;
     for (QLineEdit* p : m_prix) {
         const std::optional<QVariant> v = lirePrix(p->text());
-        if (!v) {
-            prix.clear();
-            break;
-        }
-        prix << *v;
+        prixLisibles = prixLisibles && v;
+        prix << v.value_or(QVariant());
     }
-    if (!saisie || prix.size() != m_prix.size()) {
+    if (!saisie || !prixLisibles) {
         // Only a value that escaped its validation gets here; it is never stored.
         erreur(QStringLiteral("Une valeur de la fiche est hors limites : la fiche n'a pas été enregistrée"));
         return false;
@@ -273,9 +277,13 @@ bool OFormFicheMesVarietes::MAJCollectionVP()
     for (int i = 0; i < SuffixesEtats.size(); ++i) {
         const QString& x = SuffixesEtats.at(i);
         const LigneSaisie& l = saisie->lignes.at(i);
-        colonnes << Conditions[std::size_t(i)].colonneCote << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x
-                 << QStringLiteral("Etat") + x << QStringLiteral("QteDouble") + x;
-        valeurs << prix.at(i) << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
+        if (!m_prixRefuse.at(i)) {
+            colonnes << Conditions[std::size_t(i)].colonneCote;
+            valeurs << prix.at(i);
+        }
+        colonnes << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x << QStringLiteral("Etat") + x
+                 << QStringLiteral("QteDouble") + x;
+        valeurs << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
     }
     colonnes << QStringLiteral("NePasAcquerir") << QStringLiteral("commentaire");
     valeurs << (saisie->nePasAcquerir ? VRAI : FAUX) << saisie->commentaire;

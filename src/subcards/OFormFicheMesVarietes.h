@@ -59,6 +59,9 @@ private:
     QLineEdit* m_codePersonnel;
     GrilleDetention* m_grille;
     QList<QLineEdit*> m_prix;
+    // The price boxes emptied because what was typed in them was refused, until the user leaves them
+    // accepted: their emptiness is no price the user chose, and the stored price stays.
+    QList<bool> m_prixRefuse;
     BoiteImage* m_picture1;
     BoiteImage* m_picture2;
     QImage m_image;

@@ -210,6 +210,28 @@ private slots:
         QVERIFY(!f->grille()->ligneVisible(0));
     }
 
+    // A price refused as typed empties its box but is no price of the user's: writing another box keeps
+    // the one stored. Collection 3 has N 99 and L 7 for stamp 1.
+    void prixRefuseGardeLePrixStocke()
+    {
+        ouvrirCollection(QStringLiteral("3"));
+        choisir(1);
+        QCOMPARE(texte("LettreP"), QStringLiteral("7"));
+        p->plateforme.repondreMessage(Reponse::OK);
+        QVERIFY(!saisir(QStringLiteral("LettreP"), QStringLiteral("nan")));
+        QCOMPARE(texte("LettreP"), QString());
+        QVERIFY(saisir(QStringLiteral("NeufP"), QStringLiteral("5")));
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 3).toDouble(), 5.0);
+        QCOMPARE(prixStocke(QStringLiteral("LettreP"), 3).toDouble(), 7.0);
+        f->BoutonBas_Click();
+        f->BoutonHaut_Click();
+        QCOMPARE(texte("LettreP"), QStringLiteral("7"));
+        // Shown again, the box holds the stored price: emptied on purpose now, it is stored Null.
+        QVERIFY(saisir(QStringLiteral("LettreP"), QString()));
+        QVERIFY(prixStocke(QStringLiteral("LettreP"), 3).isNull());
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 3).toDouble(), 5.0);
+    }
+
     // Another program holds the personal database for writing while a price is typed: the price waits in
     // its box, the card does not move away from it, and it is written once the database is free.
     void prixEcritQuandLaBaseSeLibere()

@@ -17,6 +17,7 @@
 #include "support/PlateformeScriptee.h"
 #include "support/Suite.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -259,6 +260,48 @@ private slots:
             QCOMPARE(plateforme->messages().last().titre, QStringLiteral("Saisie incorrecte"));
             QVERIFY(carte->prix(3)->text().isEmpty());
         }
+    }
+
+    // A refused own price empties its box, as the rule says, but what is stored stays: only a price the
+    // user empties on purpose is stored as Null. Item 1 is priced N 10.
+    void prixRefuseGardeLePrixStocke_data()
+    {
+        // Typed in Neuf in turn, the box left each time; "!" marks an entry the card refuses.
+        QTest::addColumn<QStringList>("saisies");
+        QTest::addColumn<QString>("neuf");  // what is stored once the card has closed
+        QTest::newRow("abc") << QStringList {"!abc"} << "10";
+        QTest::newRow("nan") << QStringList {"!nan"} << "10";
+        QTest::newRow("au-delà du maximum") << QStringList {"!1000001"} << "10";
+        QTest::newRow("refusé puis corrigé") << QStringList {"!abc", "12"} << "12";
+        QTest::newRow("refusé puis vidé exprès") << QStringList {"!abc", "3", ""} << "Null";
+        QTest::newRow("accepté puis refusé") << QStringList {"12", "!abc"} << "10";
+    }
+
+    void prixRefuseGardeLePrixStocke()
+    {
+        QFETCH(QStringList, saisies);
+        QFETCH(QString, neuf);
+        auto carte = ouvrir(1);
+        QVERIFY(carte);
+        QLineEdit* boite = carte->prix(0);
+        for (const QString& saisie : saisies) {
+            const bool refusee = saisie.startsWith(QLatin1Char('!'));
+            QVERIFY(taperDans(boite, refusee ? saisie.mid(1) : saisie));
+            if (refusee)
+                plateforme->repondreMessage(Reponse::OK);
+            QTest::keyClick(boite, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != boite);
+        }
+        // Passed through without typing: nothing the user chose.
+        boite->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+        QTest::keyClick(boite, Qt::Key_Tab);
+        // Closed by Escape from another box, as the user does after answering the message.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!carte->isVisible());
+        QCOMPARE(ligneItem(1).section(QLatin1Char('|'), 0, 0), neuf);
+        // The rest of the row is written as it was.
+        QCOMPARE(ligneItem(1).section(QLatin1Char('|'), 1), QStringLiteral("Null|Null|2.5|Null|-1|2|80|1|0|Null|Null|Null|0|coin daté|Null|"));
     }
 
     // A price typed shows its row; holdings typed on it are valued and reopen as typed.

@@ -10,6 +10,7 @@
 #include "platform/Dialogues.h"
 #include "shell/Controles.h"
 #include "shell/Images.h"
+#include "subcards/OFormFicheObliterations.h"
 #include "subcards/OFormFicheVarietes.h"
 #include "support/DossierTest.h"
 #include "support/Suite.h"
@@ -330,6 +331,59 @@ private slots:
         QVERIFY(!carte->isVisible());
         QCOMPARE(plateforme->messages().size(), 1);
         QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT NSGP FROM CotationsP WHERE Dallay = '1a' AND Collection = 2")).toDouble(), 7.5);
+    }
+
+    // A personal price refused as typed empties its box, yet the price stored for it stays when another
+    // box is written; only a box the user empties on purpose stores Null. Both sub-cards with prices.
+    void prixRefuseGardeLePrixStocke_data()
+    {
+        QTest::addColumn<bool>("obliteration");
+        QTest::addColumn<QString>("dallay");
+        QTest::addColumn<QString>("refuse");
+        QTest::addColumn<QString>("accepte");
+        QTest::newRow("variété") << false << "1a" << "NeufP" << "NSGP";
+        QTest::newRow("oblitération") << true << "1-O1" << "OblitereP" << "LettreP";
+    }
+
+    void prixRefuseGardeLePrixStocke()
+    {
+        QFETCH(bool, obliteration);
+        QFETCH(QString, dallay);
+        QFETCH(QString, refuse);
+        QFETCH(QString, accepte);
+        ouvrirCollection(QStringLiteral("2"));
+        CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (Dallay, Collection, %1) VALUES (?, 2, 40)").arg(refuse),
+            {dallay});
+        auto stocke = [&](const QString& colonne) {
+            return CnxPerso->valeur(
+                QStringLiteral("SELECT %1 FROM CotationsP WHERE Dallay = ? AND Collection = 2").arg(colonne), {dallay});
+        };
+        std::unique_ptr<FicheSecondaire> carte;
+        if (obliteration) {
+            f->ListeObliterations()->selectionnerCle(dallay);
+            carte = std::make_unique<OFormFicheObliterations>(f->ListeObliterations()->BoundText(), f);
+        } else {
+            f->ListeVarietes()->selectionnerCle(dallay);
+            carte = std::make_unique<OFormFicheVarietes>(f->ListeVarietes()->BoundText(), f);
+        }
+        QVERIFY(activer(carte.get()));
+        QComboBox* cote = carte->cotes()->CoteChoisie();
+        cote->setCurrentIndex(1);
+        emit cote->activated(1);
+        QCOMPARE(carte->findChild<QLineEdit*>(refuse)->text(), QStringLiteral("40"));
+        for (const QString& faute : {QStringLiteral("abc"), QStringLiteral("nan"), QStringLiteral("1000001")}) {
+            plateforme->repondreMessage(Reponse::OK);
+            QVERIFY(!saisirEtQuitter(carte.get(), refuse, faute));
+            QCOMPARE(carte->findChild<QLineEdit*>(refuse)->text(), QString());
+            QVERIFY(saisirEtQuitter(carte.get(), accepte, QStringLiteral("2")));
+            QCOMPARE(stocke(refuse).toDouble(), 40.0);
+        }
+        QCOMPARE(plateforme->messages().size(), 3);
+        // Emptied on purpose: that is a price the user chose.
+        QVERIFY(saisirEtQuitter(carte.get(), refuse, QStringLiteral("5")));
+        QVERIFY(saisirEtQuitter(carte.get(), refuse, QString()));
+        QVERIFY(stocke(refuse).isNull());
+        QCOMPARE(stocke(accepte).toDouble(), 2.0);
     }
 
     void prixPersonnelsDeLaCollectionOuverte()
