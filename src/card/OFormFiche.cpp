@@ -1,14 +1,13 @@
 #include "card/OFormFiche.h"
 
-#include "card/CotesCarte.h"
 #include "card/Fiche.h"
-#include "card/Nombres.h"
 #include "card/OFormFicheIllustration1.h"
 #include "card/OFormFicheIllustration2.h"
 #include "card/OFormFicheThemes.h"
 #include "card/OFormFichezoom.h"
 #include "card/TexteFiche.h"
-#include "card/ValidationSortie.h"
+#include "cardparts/CotesCarte.h"
+#include "cardparts/Nombres.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Dialogues.h"
@@ -19,8 +18,9 @@
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
-#include "subcards/OFormFicheObliterations.h"
+#include "shell/ValidationSortie.h"
 #include "subcards/OFormFicheMesVarietes.h"
+#include "subcards/OFormFicheObliterations.h"
 #include "subcards/OFormFicheVarietes.h"
 
 #include <QApplication>

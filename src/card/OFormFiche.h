@@ -2,7 +2,7 @@
 // The stamp card: one catalogue stamp at a time, with the open collection's holdings of it.
 
 #include "card/Fiche.h"
-#include "card/GrilleDetention.h"
+#include "cardparts/GrilleDetention.h"
 #include "shell/EcranPrincipal.h"
 
 #include <QStringList>

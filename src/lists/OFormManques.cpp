@@ -1,6 +1,5 @@
 #include "lists/OFormManques.h"
 
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "lists/dlgExpManques.h"
 #include "lists/dlgManquesEcran.h"
@@ -8,6 +7,7 @@
 #include "platform/Messages.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
+#include "shell/ValidationSortie.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,6 +1,5 @@
 #include "subcards/FicheSecondaire.h"
 
-#include "card/ValidationSortie.h"
 #include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
@@ -10,6 +9,7 @@
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
+#include "shell/ValidationSortie.h"
 
 #include <QCheckBox>
 #include <QComboBox>

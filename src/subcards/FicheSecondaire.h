@@ -4,8 +4,8 @@
 // open collection's holdings of it on the shared grid. The holdings are written when the card closes,
 // whichever way it is closed; the personal prices as soon as each is entered.
 
-#include "card/CotesCarte.h"
-#include "card/GrilleDetention.h"
+#include "cardparts/CotesCarte.h"
+#include "cardparts/GrilleDetention.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "card/Nombres.h"
-#include "card/ValidationSortie.h"
+#include "cardparts/Nombres.h"
 #include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "data/Recordset.h"
@@ -11,10 +10,11 @@
 #include "data/Valeurs.h"
 #include "platform/Dialogues.h"
 #include "platform/Messages.h"
+#include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
-#include "shell/CollectionOuverte.h"
 #include "shell/Images.h"
+#include "shell/ValidationSortie.h"
 #include "subcards/dlgAssocierImage.h"
 
 #include <QCheckBox>

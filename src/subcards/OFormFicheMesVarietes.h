@@ -4,7 +4,7 @@
 // its holdings on the shared grid and the path of a picture file; the whole row is written once, when
 // the card closes, whichever way it is closed.
 
-#include "card/GrilleDetention.h"
+#include "cardparts/GrilleDetention.h"
 
 #include <QDialog>
 #include <QImage>

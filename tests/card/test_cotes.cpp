@@ -1,11 +1,11 @@
 // The card's price source, the open collection's own prices and the personal number.
 
-#include "card/FicheTest.h"
 #include "card/Fiche.h"
+#include "card/FicheTest.h"
 #include "card/OFormFiche.h"
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/ValidationSortie.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

@@ -1,12 +1,12 @@
 // The stamp card's holdings grid: what each edit does to its row, what a save stores, and that no
 // value is lost or stored unchecked when the card moves.
 
-#include "card/FicheTest.h"
 #include "card/Fiche.h"
+#include "card/FicheTest.h"
 #include "card/OFormFiche.h"
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/ValidationSortie.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

@@ -2,9 +2,9 @@
 
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/ValidationSortie.h"
 #include "subcards/FicheSecondaire.h"
 
 #include <QApplication>

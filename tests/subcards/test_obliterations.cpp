@@ -4,9 +4,9 @@
 
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "shell/Controles.h"
+#include "shell/ValidationSortie.h"
 #include "subcards/OFormFicheObliterations.h"
 #include "support/Suite.h"
 

@@ -5,11 +5,11 @@
 
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"
-#include "card/ValidationSortie.h"
 #include "data/Source.h"
 #include "platform/Dialogues.h"
 #include "shell/Controles.h"
 #include "shell/Images.h"
+#include "shell/ValidationSortie.h"
 #include "subcards/OFormFicheObliterations.h"
 #include "subcards/OFormFicheVarietes.h"
 #include "support/DossierTest.h"

@@ -1,7 +1,6 @@
-#include "card/GrilleDetention.h"
+#include "cardparts/GrilleDetention.h"
 
-#include "card/Nombres.h"
-#include "card/ValidationSortie.h"
+#include "cardparts/Nombres.h"
 #include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "data/Recordset.h"
@@ -9,6 +8,7 @@
 #include "data/Valeurs.h"
 #include "platform/Messages.h"
 #include "shell/Echelle.h"
+#include "shell/ValidationSortie.h"
 
 #include <algorithm>
 

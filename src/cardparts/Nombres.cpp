@@ -1,4 +1,4 @@
-#include "card/Nombres.h"
+#include "cardparts/Nombres.h"
 
 #include "data/Valeurs.h"
 

@@ -1,4 +1,4 @@
-#include "card/ValidationSortie.h"
+#include "shell/ValidationSortie.h"
 
 #include <QApplication>
 #include <QFocusEvent>

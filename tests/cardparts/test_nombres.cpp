@@ -1,6 +1,6 @@
 // The numbers of the cards: the values of a grid, their format, and how a stored number shows.
 
-#include "card/Nombres.h"
+#include "cardparts/Nombres.h"
 #include "support/Suite.h"
 
 #include <QLocale>

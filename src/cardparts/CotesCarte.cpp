@@ -1,7 +1,6 @@
-#include "card/CotesCarte.h"
+#include "cardparts/CotesCarte.h"
 
-#include "card/Nombres.h"
-#include "card/ValidationSortie.h"
+#include "cardparts/Nombres.h"
 #include "data/Conditions.h"
 #include "data/Recordset.h"
 #include "data/Source.h"
@@ -9,6 +8,7 @@
 #include "platform/Messages.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Echelle.h"
+#include "shell/ValidationSortie.h"
 
 #include <QComboBox>
 #include <QLabel>
