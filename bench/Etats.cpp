@@ -9,7 +9,7 @@
 #include "data/Source.h"
 #include "printing/AffichageEtat.h"
 #include "printing/Dispositions.h"
-#include "printing/Inventaire.h"
+#include "printing/ImpressionInventaire.h"
 
 #include <QElapsedTimer>
 #include <QImage>

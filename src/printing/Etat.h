@@ -31,6 +31,8 @@
 // paginate it (Paginer) or show it (see AffichageEtat.h). A group header or footer makes the rows parent
 // rows: the detail is printed once per child row of the member named by its text boxes.
 
+#include "printing/DonneesEtat.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -39,7 +41,6 @@
 #include <QString>
 #include <QVariant>
 
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -128,55 +129,6 @@ struct Etat {
 // Sections and controls by name, ignoring case; nullptr when there is none.
 SectionEtat* SectionParNom(Etat& etat, const QString& nom);
 ControleEtat* ControleParNom(Etat& etat, const QString& section, const QString& controle);
-
-// Rows a report reads: flat, or parent rows each with named sets of child rows.
-class DonneesEtat {
-public:
-    virtual ~DonneesEtat();
-    virtual int nombreLignes() const = 0;
-    // The column of that name ignoring case, -1 when there is none.
-    virtual int colonne(const QString& nom) const = 0;
-    virtual QVariant valeur(int ligne, int colonne) const = 0;
-    // The child rows of a row under the member's name (ignoring case); nullptr when none.
-    virtual const DonneesEtat* enfants(int ligne, const QString& membre) const;
-};
-
-// Rows held in memory, for results built in code.
-class TableEtat : public DonneesEtat {
-public:
-    explicit TableEtat(QStringList colonnes = {});
-    int nombreLignes() const override { return int(m_lignes.size()); }
-    int colonne(const QString& nom) const override;
-    QVariant valeur(int ligne, int colonne) const override;
-    const DonneesEtat* enfants(int ligne, const QString& membre) const override;
-
-    const QStringList& colonnes() const { return m_colonnes; }
-    void ajouter(QVariantList ligne) { m_lignes.push_back(std::move(ligne)); }
-    void definir(int ligne, int colonne, const QVariant& valeur) { m_lignes[std::size_t(ligne)][colonne] = valeur; }
-    // The child rows of the last row added.
-    TableEtat& ajouterEnfants(const QString& membre, QStringList colonnes);
-    // The same, rows kept in any form.
-    void ajouterEnfants(const QString& membre, std::unique_ptr<DonneesEtat> enfants);
-
-private:
-    QStringList m_colonnes;
-    std::vector<QVariantList> m_lignes;
-    // per row: member name (folded) -> rows
-    std::vector<std::vector<std::pair<QString, std::unique_ptr<DonneesEtat>>>> m_enfants;
-};
-
-class Recordset;
-// The rows of an open recordset, read in place.
-class DonneesRecordset : public DonneesEtat {
-public:
-    explicit DonneesRecordset(Recordset& rst) : m_rst(rst) { }
-    int nombreLignes() const override;
-    int colonne(const QString& nom) const override;
-    QVariant valeur(int ligne, int colonne) const override;
-
-private:
-    Recordset& m_rst;
-};
 
 // Where each band stands: its section, its top in twips from the printable area's top, and the row it
 // prints (parent row, and child row for a detail under a group; -1 when none).

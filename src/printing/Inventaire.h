@@ -7,7 +7,7 @@
 // until the report reads it.
 
 #include "data/Connexion.h"
-#include "printing/Etat.h"
+#include "printing/DonneesEtat.h"
 
 #include <QList>
 #include <QString>
@@ -42,8 +42,3 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
 
 // The report footer's labels and their values, formatted "#,##0.0".
 QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& totaux);
-
-// Binds ImpListeTimbres1 as the inventory prints it: the title, the scope, the parents' and children's
-// columns, the secondary number (`michel`, else the personal number) and the footer's totals.
-void LierInventaire(Etat& etat, const QString& titre, const QString& legendeEtendue, bool michel,
-    const TotauxInventaire& totaux);

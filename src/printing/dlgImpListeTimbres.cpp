@@ -6,6 +6,7 @@
 #include "platform/Sablier.h"
 #include "printing/AffichageEtat.h"
 #include "printing/Dispositions.h"
+#include "printing/ImpressionInventaire.h"
 #include "shell/CollectionOuverte.h"
 #include "shell/Controles.h"
 #include "shell/Echelle.h"
