@@ -8,52 +8,57 @@
 #include <QHash>
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 namespace {
 
+// Whether a kind of item is held in `condition`: a cancellation is held in O and L only.
+bool tenueEn(std::span<const Condition> tenues, const Condition& condition)
+{
+    return std::ranges::any_of(tenues, [&](const Condition& t) { return t.suffixe == condition.suffixe; });
+}
+
 // The 36 columns of an item, after its first eight: for each condition the copies, the quality and the
 // value of the copies (price x copies x quality / 100 when ticked with copies and priced; a missing
-// quality counts as none), then the duplicates' count and value (full price, no tick needed). The three
-// sums are computed in code, in double precision.
-QString colonnesValeurs(const QString& h, const QString& prix, bool cinqConditions)
+// quality counts as none), then the duplicates' count and value (full price, no tick needed). A condition
+// the kind of item is not held in reads 0. The three sums are computed in code, in double precision.
+QString colonnesValeurs(const QString& h, const QString& prix, std::span<const Condition> tenues)
 {
     QStringList c;
-    for (int i = 0; i < 5; ++i) {
-        const QString& e = Conditions[std::size_t(i)].suffixe;
-        const QString p = prix + Conditions[std::size_t(i)].colonneCote;
-        if (!cinqConditions && i < 3) {
+    for (const Condition& condition : Conditions) {
+        const QString& e = condition.suffixe;
+        if (!tenueEn(tenues, condition)) {
             c << QStringLiteral("0 AS Qtes%1, 0 AS Etat%1, 0 AS Total%1").arg(e);
             continue;
         }
         c << QStringLiteral("%1.Qtes%2 AS Qtes%2, %1.Etat%2 AS Etat%2, "
                             "CASE WHEN %1.Qtes%2 > 0 AND %1.Qte%2 <> 0 AND %3 IS NOT NULL "
                             "THEN %3 * %1.Qtes%2 * (IFNULL(%1.Etat%2, 0) / 100.0) ELSE 0 END AS Total%2")
-                 .arg(h, e, p);
+                 .arg(h, e, prix + condition.colonneCote);
     }
     c << QStringLiteral("0 AS TotalColl");
-    for (int i = 0; i < 5; ++i) {
-        const QString& e = Conditions[std::size_t(i)].suffixe;
-        const QString p = prix + Conditions[std::size_t(i)].colonneCote;
-        const QString d = e == QLatin1String("O") ? QStringLiteral("DO") : QStringLiteral("D") + e;
-        if (!cinqConditions && i < 3) {
+    for (const Condition& condition : Conditions) {
+        const QString& e = condition.suffixe;
+        const QString d = QLatin1Char('D') + e;
+        if (!tenueEn(tenues, condition)) {
             c << QStringLiteral("0 AS QteDouble%1, 0 AS Total%2").arg(e, d);
             continue;
         }
         c << QStringLiteral("%1.QteDouble%2 AS QteDouble%2, "
                             "CASE WHEN %1.QteDouble%2 > 0 AND %3 IS NOT NULL THEN %3 * %1.QteDouble%2 ELSE 0 END AS Total%4")
-                 .arg(h, e, p, d);
+                 .arg(h, e, prix + condition.colonneCote, d);
     }
     c << QStringLiteral("0 AS TotalDble, 0 AS TotalGene");
     return c.join(QStringLiteral(", "));
 }
 
 // Listed when ticked with at least one copy, or holding duplicates, in one condition at least.
-QString filtre(const QString& h, bool cinqConditions)
+QString filtre(const QString& h, std::span<const Condition> tenues)
 {
     QStringList c;
-    for (int i = cinqConditions ? 0 : 3; i < 5; ++i) {
-        const QString& e = Conditions[std::size_t(i)].suffixe;
+    for (const Condition& condition : tenues) {
+        const QString& e = condition.suffixe;
         c << QStringLiteral("(%1.Qtes%2 > 0 AND %1.Qte%2 <> 0)").arg(h, e) << QStringLiteral("%1.QteDouble%2 > 0").arg(h, e);
     }
     return QStringLiteral(" AND (") + c.join(QStringLiteral(" OR ")) + QLatin1Char(')');
@@ -63,32 +68,33 @@ QString partieTimbres()
 {
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 1 AS Ordre2, b.Collection AS Collection, "
                           "a.Dallay AS Dallay, a.ID2 AS ID2, d.IDPerso AS IDPerso, a.DesignationCourt AS Designation2, ")
-        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("c."), true)
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("c."), Conditions)
         + QStringLiteral(" FROM LinkFrance a JOIN Collection b ON a.Dallay = b.Dallay JOIN LinkCotations c ON b.Dallay = c.Dallay"
                          " LEFT JOIN CorrespID d ON a.Dallay = d.Dallay WHERE b.Collection = ?")
-        + filtre(QStringLiteral("b"), true);
+        + filtre(QStringLiteral("b"), Conditions);
 }
 
-QString partieCatalogue(int ordre2, const QString& lien, const QString& holdings, const QString& cotations, bool cinq)
+QString partieCatalogue(
+    int ordre2, const QString& lien, const QString& holdings, const QString& cotations, std::span<const Condition> tenues)
 {
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, %1 AS Ordre2, c.Collection AS Collection, "
                           "b.Dallay AS Dallay, '' AS ID2, e.IDPerso AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
                .arg(ordre2)
-        + colonnesValeurs(QStringLiteral("c"), QStringLiteral("d."), cinq)
+        + colonnesValeurs(QStringLiteral("c"), QStringLiteral("d."), tenues)
         + QStringLiteral(" FROM LinkFrance a JOIN %1 b ON a.Dallay = b.Reference JOIN %2 c ON b.Dallay = c.Dallay"
                          " JOIN %3 d ON c.Dallay = d.Dallay LEFT JOIN CorrespID e ON b.Dallay = e.Dallay"
                          " WHERE c.Collection = ?")
               .arg(lien, holdings, cotations)
-        + filtre(QStringLiteral("c"), cinq);
+        + filtre(QStringLiteral("c"), tenues);
 }
 
 QString partieMesVarietes()
 {
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 4 AS Ordre2, b.Collection AS Collection, "
                           "'' AS Dallay, '' AS ID2, '' AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
-        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("b."), true)
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("b."), Conditions)
         + QStringLiteral(" FROM LinkFrance a JOIN MesVarietes b ON a.Dallay = b.Reference WHERE b.Collection = ?")
-        + filtre(QStringLiteral("b"), true);
+        + filtre(QStringLiteral("b"), Conditions);
 }
 
 bool inclut(Etendue etendue, Etendue partie)
@@ -151,6 +157,26 @@ const QStringList SommesEnfants = sommes(QStringLiteral("Total"), QStringLiteral
 const QStringList SommesParents = sommes(QStringLiteral("Sum"), QStringLiteral("SumColl"), QStringLiteral("SumDoubles"),
     QStringLiteral("SumTotal"));
 
+// The ranks among a row's sums, in the order of the lists above.
+constexpr std::size_t RangColl = NombreConditions;
+constexpr std::size_t RangDble = 2 * NombreConditions + 1;
+constexpr std::size_t RangGene = 2 * NombreConditions + 2;
+constexpr std::size_t NombreSommes = 2 * NombreConditions + 3;
+// The rank among a row's sums of a running total: the copies' conditions, then the duplicates'.
+constexpr std::size_t rangTotal(std::size_t k)
+{
+    return k < NombreConditions ? k : k + 1;
+}
+
+// The n values from `v` added in order.
+double additionner(const double* v, std::size_t n)
+{
+    double s = v[0];
+    for (std::size_t i = 1; i < n; ++i)
+        s += v[i];
+    return s;
+}
+
 }  // namespace
 
 QString LegendeEtendue(Etendue etendue)
@@ -192,10 +218,10 @@ QString InstructionElements(Etendue etendue)
         parties << partieTimbres();
     if (inclut(etendue, Etendue::Varietes))
         parties << partieCatalogue(2, QStringLiteral("LinkVarietes"), QStringLiteral("CollectionV"),
-            QStringLiteral("LinkCotationsv"), true);
+            QStringLiteral("LinkCotationsv"), Conditions);
     if (inclut(etendue, Etendue::Obliterations))
         parties << partieCatalogue(3, QStringLiteral("LinkObliterations"), QStringLiteral("CollectionO"),
-            QStringLiteral("LinkCotationso"), false);
+            QStringLiteral("LinkCotationso"), ConditionsObliteration());
     if (inclut(etendue, Etendue::VarietesPersonnelles))
         parties << partieMesVarietes();
     // UNION ALL: two identical own items are two items, both printed and both counted.
@@ -223,7 +249,7 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
     // items fold nothing.
     QHash<QString, int> indexRubrique, orthographes;
     std::vector<ElementsRubrique*> enfants;
-    std::vector<std::array<double, 13>> sommes;
+    std::vector<std::array<double, NombreSommes>> sommes;
     const int code = sections.Colonne(QStringLiteral("Code_Rubrique"));
     for (; !sections.Eof(); sections.MoveNext()) {
         QVariantList ligne {sections.Champ(code), sections.Champ(QStringLiteral("NomRubrique")),
@@ -238,18 +264,19 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
         sommes.push_back({});
     }
 
-    // The ten values of the conditions, read in one pass over each row, in the order of the row.
-    const int dix[10] = {0, 1, 2, 3, 4, 6, 7, 8, 9, 10};
-    std::array<std::pair<int, int>, 10> lues;
-    for (int k = 0; k < 10; ++k)
-        lues[std::size_t(k)] = {resultat.Colonne(SommesEnfants.at(dix[k])), dix[k]};
+    // The values of the conditions, copies and duplicates, read in one pass over each row, in the order
+    // of the row.
+    constexpr std::size_t NombreLues = std::tuple_size_v<TotauxInventaire>;
+    std::array<std::pair<int, std::size_t>, NombreLues> lues;
+    for (std::size_t k = 0; k < NombreLues; ++k)
+        lues[k] = {resultat.Colonne(SommesEnfants.at(qsizetype(rangTotal(k)))), rangTotal(k)};
     std::sort(lues.begin(), lues.end());
-    int colonnesLues[10];
-    for (int k = 0; k < 10; ++k)
-        colonnesLues[k] = lues[std::size_t(k)].first;
-    elements->colonneColl = resultat.Colonne(SommesEnfants.at(5));
-    elements->colonneDble = resultat.Colonne(SommesEnfants.at(11));
-    elements->colonneGene = resultat.Colonne(SommesEnfants.at(12));
+    int colonnesLues[NombreLues];
+    for (std::size_t k = 0; k < NombreLues; ++k)
+        colonnesLues[k] = lues[k].first;
+    elements->colonneColl = resultat.Colonne(SommesEnfants.at(RangColl));
+    elements->colonneDble = resultat.Colonne(SommesEnfants.at(RangDble));
+    elements->colonneGene = resultat.Colonne(SommesEnfants.at(RangGene));
 
     const int rubrique = resultat.Colonne(QStringLiteral("rubrique"));
     const int n = resultat.RecordCount();
@@ -261,28 +288,28 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
             ou = orthographes.insert(texte, indexRubrique.value(texte.toCaseFolded(), -1));
         if (*ou < 0)
             continue;
-        double lu[10], v[13];
-        resultat.NombresLigne(r, colonnesLues, 10, lu);
-        for (int k = 0; k < 10; ++k)
-            v[lues[std::size_t(k)].second] = lu[k];
-        v[5] = v[0] + v[1] + v[2] + v[3] + v[4];
-        v[11] = v[6] + v[7] + v[8] + v[9] + v[10];
-        v[12] = v[5] + v[11];
-        elements->sommes[std::size_t(r) * 3] = v[5];
-        elements->sommes[std::size_t(r) * 3 + 1] = v[11];
-        elements->sommes[std::size_t(r) * 3 + 2] = v[12];
+        double lu[NombreLues], v[NombreSommes];
+        resultat.NombresLigne(r, colonnesLues, int(NombreLues), lu);
+        for (std::size_t k = 0; k < NombreLues; ++k)
+            v[lues[k].second] = lu[k];
+        v[RangColl] = additionner(v, NombreConditions);
+        v[RangDble] = additionner(v + RangColl + 1, NombreConditions);
+        v[RangGene] = v[RangColl] + v[RangDble];
+        elements->sommes[std::size_t(r) * 3] = v[RangColl];
+        elements->sommes[std::size_t(r) * 3 + 1] = v[RangDble];
+        elements->sommes[std::size_t(r) * 3 + 2] = v[RangGene];
         auto& s = sommes[std::size_t(*ou)];
-        for (int i = 0; i < 13; ++i)
-            s[std::size_t(i)] += v[i];
+        for (std::size_t i = 0; i < NombreSommes; ++i)
+            s[i] += v[i];
         enfants[std::size_t(*ou)]->ajouter(r);
     }
 
-    // The parents carry their sums; the running totals add the ten condition sums of every section.
+    // The parents carry their sums; the running totals add the condition sums of every section.
     for (std::size_t r = 0; r < sommes.size(); ++r) {
-        for (int i = 0; i < 13; ++i)
-            inv.rubriques->definir(int(r), 3 + i, sommes[r][std::size_t(i)]);
-        for (int k = 0; k < 10; ++k)
-            inv.totaux[std::size_t(k)] += sommes[r][std::size_t(dix[k])];
+        for (std::size_t i = 0; i < NombreSommes; ++i)
+            inv.rubriques->definir(int(r), 3 + int(i), sommes[r][i]);
+        for (std::size_t k = 0; k < NombreLues; ++k)
+            inv.totaux[k] += sommes[r][rangTotal(k)];
     }
     for (ElementsRubrique* e : enfants)
         e->ajuster();
@@ -291,8 +318,8 @@ Inventaire ConstruireInventaire(const ConnexionPtr& cnx, Etendue etendue, const 
 
 QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& t)
 {
-    const double coll = t[0] + t[1] + t[2] + t[3] + t[4];
-    const double doubles = t[5] + t[6] + t[7] + t[8] + t[9];
+    const double coll = additionner(t.data(), NombreConditions);
+    const double doubles = additionner(t.data() + NombreConditions, NombreConditions);
     const auto f = [](double v) { return FormaterValeur(v, QStringLiteral("#,##0.0")); };
     QList<std::pair<QString, QString>> l;
     const QString total = QStringLiteral("SumTotal");
@@ -300,12 +327,12 @@ QList<std::pair<QString, QString>> LegendesSynthese(const TotauxInventaire& t)
         l.append({total + Conditions[i].suffixe, f(t[i])});
     l.append({QStringLiteral("SumTotalColl"), f(coll)});
     for (std::size_t i = 0; i < Conditions.size(); ++i)
-        l.append({total + QLatin1Char('D') + Conditions[i].suffixe, f(t[5 + i])});
+        l.append({total + QLatin1Char('D') + Conditions[i].suffixe, f(t[NombreConditions + i])});
     l.append({QStringLiteral("SumTotalDoubles"), f(doubles)});
     l.append({QStringLiteral("SumTotalGene"), f(coll + doubles)});
     for (std::size_t i = 0; i < Conditions.size(); ++i) {
         const QString& s = Conditions[i].suffixe;
-        l.append({total + s + QLatin1Char('D') + s, f(t[i] + t[5 + i])});
+        l.append({total + s + QLatin1Char('D') + s, f(t[i] + t[NombreConditions + i])});
     }
     return l;
 }

@@ -6,6 +6,7 @@
 // items stay packed in their result, each section holding their row numbers: no value per cell is made
 // until the report reads it.
 
+#include "data/Conditions.h"
 #include "data/Connexion.h"
 #include "printing/DonneesEtat.h"
 
@@ -29,8 +30,11 @@ QStringList TousLiensInventaire();
 // The statement of the items (36 columns, see the .cpp), with one ? per part for the collection's code.
 QString InstructionElements(Etendue etendue);
 
-// The ten running totals: N, NC, NSG, O, L, then the duplicates DN, DNC, DNSG, DO, DL.
-using TotauxInventaire = std::array<double, 10>;
+// The number of conditions an item is valued in, for its copies and for its duplicates.
+inline constexpr std::size_t NombreConditions = Conditions.size();
+// The running totals: each condition's copies in the order of the table of conditions (N, NC, NSG, O, L),
+// then each condition's duplicates (DN, DNC, DNSG, DO, DL).
+using TotauxInventaire = std::array<double, 2 * NombreConditions>;
 
 struct Inventaire {
     std::unique_ptr<TableEtat> rubriques;  // parents, the items under the member "Timbres"
