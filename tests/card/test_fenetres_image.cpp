@@ -8,6 +8,7 @@
 #include "platform/Dialogues.h"
 #include "shell/Images.h"
 #include "support/DossierTest.h"
+#include "support/ImagesTest.h"
 #include "support/PlateformeScriptee.h"
 #include "support/Suite.h"
 

@@ -10,6 +10,7 @@
 #include "shell/Images.h"
 #include "card/FicheTest.h"
 #include "support/Clavier.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

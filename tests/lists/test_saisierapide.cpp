@@ -12,6 +12,7 @@
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
 #include "shell/VueResultat.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

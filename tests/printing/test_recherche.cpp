@@ -14,6 +14,7 @@
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "support/Clavier.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

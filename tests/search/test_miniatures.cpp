@@ -13,6 +13,7 @@
 #include "shell/EcranPrincipal.h"
 #include "shell/VueResultat.h"
 #include "shell/Images.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

@@ -11,6 +11,7 @@
 #include "shell/EcranPrincipal.h"
 #include "shell/Echelle.h"
 #include "shell/Images.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

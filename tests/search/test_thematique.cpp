@@ -9,6 +9,7 @@
 #include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
+#include "support/ImagesTest.h"
 #include "support/ProgrammeTest.h"
 #include "support/Suite.h"
 

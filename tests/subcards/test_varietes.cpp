@@ -13,6 +13,7 @@
 #include "subcards/OFormFicheObliterations.h"
 #include "subcards/OFormFicheVarietes.h"
 #include "support/DossierTest.h"
+#include "support/ImagesTest.h"
 #include "support/Suite.h"
 
 #include <QApplication>

@@ -4,9 +4,7 @@
 #include "data/Schema.h"
 #include "data/Source.h"
 
-#include <QBuffer>
 #include <QDir>
-#include <QImage>
 #include <QFile>
 #include <QFileInfo>
 
@@ -79,15 +77,4 @@ void DossierTest::creerDisque(
     const QString& racine, const QString& relatif, const std::function<void(const Connexion&)>& remplir)
 {
     remplirBase(QDir(racine).filePath(relatif), BaseSchema::CD, remplir);
-}
-
-QByteArray OctetsPng(const QColor& couleur, int largeur, int hauteur)
-{
-    QImage image(largeur, hauteur, QImage::Format_RGB32);
-    image.fill(couleur);
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    image.save(&tampon, "PNG");
-    return octets;
 }

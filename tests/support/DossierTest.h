@@ -6,7 +6,6 @@
 #include "data/Schema.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -36,6 +35,3 @@ public:
 private:
     QTemporaryDir m_dossier;
 };
-
-// The bytes of a PNG picture of one colour, as the disc's picture columns hold pictures.
-QByteArray OctetsPng(const QColor& couleur, int largeur = 20, int hauteur = 20);
