@@ -3,6 +3,7 @@
 #include "shell/Echelle.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/Images.h"
+#include "support/GardeTube.h"
 #include "support/PlateformeScriptee.h"
 #include "support/Suite.h"
 
@@ -290,9 +291,11 @@ private slots:
         QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
         const QString lienZero = dossier.filePath(QStringLiteral("zero.jpg"));
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), lienZero));
+        const GardeTube garde(tube);
         for (const QString& chemin : {QStringLiteral("/dev/zero"), tube, lienZero, dossier.path(),
                  dossier.filePath(QStringLiteral("absent.jpg")), QString()})
             QVERIFY2(ImageDepuisFichier(chemin, QSize(300, 200)).isNull(), qPrintable(chemin));
+        QVERIFY2(!garde.aDuDebloquer(), "the pipe was opened, and waited on");
     }
 };
 

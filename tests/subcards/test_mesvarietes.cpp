@@ -14,6 +14,7 @@
 #include "subcards/dlgAssocierImage.h"
 #include "subcards/OFormFicheMesVarietes.h"
 #include "support/DossierTest.h"
+#include "support/GardeTube.h"
 #include "support/PlateformeScriptee.h"
 #include "support/Suite.h"
 
@@ -28,6 +29,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -407,8 +410,12 @@ private slots:
             chemin = sorte;
         CnxPerso->executer(QStringLiteral("UPDATE MesVarietes SET CheminImagevrt5 = ? WHERE CodePersonnel = 1"), {chemin});
         const QString avant = ligneItem(1);
+        std::optional<GardeTube> garde;
+        if (sorte == QStringLiteral("tube"))
+            garde.emplace(chemin);
         auto carte = ouvrir(1);
         QVERIFY(carte);
+        QVERIFY2(!garde || !garde->aDuDebloquer(), "the pipe was opened, and waited on");
         auto* picture1 = carte->findChild<BoiteImage*>(QStringLiteral("Picture1"));
         QCOMPARE(!carte->image().isNull(), montree);
         QCOMPARE(!picture1->estVide(), montree);
