@@ -39,17 +39,23 @@ QRectF RectangleAjuste(const QSizeF& source, const QSizeF& cible);
 // Clears the box and draws the picture into it, fitted and centred. A null or empty picture leaves it blank.
 void AjusterImage(const QImage& source, BoiteImage* cible);
 
-// The largest picture, in pixels, that is decoded at all: a header claiming more is taken for a damaged
-// one, never for a scan (an A4 page at 1200 dots an inch is half of it).
-inline constexpr qint64 PixelsMaxImage = qint64(16384) * 16384;
-// Without a box to fit, pictures are decoded no larger than this either way: more than any screen shows.
-inline constexpr int CoteMaxSansCadre = 4096;
+// The largest picture that is decoded at all, each way and in pixels: a header claiming more is taken for
+// a damaged one, never for a scan (an A4 page at 1200 dots an inch is half of it).
+inline constexpr int CoteMaxImage = 16384;
+inline constexpr qint64 PixelsMaxImage = qint64(CoteMaxImage) * CoteMaxImage;
+// Without a box to fit, pictures are decoded no larger than this either way: more than a printed
+// thumbnail needs, and little enough that no picture costs much to bring down to it.
+inline constexpr int CoteMaxSansCadre = 2048;
 
-// The picture held in the bytes of an image file (JPEG, PNG, BMP, GIF); a null image when they hold none
-// or when its header claims more than PixelsMaxImage. A picture larger than `cadre` (the box it is drawn
-// into, in pixels; CoteMaxSansCadre both ways when invalid or empty) is decoded at the largest size that
-// fits it with its proportions kept, and its resolution is lowered in step so that its natural size in
-// millimetres stays the same. A smaller one is decoded as it is.
+// The picture held in the bytes of an image file: JPEG, PNG, BMP or GIF, known by its first bytes. A null
+// image when they hold none, another format, a header claiming more than CoteMaxImage either way or
+// PixelsMaxImage in all, or a picture that decoding would need more memory for than one picture may have
+// (192 MB: a BMP, a GIF or a PNG that Qt decodes whole takes up to 8 bytes a pixel, 12 at 16 bits a
+// channel; a progressive JPEG 2 to 8; a 6000 × 4000 scan in 8-bit colour passes in any of them). A
+// picture larger than `cadre` (the box it is drawn into, in pixels; CoteMaxSansCadre both ways when
+// invalid or empty) is decoded at the largest size that fits it with its proportions kept, and its
+// resolution is lowered in step so that its natural size in millimetres stays the same. A smaller one
+// is decoded as it is.
 QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre = {});
 
 // The same from the file at `chemin`, read only as far as the picture needs. Anything that is not a

@@ -8,6 +8,7 @@
 #include "support/Suite.h"
 
 #include <QBuffer>
+#include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -100,16 +101,120 @@ QByteArray enteteBmpDemesure()
     return enteteBmp(60000, 60000, 0);
 }
 
+// A BMP of one bit or eight a pixel, its palette all blue, at 600 dots an inch; `donnees` its pixels,
+// compressed by runs when `compression` is 1 (eight bits a pixel).
+QByteArray bmpIndexe(quint32 largeur, quint32 hauteur, quint16 bits, quint32 compression, const QByteArray& donnees)
+{
+    QByteArray o = enteteBmp(largeur, hauteur, quint32(donnees.size()));
+    const QByteArray palette = QByteArray("\xFF\x00\x00\x00", 4).repeated(2);
+    qToLittleEndian(quint32(o.size() + palette.size() + donnees.size()), o.data() + 2);
+    qToLittleEndian(quint32(o.size() + palette.size()), o.data() + 10);
+    qToLittleEndian(bits, o.data() + 28);
+    qToLittleEndian(compression, o.data() + 30);
+    qToLittleEndian(quint32(2), o.data() + 46);
+    return o + palette + donnees;
+}
+
+// Eight bits a pixel compressed by runs: every row runs of colour 0, the picture closed after the last.
+QByteArray bmpParPlages(quint32 largeur, quint32 hauteur)
+{
+    QByteArray ligne;
+    for (quint32 reste = largeur; reste > 0; reste -= qMin(reste, 255u))
+        ligne += char(qMin(reste, 255u)) + QByteArray(1, '\0');
+    QByteArray donnees = (ligne + QByteArray(2, '\0')).repeated(hauteur);
+    donnees[donnees.size() - 1] = '\x01';
+    return bmpIndexe(largeur, hauteur, 8, 1, donnees);
+}
+
+// A GIF whose logical screen is `ecran` and whose first frame, at the top left corner, is `image`: a few
+// dozen bytes whatever they claim. Its two colours are blue, the background too, so that a frame smaller
+// than the screen leaves the screen blue.
+QByteArray gif(QSize ecran, QSize image)
+{
+    QByteArray o("GIF89a");
+    auto ecrire16 = [&](int v) {
+        char m[2];
+        qToLittleEndian(quint16(v), m);
+        o.append(m, 2);
+    };
+    ecrire16(ecran.width());
+    ecrire16(ecran.height());
+    o += QByteArray("\x80\x00\x00", 3) + QByteArray("\x00\x00\xFF", 3).repeated(2);
+    o += ',';
+    ecrire16(0);
+    ecrire16(0);
+    ecrire16(image.width());
+    ecrire16(image.height());
+    o += QByteArray("\x00\x02\x02\x44\x01\x00;", 7);
+    return o;
+}
+
+quint32 crc32(const QByteArray& octets)
+{
+    quint32 crc = 0xFFFFFFFF;
+    for (const char c : octets) {
+        crc ^= uchar(c);
+        for (int i = 0; i < 8; ++i)
+            crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+    }
+    return ~crc;
+}
+
+QByteArray morceauPng(const char* type, const QByteArray& donnees)
+{
+    QByteArray o(4, '\0');
+    qToBigEndian(quint32(donnees.size()), o.data());
+    const QByteArray corps = QByteArray(type) + donnees;
+    QByteArray crc(4, '\0');
+    qToBigEndian(crc32(corps), crc.data());
+    return o + corps + crc;
+}
+
+// A PNG of `largeur` × `hauteur` at 600 dots an inch, each row `ligne` after its filter byte.
+QByteArray png(quint32 largeur, quint32 hauteur, quint8 profondeur, quint8 couleur, const QByteArray& ligne)
+{
+    QByteArray ihdr(13, '\0');
+    qToBigEndian(largeur, ihdr.data());
+    qToBigEndian(hauteur, ihdr.data() + 4);
+    ihdr[8] = char(profondeur);
+    ihdr[9] = char(couleur);
+    QByteArray phys(9, '\0');
+    qToBigEndian(quint32(23622), phys.data());
+    qToBigEndian(quint32(23622), phys.data() + 4);
+    phys[8] = 1;
+    const QByteArray lignes = (QByteArray(1, '\0') + ligne).repeated(hauteur);
+    return QByteArray("\x89PNG\r\n\x1A\n", 8) + morceauPng("IHDR", ihdr) + morceauPng("pHYs", phys) +
+        morceauPng("IDAT", qCompress(lignes).mid(4)) + morceauPng("IEND", {});
+}
+
+// A JPEG whose frame header, baseline or progressive, is rewritten to claim `largeur` × `hauteur`.
+QByteArray jpegRedimensionne(QByteArray o, quint16 largeur, quint16 hauteur)
+{
+    qsizetype sof = o.indexOf(QByteArray("\xFF\xC0", 2));
+    if (sof < 0)
+        sof = o.indexOf(QByteArray("\xFF\xC2", 2));
+    if (sof < 0)
+        return {};
+    qToBigEndian(hauteur, o.data() + sof + 5);
+    qToBigEndian(largeur, o.data() + sof + 7);
+    return o;
+}
+
 // A small JPEG whose frame header is rewritten to claim 60000 × 60000 pixels.
 QByteArray enteteJpegDemesure()
 {
-    QByteArray o = octetsImage(unie(16, 16), "JPG");
-    const qsizetype sof = o.indexOf(QByteArray("\xFF\xC0", 2));
-    if (sof < 0)
-        return {};
-    qToBigEndian(quint16(60000), o.data() + sof + 5);
-    qToBigEndian(quint16(60000), o.data() + sof + 7);
-    return o;
+    return jpegRedimensionne(octetsImage(unie(16, 16), "JPG"), 60000, 60000);
+}
+
+QByteArray jpegProgressif(const QImage& image)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QImageWriter ecrivain(&tampon, "jpeg");
+    ecrivain.setProgressiveScanWrite(true);
+    ecrivain.write(image);
+    return octets;
 }
 
 }  // namespace
@@ -237,8 +342,11 @@ private slots:
         QVERIFY(ImageDepuisOctets(QByteArray("pas une image")).isNull());
     }
 
-    // Pictures over Qt's allocation limit decode at the size they are shown; headers beyond any scan are
-    // refused; a scaled picture keeps its natural size in millimetres, which the thumbnail sheets print.
+    // Pictures decode at the size they are shown, a scaled picture keeping its natural size in millimetres,
+    // which the thumbnail sheets print. Whatever the format and whatever its header claims, a picture that
+    // could not be brought down to that size without holding far more memory (a format Qt decodes whole, a
+    // progressive JPEG), or that claims more than any scan has each way or in all, is no picture, at once;
+    // so is a format the program does not read. The crafted files are a few bytes that Qt would decode.
     void imageDecodee_data()
     {
         QTest::addColumn<QByteArray>("octets");
@@ -246,15 +354,44 @@ private slots:
         QTest::addColumn<QSize>("attendue");
         QTest::addColumn<double>("largeurMm");
         const QSize nulle;
+        const QSize boite(300, 200);
+        // A picture that states no resolution has Qt's.
+        const double mmParPixel = 1000.0 / QImage(1, 1, QImage::Format_RGB32).dotsPerMeterX();
+        const QByteArray bleu = QByteArray("\x00\x00\xFF", 3);
         // JPEG keeps the resolution in dots per centimetre: 600 dots an inch come back as 236.
-        QTest::newRow("grand jpeg, boîte") << grandJpeg() << QSize(300, 200) << QSize(200, 200) << 6000 / 23.6;
+        QTest::newRow("grand jpeg, boîte") << grandJpeg() << boite << QSize(200, 200) << 6000 / 23.6;
         QTest::newRow("grand jpeg, sans boîte") << grandJpeg() << QSize() << QSize(CoteMaxSansCadre, CoteMaxSansCadre)
                                                 << 6000 / 23.6;
+        QTest::newRow("jpeg progressif, boîte")
+            << jpegProgressif(a600dpi(unie(3000, 2000, Qt::blue))) << boite << QSize(300, 200) << 3000 / 23.6;
         QTest::newRow("grand bmp, boîte") << grandBmp() << QSize(150, 300) << QSize(150, 150) << 6000 / 23.622;
-        QTest::newRow("petite image, grande boîte") << octetsImage(a600dpi(unie(8, 6, Qt::blue)), "PNG") << QSize(300, 200)
-                                                    << QSize(8, 6) << 8 / 23.622;
-        QTest::newRow("en-tête bmp démesuré") << enteteBmpDemesure() << QSize(300, 200) << nulle << 0.0;
-        QTest::newRow("en-tête jpeg démesuré") << enteteJpegDemesure() << QSize(300, 200) << nulle << 0.0;
+        QTest::newRow("bmp par plages 6000 × 4000, boîte")
+            << bmpParPlages(6000, 4000) << boite << QSize(300, 200) << 6000 / 23.622;
+        QTest::newRow("grand png, boîte")
+            << png(1200, 1200, 8, 2, bleu.repeated(1200)) << boite << QSize(200, 200) << 1200 / 23.622;
+        QTest::newRow("gif 6000 × 4000 d'une vignette 1 × 1, boîte")
+            << gif({6000, 4000}, {1, 1}) << boite << QSize(300, 200) << 6000 * mmParPixel;
+        QTest::newRow("petite image, grande boîte")
+            << octetsImage(a600dpi(unie(8, 6, Qt::blue)), "PNG") << boite << QSize(8, 6) << 8 / 23.622;
+        QTest::newRow("en-tête bmp démesuré") << enteteBmpDemesure() << boite << nulle << 0.0;
+        QTest::newRow("en-tête jpeg démesuré") << enteteJpegDemesure() << boite << nulle << 0.0;
+        QTest::newRow("jpeg 60000 × 1000")
+            << jpegRedimensionne(octetsImage(unie(16, 16), "JPG"), 60000, 1000) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif 16384 × 16384")
+            << jpegRedimensionne(jpegProgressif(unie(16, 16, Qt::blue)), 16384, 16384) << boite << nulle << 0.0;
+        QTest::newRow("gif 16000 × 16000") << gif({16000, 16000}, {16000, 16000}) << boite << nulle << 0.0;
+        QTest::newRow("gif 60000 × 4000") << gif({60000, 4000}, {60000, 4000}) << boite << nulle << 0.0;
+        QTest::newRow("gif 20000 × 1000 d'une vignette 1 × 1") << gif({20000, 1000}, {1, 1}) << boite << nulle << 0.0;
+        QTest::newRow("bmp par plages 16000 × 16000")
+            << bmpIndexe(16000, 16000, 8, 1, QByteArray("\x00\x01", 2)) << boite << nulle << 0.0;
+        QTest::newRow("bmp 1 bit 16000 × 16000")
+            << bmpIndexe(16000, 16000, 1, 0, QByteArray(64, '\0')) << boite << nulle << 0.0;
+        // Within what Qt lets itself allocate, but not once copied at 32 bits for smoothing.
+        QTest::newRow("gif 6000 × 6000") << gif({6000, 6000}, {6000, 6000}) << boite << nulle << 0.0;
+        QTest::newRow("png gris 6500 × 6500")
+            << png(6500, 6500, 8, 0, QByteArray(6500, '\0')) << boite << nulle << 0.0;
+        for (const char* format : {"PPM", "XPM", "ICO"})
+            QTest::addRow("%s", format) << octetsImage(unie(8, 6, Qt::blue), format) << boite << nulle << 0.0;
     }
 
     void imageDecodee()
