@@ -17,7 +17,7 @@ struct Condition {
     // The catalogue's quotation column, which an own item's price column repeats; the personal price
     // column is the same followed by "P".
     QString colonneCote;
-    // The stamp card's price label; its personal price box is the same followed by "P".
+    // The stamp card's price label; the price strip names its personal price box after it, followed by "P".
     QString nomCote;
     // The reports' text box of the condition; "D" before it, that of its duplicates.
     QString zoneEtat;
@@ -26,11 +26,14 @@ struct Condition {
     // The result lists' column heading and its width in twips.
     QString enteteListe;
     int largeurListe;
-    // The holdings grids' row label on the stamp card and on the sub-cards, and its tip.
+    // A row's label: in the stamp card's holdings grid (the on-cover row an envelope, drawn from the
+    // symbol fonts every system has) and in the sub-cards' grids (written out); then the grids' tip of
+    // the row.
     QString libelle;
     QString libelleCarte;
     QString infobulleLigne;
-    // The price strips' heading and tip (the tip worded as the price strips word it).
+    // The price strips' heading (O and L are symbols: a postmark and an envelope) and tip (worded as the
+    // price strips word it).
     QString enteteCote;
     QString infobulleCote;
     // The quick entry: its tick option, the column of the list that option reads, the alias of the mark
@@ -42,27 +45,76 @@ struct Condition {
     int largeurSaisie;
 
     QString colonneCotePerso() const { return colonneCote + QLatin1Char('P'); }
-    QString nomCotePerso() const { return nomCote + QLatin1Char('P'); }
     QString aliasCote() const { return QStringLiteral("Cote") + suffixe; }
 };
 
 // clang-format off
 inline const std::array<Condition, 5> Conditions = {{
-    {"N", "Neuf", "Neuf", "Neuf", "Neuf", "N**", 500,
-        "Neuf **", "Neuf **", "Neuf sans charnière", "Neuf **", "Neuf sans charnière",
-        "Neuf sans charnière", 3, "QN", "Neuf **", 690},
-    {"NC", "NeufAvecCharniere", "NeufAvecCharnieres", "NC", "NC", "N*", 400,
-        "Neuf *", "Neuf *", "Neuf avec charnière ou trace ch.", "Neuf *", "Neuf avec charnière ou trace charn.",
-        "Neuf avec charnière", 4, "QC", "Neuf *", 640},
-    {"NSG", "NSG", "NSG", "NSG", "NSG", "NSG", 500,
-        "Neuf (*)", "Neuf (*)", "Neuf sans gomme", "Neuf (*)", "Neuf sans gomme",
-        "Neuf sans gomme", 5, "QG", "Neuf (*)", 750},
-    {"O", "Oblitere", "Oblitere", "Oblitere", "Oblitéré", "O", 400,
-        "Oblitéré", "Oblitéré", "Oblitéré", "\u229A", "Oblitéré",
-        "Oblitéré", 6, "QO", "Obl.", 580},
-    {"L", "Lettre", "Lettre", "Lettre", "Lettre", "L", 400,
-        "\u2709", "Lettre", "Sur lettre", "\u2709", "Sur lettre",
-        "Oblitéré sur lettre", 7, "QL", "Lettre", 610},
+    {
+        .suffixe = "N",
+        .colonneCote = "Neuf",
+        .nomCote = "Neuf",
+        .zoneEtat = "Neuf",
+        .colonneManques = "Neuf",
+        .enteteListe = "N**", .largeurListe = 500,
+        .libelle = "Neuf **", .libelleCarte = "Neuf **",
+        .infobulleLigne = "Neuf sans charnière",
+        .enteteCote = "Neuf **", .infobulleCote = "Neuf sans charnière",
+        .optionSaisie = "Neuf sans charnière", .colonneSaisie = 3, .marqueSaisie = "QN",
+        .enteteSaisie = "Neuf **", .largeurSaisie = 690,
+    },
+    {
+        .suffixe = "NC",
+        .colonneCote = "NeufAvecCharniere",
+        .nomCote = "NeufAvecCharnieres",
+        .zoneEtat = "NC",
+        .colonneManques = "NC",
+        .enteteListe = "N*", .largeurListe = 400,
+        .libelle = "Neuf *", .libelleCarte = "Neuf *",
+        .infobulleLigne = "Neuf avec charnière ou trace ch.",
+        .enteteCote = "Neuf *", .infobulleCote = "Neuf avec charnière ou trace charn.",
+        .optionSaisie = "Neuf avec charnière", .colonneSaisie = 4, .marqueSaisie = "QC",
+        .enteteSaisie = "Neuf *", .largeurSaisie = 640,
+    },
+    {
+        .suffixe = "NSG",
+        .colonneCote = "NSG",
+        .nomCote = "NSG",
+        .zoneEtat = "NSG",
+        .colonneManques = "NSG",
+        .enteteListe = "NSG", .largeurListe = 500,
+        .libelle = "Neuf (*)", .libelleCarte = "Neuf (*)",
+        .infobulleLigne = "Neuf sans gomme",
+        .enteteCote = "Neuf (*)", .infobulleCote = "Neuf sans gomme",
+        .optionSaisie = "Neuf sans gomme", .colonneSaisie = 5, .marqueSaisie = "QG",
+        .enteteSaisie = "Neuf (*)", .largeurSaisie = 750,
+    },
+    {
+        .suffixe = "O",
+        .colonneCote = "Oblitere",
+        .nomCote = "Oblitere",
+        .zoneEtat = "Oblitere",
+        .colonneManques = "Oblitéré",
+        .enteteListe = "O", .largeurListe = 400,
+        .libelle = "Oblitéré", .libelleCarte = "Oblitéré",
+        .infobulleLigne = "Oblitéré",
+        .enteteCote = "\u229A", .infobulleCote = "Oblitéré",
+        .optionSaisie = "Oblitéré", .colonneSaisie = 6, .marqueSaisie = "QO",
+        .enteteSaisie = "Obl.", .largeurSaisie = 580,
+    },
+    {
+        .suffixe = "L",
+        .colonneCote = "Lettre",
+        .nomCote = "Lettre",
+        .zoneEtat = "Lettre",
+        .colonneManques = "Lettre",
+        .enteteListe = "L", .largeurListe = 400,
+        .libelle = "\u2709", .libelleCarte = "Lettre",
+        .infobulleLigne = "Sur lettre",
+        .enteteCote = "\u2709", .infobulleCote = "Sur lettre",
+        .optionSaisie = "Oblitéré sur lettre", .colonneSaisie = 7, .marqueSaisie = "QL",
+        .enteteSaisie = "Lettre", .largeurSaisie = 610,
+    },
 }};
 // clang-format on
 
