@@ -8,6 +8,7 @@
 #include "card/TexteFiche.h"
 #include "cardparts/CotesCarte.h"
 #include "cardparts/Nombres.h"
+#include "data/Conditions.h"
 #include "data/Source.h"
 #include "data/Valeurs.h"
 #include "platform/Dialogues.h"
@@ -188,17 +189,10 @@ void OFormFiche::creerCotations()
     m_cotes->definirDallay([this] { return m_dallay->text(); });
     m_cotes->CoteChoisie()->setStyleSheet(
         QStringLiteral("QComboBox { background-color: rgb(255, 255, 192); color: rgb(128, 0, 0); }"));
-    struct Colonne {
-        const char* titre;
-        const char* infobulle;
-    };
-    // "Oblitéré" and "Sur lettre" are symbols: a postmark and an envelope.
-    const Colonne colonnes[] = {{"Neuf **", "Neuf sans charnière"}, {"Neuf *", "Neuf avec charnière ou trace charn."},
-        {"Neuf (*)", "Neuf sans gomme"}, {"\u229A", "Oblitéré"}, {"\u2709", "Sur lettre"}};
-    for (int i = 0; i < 5; ++i) {
-        auto* titre = libelle(p, QString::fromUtf8(colonnes[i].titre), 1800 + i * 820, 4020, 800, 255);
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        auto* titre = libelle(p, Conditions[i].enteteCote, 1800 + int(i) * 820, 4020, 800, 255);
         titre->setAlignment(Qt::AlignCenter);
-        titre->setToolTip(QString::fromUtf8(colonnes[i].infobulle));
+        titre->setToolTip(Conditions[i].infobulleCote);
     }
     libelle(p, QStringLiteral("Perso :"), 120, 4380, 540, 285);
     m_idPerso = CreerControle<QLineEdit>(p, QStringLiteral("IDPerso"), 660, 4380, 1020, 285);

@@ -120,10 +120,8 @@ GrilleDetention::GrilleDetention(QWidget* parent, const ParametresGrille& parame
         const QString s = parametres.suffixes.at(i);
         const int h = yLignes + i * PasLigne;
         Ligne l;
-        // "Sur lettre" is an envelope on the stamp card, drawn from the symbol fonts every system has.
         const Condition& d = ConditionDe(s);
-        const QString libelle = s == QLatin1String("L") ? parametres.libelleLettre : d.libelle;
-        l.etiquette = etiquette(parent, libelle, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
+        l.etiquette = etiquette(parent, d.*parametres.libelleLigne, x + ColEtiquette, h, ColQte - 60, HauteurLigne);
         l.etiquette->setObjectName(QStringLiteral("Etiquette") + s);
         l.etiquette->setToolTip(d.infobulleLigne);
         l.qte = CreerControle<QCheckBox>(parent, QStringLiteral("Qte") + s, x + ColQte, h, 300, HauteurLigne);

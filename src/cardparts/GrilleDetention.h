@@ -36,7 +36,8 @@ struct ParametresGrille {
     QStringList titresColonnes = {QStringLiteral("j'ai"), QStringLiteral("% qualité"), QStringLiteral("Qté"),
         QStringLiteral("j'ai"), QStringLiteral("Qté")};
     QStringList nomsTitresColonnes;  // their object names, where the card has some
-    QString libelleLettre = QStringLiteral("\u2709");  // the on-cover row; an envelope by default
+    // The rows' labels: the stamp card's (an envelope for the on-cover row) or the sub-cards'.
+    QString Condition::*libelleLigne = &Condition::libelle;
     QString libelleValeur = QStringLiteral("Valeur €:");
     QString nomLibelleValeur;
     QString libelleCommentaire = QStringLiteral("Commentaire");

@@ -73,7 +73,7 @@ FicheSecondaire::FicheSecondaire(const ParametresFicheSecondaire& parametres, co
     grille.titresColonnes = {QStringLiteral("Possédé"), QStringLiteral("Qualité en %"), QStringLiteral("Qté"), QString(),
         QStringLiteral("Quantité doubles")};
     grille.nomsTitresColonnes = parametres.nomsTitresColonnes;
-    grille.libelleLettre = QStringLiteral("Lettre");
+    grille.libelleLigne = &Condition::libelleCarte;
     grille.libelleValeur = QStringLiteral("Valeur en euros");
     grille.nomLibelleValeur = QStringLiteral("Label1");
     grille.libelleCommentaire = QStringLiteral("Commentaire:");

@@ -82,12 +82,12 @@ OFormFicheMesVarietes::OFormFicheMesVarietes(const QString& codePersonnel, QWidg
     grille.titreDoubles.clear();
     grille.titresColonnes = {QStringLiteral("Possédé"), QStringLiteral("Qualité en %"), QStringLiteral("Qté"), QString(),
         QStringLiteral("Quantité doubles")};
-    grille.libelleLettre = QStringLiteral("Lettre");
+    grille.libelleLigne = &Condition::libelleCarte;
     grille.libelleValeur = QStringLiteral("Valeur en Euros");
     grille.nomLibelleValeur = QStringLiteral("Label1");
     grille.libelleCommentaire = QStringLiteral("Commentaire:");
     m_grille = new GrilleDetention(this, grille);
-    creerPrix(HautGrille + 510 + 5 * 300 + 390);
+    creerPrix(HautGrille + 510 + int(SuffixesEtats.size()) * 300 + 390);
 
     m_picture1 = CreerControle<BoiteImage>(this, QStringLiteral("Picture1"), GaucheImage, HautGrille,
         Largeur - GaucheImage - Marge, Hauteur - HautGrille - 1140);
