@@ -26,11 +26,16 @@ struct Condition {
     // The result lists' column heading and its width in twips.
     QString enteteListe;
     int largeurListe;
+    // The printed lists' column heading and its width in twips; the inventory prints the same heading in
+    // boxes of its own.
+    QString enteteEtat;
+    int largeurEtat;
     // A row's label: in the stamp card's holdings grid (the on-cover row an envelope, drawn from the
-    // symbol fonts every system has) and in the sub-cards' grids (written out); then the grids' tip of
-    // the row.
+    // symbol fonts every system has), in the sub-cards' grids (written out) and in the inventory's
+    // synthesis; then the grids' tip of the row.
     QString libelle;
     QString libelleCarte;
+    QString libelleSynthese;
     QString infobulleLigne;
     // The price strips' heading (O and L are symbols: a postmark and an envelope) and tip (worded as the
     // price strips word it).
@@ -57,7 +62,8 @@ inline const std::array<Condition, 5> Conditions = {{
         .zoneEtat = "Neuf",
         .colonneManques = "Neuf",
         .enteteListe = "N**", .largeurListe = 500,
-        .libelle = "Neuf **", .libelleCarte = "Neuf **",
+        .enteteEtat = "Neuf **", .largeurEtat = 555,
+        .libelle = "Neuf **", .libelleCarte = "Neuf **", .libelleSynthese = "Neuf **",
         .infobulleLigne = "Neuf sans charnière",
         .enteteCote = "Neuf **", .infobulleCote = "Neuf sans charnière",
         .optionSaisie = "Neuf sans charnière", .colonneSaisie = 3, .marqueSaisie = "QN",
@@ -70,7 +76,8 @@ inline const std::array<Condition, 5> Conditions = {{
         .zoneEtat = "NC",
         .colonneManques = "NC",
         .enteteListe = "N*", .largeurListe = 400,
-        .libelle = "Neuf *", .libelleCarte = "Neuf *",
+        .enteteEtat = "Neuf *", .largeurEtat = 495,
+        .libelle = "Neuf *", .libelleCarte = "Neuf *", .libelleSynthese = "Neuf *",
         .infobulleLigne = "Neuf avec charnière ou trace ch.",
         .enteteCote = "Neuf *", .infobulleCote = "Neuf avec charnière ou trace charn.",
         .optionSaisie = "Neuf avec charnière", .colonneSaisie = 4, .marqueSaisie = "QC",
@@ -83,7 +90,8 @@ inline const std::array<Condition, 5> Conditions = {{
         .zoneEtat = "NSG",
         .colonneManques = "NSG",
         .enteteListe = "NSG", .largeurListe = 500,
-        .libelle = "Neuf (*)", .libelleCarte = "Neuf (*)",
+        .enteteEtat = "Neuf (*)", .largeurEtat = 645,
+        .libelle = "Neuf (*)", .libelleCarte = "Neuf (*)", .libelleSynthese = "Neuf (*)",
         .infobulleLigne = "Neuf sans gomme",
         .enteteCote = "Neuf (*)", .infobulleCote = "Neuf sans gomme",
         .optionSaisie = "Neuf sans gomme", .colonneSaisie = 5, .marqueSaisie = "QG",
@@ -96,7 +104,8 @@ inline const std::array<Condition, 5> Conditions = {{
         .zoneEtat = "Oblitere",
         .colonneManques = "Oblitéré",
         .enteteListe = "O", .largeurListe = 400,
-        .libelle = "Oblitéré", .libelleCarte = "Oblitéré",
+        .enteteEtat = "Obl.", .largeurEtat = 375,
+        .libelle = "Oblitéré", .libelleCarte = "Oblitéré", .libelleSynthese = "Oblitéré",
         .infobulleLigne = "Oblitéré",
         .enteteCote = "\u229A", .infobulleCote = "Oblitéré",
         .optionSaisie = "Oblitéré", .colonneSaisie = 6, .marqueSaisie = "QO",
@@ -109,7 +118,8 @@ inline const std::array<Condition, 5> Conditions = {{
         .zoneEtat = "Lettre",
         .colonneManques = "Lettre",
         .enteteListe = "L", .largeurListe = 400,
-        .libelle = "\u2709", .libelleCarte = "Lettre",
+        .enteteEtat = "Lettre", .largeurEtat = 480,
+        .libelle = "\u2709", .libelleCarte = "Lettre", .libelleSynthese = "Lettre",
         .infobulleLigne = "Sur lettre",
         .enteteCote = "\u2709", .infobulleCote = "Sur lettre",
         .optionSaisie = "Oblitéré sur lettre", .colonneSaisie = 7, .marqueSaisie = "QL",

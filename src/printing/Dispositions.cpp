@@ -103,11 +103,10 @@ SectionEtat enTeteListe(int hauteur, QList<int> conditions, bool ordreRecherche2
     const ControleEtat id2 = Etiquette("LabelID2", 1230, 240, 675, 225, "Michel").police(gras);
     const ControleEtat ligne = Ligne("Line2", 60, 495, 9990, 0).couleur(0, 64, 64);
     QList<ControleEtat> cond;
-    if (!conditions.isEmpty()) {
-        const QStringList legendes {"Neuf **", "Neuf *", "Neuf (*)", "Obl.", "Lettre"};
-        const QList<int> largeurs {555, 495, 645, 375, 480};
-        for (int i = 0; i < 5; ++i)
-            cond << Etiquette(QStringLiteral("Label%1").arg(4 + i), conditions.at(i), 240, largeurs.at(i), 225, legendes.at(i));
+    for (int i = 0; i < conditions.size(); ++i) {
+        const Condition& e = Conditions[std::size_t(i)];
+        cond << Etiquette(
+            QStringLiteral("Label%1").arg(4 + i), conditions.at(i), 240, e.largeurEtat, 225, e.enteteEtat);
     }
     QList<ControleEtat> c;
     if (ordreRecherche2)
@@ -349,20 +348,23 @@ Etat ImpListeTimbres1()
         Etiquette("Label2", 15, 150, 1125, 225, "Dallay").police(gras),
         Etiquette("LabelID2", 1140, 150, 630, 225, "Michel").police(gras),
         Ligne("Line2", 150, 405, 14805, 0).couleur(0, 64, 64),
-        Etiquette("Label4", 6345, 150, 615, 225, "Neuf **"),
-        Etiquette("Label5", 7035, 150, 495, 225, "Neuf *"),
-        Etiquette("Label6", 7635, 150, 645, 225, "Neuf (*)"),
-        Etiquette("Label7", 8340, 150, 375, 225, "Obl."),
-        Etiquette("Label8", 8850, 150, 480, 225, "Lettre"),
-        Etiquette("Label18", 10335, 150, 555, 225, "Neuf **"),
-        Etiquette("Label19", 10980, 150, 495, 225, "Neuf *"),
-        Etiquette("Label20", 11580, 150, 645, 225, "Neuf (*)"),
-        Etiquette("Label21", 12285, 150, 375, 225, "Obl."),
-        Etiquette("Label22", 12795, 150, 480, 225, "Lettre"),
-        Etiquette("Label24", 13425, 150, 750, 225, "Doubles").police(gras),
-        Etiquette("Label25", 14265, 150, 630, 225, "Total").police(gras).droite(),
-        Etiquette("Label23", 9450, 150, 870, 225, "Collection").police(gras),
     };
+    // Each condition's heading over the collection's columns (Label4 to Label8), then over the duplicates'
+    // (Label18 to Label22), in boxes of this layout's own.
+    struct Titre {
+        int gauche, largeur;
+    };
+    const Titre titres[] = {{6345, 615}, {7035, 495}, {7635, 645}, {8340, 375}, {8850, 480}};
+    const Titre titresDoubles[] = {{10335, 555}, {10980, 495}, {11580, 645}, {12285, 375}, {12795, 480}};
+    for (std::size_t i = 0; i < Conditions.size(); ++i)
+        entete << Etiquette(QStringLiteral("Label%1").arg(4 + i), titres[i].gauche, 150, titres[i].largeur, 225,
+            Conditions[i].enteteEtat);
+    for (std::size_t i = 0; i < Conditions.size(); ++i)
+        entete << Etiquette(QStringLiteral("Label%1").arg(18 + i), titresDoubles[i].gauche, 150,
+            titresDoubles[i].largeur, 225, Conditions[i].enteteEtat);
+    entete << Etiquette("Label24", 13425, 150, 750, 225, "Doubles").police(gras)
+           << Etiquette("Label25", 14265, 150, 630, 225, "Total").police(gras).droite()
+           << Etiquette("Label23", 9450, 150, 870, 225, "Collection").police(gras);
 
     const QString A = QStringLiteral("0.0;;\"\"");
     const QString B = QStringLiteral("#,##0.0;;\"\"");
@@ -400,39 +402,41 @@ Etat ImpListeTimbres1()
     };
     const PoliceEtat grasSouligne = Arial(8.25, Gras | Souligne);
     QList<ControleEtat> synthese {
-        somme("SumTotalN", 6315, 660),
-        somme("SumTotalNSG", 6330, 1335),
-        somme("SumTotalO", 6345, 1680),
-        somme("SumTotalNC", 6330, 990),
         Etiquette("Label28", 5175, 345, 975, 270, "Synthèse").police(grasSouligne),
         Etiquette("Label29", 6285, 315, 1170, 285, "Collection").police(gras).centre(),
-        somme("SumTotalL", 6345, 2010),
-        somme("SumTotalDN", 7620, 645),
-        somme("SumTotalDNSG", 7635, 1335),
-        somme("SumTotalDO", 7650, 1665),
-        somme("SumTotalDNC", 7635, 990),
         Etiquette("Label35", 7590, 315, 1170, 285, "Doubles").police(gras).centre(),
-        somme("SumTotalDL", 7650, 2010),
+        Etiquette("Label31", 8865, 315, 1170, 285, "Total").police(gras).centre(),
         somme("SumTotalColl", 6360, 2445).police(gras),
         somme("SumTotalDoubles", 7665, 2445).police(gras),
-        Etiquette("Label39", 5190, 660, 1065, 270, "Neuf **"),
-        Etiquette("Label40", 5190, 990, 1065, 285, "Neuf *"),
-        Etiquette("Label41", 5190, 1335, 1065, 285, "Neuf (*)"),
-        Etiquette("Label42", 5190, 1680, 1065, 285, "Oblitéré"),
-        Etiquette("Label43", 5205, 2010, 1065, 285, "Lettre"),
         Etiquette("Label44", 5220, 2445, 1065, 285, "Total").police(gras),
         somme("SumTotalGene", 8940, 2445).police(grasSouligne),
-        somme("SumTotalNDN", 8895, 645).police(gras),
-        somme("SumTotalNSGDNSG", 8910, 1335).police(gras),
-        somme("SumTotalODO", 8925, 1665).police(gras),
-        somme("SumTotalNCDNC", 8910, 990).police(gras),
-        Etiquette("Label31", 8865, 315, 1170, 285, "Total").police(gras).centre(),
-        somme("SumTotalLDL", 8925, 2010).police(gras),
-        Ligne("Line3", 5100, 585, 5115, 0),
-        Forme("Shape2", 5085, 255, 5130, 2490),
-        Ligne("Line4", 6270, 255, 0, 2475),
-        Ligne("Line5", 8835, 270, 0, 2475),
     };
+    // A row per condition: its label, then its sums over the collection, over the duplicates and over
+    // both, at this layout's own places.
+    struct RangeeSynthese {
+        const char* etiquette;
+        int gaucheEtiquette, hautEtiquette, hauteurEtiquette;
+        int gaucheCollection, hautCollection, gaucheDoubles, hautDoubles, gaucheTotal, hautTotal;
+    };
+    const RangeeSynthese rangees[] = {
+        {"Label39", 5190, 660, 270, 6315, 660, 7620, 645, 8895, 645},
+        {"Label40", 5190, 990, 285, 6330, 990, 7635, 990, 8910, 990},
+        {"Label41", 5190, 1335, 285, 6330, 1335, 7635, 1335, 8910, 1335},
+        {"Label42", 5190, 1680, 285, 6345, 1680, 7650, 1665, 8925, 1665},
+        {"Label43", 5205, 2010, 285, 6345, 2010, 7650, 2010, 8925, 2010},
+    };
+    for (std::size_t i = 0; i < Conditions.size(); ++i) {
+        const RangeeSynthese& r = rangees[i];
+        const QString& s = Conditions[i].suffixe;
+        synthese << Etiquette(QString::fromLatin1(r.etiquette), r.gaucheEtiquette, r.hautEtiquette, 1065,
+                        r.hauteurEtiquette, Conditions[i].libelleSynthese)
+                 << somme(QStringLiteral("SumTotal") + s, r.gaucheCollection, r.hautCollection)
+                 << somme(QStringLiteral("SumTotalD") + s, r.gaucheDoubles, r.hautDoubles)
+                 << somme(QStringLiteral("SumTotal%1D%1").arg(s), r.gaucheTotal, r.hautTotal).police(gras);
+    }
+    // The frame and its rules are drawn over the block.
+    synthese << Ligne("Line3", 5100, 585, 5115, 0) << Forme("Shape2", 5085, 255, 5130, 2490)
+             << Ligne("Line4", 6270, 255, 0, 2475) << Ligne("Line5", 8835, 270, 0, 2475);
 
     e.sections = {
         enTeteEtat(1440, {"Inventaire financier de la collection", 1350, 10875, 1365, 10890}, Famille::Inventaire,
