@@ -283,8 +283,7 @@ int reprendreEditionPrecedente(const Connexion& perso)
     int ecartees = copierRenumerote(perso, QStringLiteral("Collection"), QStringLiteral("changements"));
     ecartees += copierRenumerote(perso, QStringLiteral("CollectionV"), QStringLiteral("changementsV"));
     ecartees += copierSansDoublons(perso, QStringLiteral("CollectionO"),
-        ColonnesDetentionOPrecedente + QStringList {QStringLiteral("QtesO"), QStringLiteral("QtesL")},
-        QStringLiteral("CollectionO"),
+        ColonnesDetentionOPrecedente + exemplaires(SuffixesO), QStringLiteral("CollectionO"),
         nomsSql(ColonnesDetentionOPrecedente) + unExemplaireParConditionPossedee(SuffixesO),
         detientQuelqueChose(SuffixesO));
     copier(perso, QStringLiteral("ThemesAssocies"), ColonnesThemesAssocies, QStringLiteral("ThemesAssocies"),

@@ -27,17 +27,17 @@ struct Morceaux {
     Instruction instruction() const { return {sql, valeurs}; }
 };
 
-// The conditions, written once for any holdings row: {!X} "X not owned", {X} "X owned", for X among
-// N, NC, NSG, O, L. A stored Yes is -1 and a missing row reads as Null, so "not owned" is zero or Null.
+// The conditions, written once for any holdings row: {!X} "X not owned", {X} "X owned", for X the
+// suffix of a condition. A stored Yes is -1 and a missing row reads as Null, so "not owned" is zero or Null.
 QString holdings(const QString& modele, const QString& alias)
 {
-    static const QRegularExpression jeton(QStringLiteral("\\{(!?)(NSG|NC|N|O|L)\\}"));
+    static const QRegularExpression jeton(QStringLiteral("\\{(!?)(\\w+)\\}"));
     QString sql;
     qsizetype debut = 0;
     for (auto it = jeton.globalMatch(modele); it.hasNext();) {
         const auto m = it.next();
         sql += modele.mid(debut, m.capturedStart() - debut);
-        const QString colonne = alias + QStringLiteral(".Qte") + m.captured(2);
+        const QString colonne = alias + QStringLiteral(".Qte") + ConditionDe(m.captured(2)).suffixe;
         sql += m.captured(1).isEmpty() ? QStringLiteral("(%1 <> 0)").arg(colonne)
                                        : QStringLiteral("(IFNULL(%1, 0) = 0)").arg(colonne);
         debut = m.capturedEnd();
