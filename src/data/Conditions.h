@@ -48,6 +48,8 @@ struct Condition {
     QString marqueSaisie;
     QString enteteSaisie;
     int largeurSaisie;
+    // The exchange file's column.
+    QString colonneEchange;
 
     QString colonneCotePerso() const { return colonneCote + QLatin1Char('P'); }
     QString aliasCote() const { return QStringLiteral("Cote") + suffixe; }
@@ -68,6 +70,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteCote = "Neuf **", .infobulleCote = "Neuf sans charnière",
         .optionSaisie = "Neuf sans charnière", .colonneSaisie = 3, .marqueSaisie = "QN",
         .enteteSaisie = "Neuf **", .largeurSaisie = 690,
+        .colonneEchange = "NSC",
     },
     {
         .suffixe = "NC",
@@ -82,6 +85,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteCote = "Neuf *", .infobulleCote = "Neuf avec charnière ou trace charn.",
         .optionSaisie = "Neuf avec charnière", .colonneSaisie = 4, .marqueSaisie = "QC",
         .enteteSaisie = "Neuf *", .largeurSaisie = 640,
+        .colonneEchange = "NAC",
     },
     {
         .suffixe = "NSG",
@@ -96,6 +100,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteCote = "Neuf (*)", .infobulleCote = "Neuf sans gomme",
         .optionSaisie = "Neuf sans gomme", .colonneSaisie = 5, .marqueSaisie = "QG",
         .enteteSaisie = "Neuf (*)", .largeurSaisie = 750,
+        .colonneEchange = "NSG",
     },
     {
         .suffixe = "O",
@@ -110,6 +115,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteCote = "\u229A", .infobulleCote = "Oblitéré",
         .optionSaisie = "Oblitéré", .colonneSaisie = 6, .marqueSaisie = "QO",
         .enteteSaisie = "Obl.", .largeurSaisie = 580,
+        .colonneEchange = "OBLI",
     },
     {
         .suffixe = "L",
@@ -124,6 +130,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteCote = "\u2709", .infobulleCote = "Sur lettre",
         .optionSaisie = "Oblitéré sur lettre", .colonneSaisie = 7, .marqueSaisie = "QL",
         .enteteSaisie = "Lettre", .largeurSaisie = 610,
+        .colonneEchange = "SURL",
     },
 }};
 // clang-format on

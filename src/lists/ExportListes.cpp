@@ -1,16 +1,21 @@
 #include "lists/ExportListes.h"
 
 #include "collections/Correspondances.h"
+#include "data/Conditions.h"
 
 #include <QSaveFile>
 
 QByteArray TexteEchange(const QList<QStringList>& lignes, bool manques)
 {
-    QString texte = QStringLiteral("DALLAY,NSC,NAC,NSG,OBLI,SURL\r\n");
+    QStringList entete = {QStringLiteral("DALLAY")};
+    for (const Condition& c : Conditions)
+        entete << c.colonneEchange;
+    QString texte = entete.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     for (const QStringList& l : lignes) {
         QStringList champs = {l.value(0)};
-        for (int i = 2; i <= 6; ++i) {
-            const QString cellule = l.value(i);
+        for (std::size_t i = 0; i < Conditions.size(); ++i) {
+            // A row's condition cells follow its number and its designation.
+            const QString cellule = l.value(2 + int(i));
             if (manques)
                 champs << (cellule == QLatin1String("x") || cellule == QLatin1String("1") ? QStringLiteral("1") : QString());
             else
