@@ -353,12 +353,6 @@ QString Requete::nomColonne(int i) const
     return QString::fromUtf8(sqlite3_column_name(m_stmt, i));
 }
 
-QString Requete::tableColonne(int i) const
-{
-    const char* t = sqlite3_column_table_name(m_stmt, i);
-    return t ? QString::fromUtf8(t) : QString();
-}
-
 QVariant Requete::colonne(int i) const
 {
     switch (sqlite3_column_type(m_stmt, i)) {

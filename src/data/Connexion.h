@@ -109,8 +109,6 @@ public:
     int nombreColonnes() const;
     QString nomColonne(int i) const;
     QVariant colonne(int i) const;
-    // The table a result column comes from (empty for expressions).
-    QString tableColonne(int i) const;
     // For readers that take a whole result in bulk, column by column, without a QVariant per value.
     sqlite3_stmt* poignee() const { return m_stmt; }
 

@@ -21,11 +21,6 @@ QString Texte(const QVariant& valeur)
     return EstNul(valeur) ? QString() : valeur.toString();
 }
 
-QVariant NulSiVide(const QString& texte)
-{
-    return texte.isEmpty() ? QVariant() : QVariant(texte);
-}
-
 QVariant NombreOuTexte(const QString& code)
 {
     bool ok = false;

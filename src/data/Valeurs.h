@@ -13,8 +13,6 @@ bool EstVrai(const QVariant& valeur);
 bool EstNul(const QVariant& valeur);
 // The text of a value, empty for Null.
 QString Texte(const QVariant& valeur);
-// A value that may be Null, as a QVariant holding nothing when it is.
-QVariant NulSiVide(const QString& texte);
 // A code typed or listed as text (a collection, a type, a theme...) compares with the stored number:
 // bound as a number whenever it reads as one, else as the text.
 QVariant NombreOuTexte(const QString& code);

@@ -193,9 +193,3 @@ void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& 
 {
     Plateforme().impression->apercu(titre, dessiner);
 }
-
-void AfficherApercuOriente(
-    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
-{
-    Plateforme().impression->apercuOriente(titre, orientation, dessiner);
-}

@@ -49,7 +49,5 @@ public:
 
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre);
 void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner);
-void AfficherApercuOriente(
-    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner);
 void AfficherApercuPages(const DocumentPages& document);
 bool PreparerImprimanteParDefaut(QPrinter& imprimante, const QString& titre);

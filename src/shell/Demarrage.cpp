@@ -15,7 +15,6 @@
 #include <QSessionManager>
 
 #include <memory>
-#include <vector>
 
 #include <unistd.h>
 
@@ -24,11 +23,6 @@ namespace {
 VerrouInstance g_verrou;
 QPointer<MDIForm1> g_principale;
 bool g_arret = false;
-std::vector<std::function<void()>>& liberations()
-{
-    static std::vector<std::function<void()>> l;
-    return l;
-}
 
 }  // namespace
 
@@ -99,15 +93,8 @@ void ArreterProgramme()
                 fenetre->close();
         }
     }
-    for (const auto& liberer : liberations())
-        liberer();
     LibererConnexions();
     QCoreApplication::quit();
-}
-
-void EnregistrerLiberation(std::function<void()> liberer)
-{
-    liberations().push_back(std::move(liberer));
 }
 
 void AfficherAide()

@@ -5,8 +5,6 @@
 
 #include <QString>
 
-#include <functional>
-
 class MDIForm1;
 
 inline const QString MessageDossierInstallation = QStringLiteral(
@@ -23,12 +21,9 @@ bool Main();
 MDIForm1* FormePrincipale();
 
 // Shut-down: every screen is unloaded (the stamp card writes its pending holdings first), every other
-// window closes, the global recordsets and the connections are released and the event loop ends.
+// window closes, the connections are released and the event loop ends.
 // Runs once; later calls do nothing until the next Main.
 void ArreterProgramme();
-
-// Recordsets and other globals a subsystem holds open register how to release them at shut-down.
-void EnregistrerLiberation(std::function<void()> liberer);
 
 // Opens the help file of the program folder in the help viewer, or says that it is missing.
 void AfficherAide();
