@@ -21,15 +21,6 @@
 
 Impression::~Impression() = default;
 
-void Impression::apercuOriente(
-    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
-{
-    apercu(titre, [&](QPrinter* imprimante) {
-        imprimante->setPageOrientation(orientation);
-        dessiner(imprimante);
-    });
-}
-
 bool ImpressionQt::choisirImprimante(QPrinter& imprimante, const QString& titre)
 {
     QPrintDialog dialogue(&imprimante, QApplication::activeWindow());
@@ -47,26 +38,6 @@ void ImpressionQt::apercu(const QString& titre, const std::function<void(QPrinte
         [&dessiner](QPrinter* imprimante) { dessiner(imprimante); });
     dialogue.setWindowState(dialogue.windowState() | Qt::WindowMaximized);
     dialogue.exec();
-}
-
-void ImpressionQt::apercuOriente(
-    const QString& titre, QPageLayout::Orientation orientation, const std::function<void(QPrinter*)>& dessiner)
-{
-    // The orientation is the printer's before the preview lays out its first page.
-    QPrinter imprimante(QPrinter::HighResolution);
-    imprimante.setPageOrientation(orientation);
-    QPrintPreviewDialog dialogue(&imprimante, QApplication::activeWindow());
-    if (!titre.isEmpty())
-        dialogue.setWindowTitle(titre);
-    QObject::connect(&dialogue, &QPrintPreviewDialog::paintRequested, &dialogue,
-        [&dessiner](QPrinter* cible) { dessiner(cible); });
-    dialogue.setWindowState(dialogue.windowState() | Qt::WindowMaximized);
-    dialogue.exec();
-}
-
-void Impression::apercuPages(const DocumentPages& document)
-{
-    apercuOriente(document.titre, document.page.orientation(), document.imprimer);
 }
 
 namespace {

@@ -27,13 +27,9 @@ public:
     virtual bool choisirImprimante(QPrinter& imprimante, const QString& titre) = 0;
     // A modal preview window, shown maximised; dessiner paints every page.
     virtual void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) = 0;
-    // The same on paper of the given orientation. `dessiner` is called with the preview's own printer, and
-    // again with the printer the user prints on from the preview, whose failure it reports itself.
-    virtual void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
-        const std::function<void(QPrinter*)>& dessiner);
     // A modal, maximised preview that paints only the page it shows; printing from it goes through
-    // `imprimer`. By default, the oriented preview of the whole document.
-    virtual void apercuPages(const DocumentPages& document);
+    // `imprimer`.
+    virtual void apercuPages(const DocumentPages& document) = 0;
     // The system's default printer, ready to print `titre` with no dialog; false when there is none.
     virtual bool imprimanteParDefaut(QPrinter& imprimante, const QString& titre);
 };
@@ -42,8 +38,6 @@ class ImpressionQt : public Impression {
 public:
     bool choisirImprimante(QPrinter& imprimante, const QString& titre) override;
     void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) override;
-    void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
-        const std::function<void(QPrinter*)>& dessiner) override;
     void apercuPages(const DocumentPages& document) override;
 };
 

@@ -146,21 +146,6 @@ public:
         m_etat.apercus.append({titre, pdf});
     }
 
-    void apercuOriente(const QString& titre, QPageLayout::Orientation orientation,
-        const std::function<void(QPrinter*)>& dessiner) override
-    {
-        const QString pdf = m_etat.nouveauPdf(QStringLiteral("apercu"));
-        {
-            QPrinter imprimante;
-            imprimante.setOutputFormat(QPrinter::PdfFormat);
-            imprimante.setOutputFileName(pdf);
-            imprimante.setPageOrientation(orientation);
-            dessiner(&imprimante);
-        }
-        m_etat.apercus.append({titre, pdf, orientation});
-        imprimerSiDemande(titre, orientation, dessiner);
-    }
-
     // Every page painted one by one, as the preview window paints the page it shows.
     void apercuPages(const DocumentPages& document) override
     {

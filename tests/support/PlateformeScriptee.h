@@ -34,7 +34,7 @@ public:
     void repondreFichier(ReponseFichier reponse);
     // true: the printer is set to write a PDF in our folder, see impressions().
     void repondreImprimante(bool accepte);
-    // The user prints from the next oriented preview: true to a PDF in our folder (see impressions()),
+    // The user prints from the next preview: true to a PDF in our folder (see impressions()),
     // false to a printer that fails.
     void imprimerDepuisApercu(bool reussie);
     // Whether the system has a default printer (yes until set); it writes a PDF in our folder, see impressions().
