@@ -53,7 +53,6 @@ public:
 
     bool estOuverte() const { return m_db != nullptr; }
     QString chemin() const { return m_chemin; }
-    Mode mode() const { return m_mode; }
     sqlite3* poignee() const { return m_db; }
 
     Requete preparer(const QString& sql) const;

@@ -32,7 +32,6 @@ public:
     QVariant valeur(int ligne, int colonne) const override;
     const DonneesEtat* enfants(int ligne, const QString& membre) const override;
 
-    const QStringList& colonnes() const { return m_colonnes; }
     void ajouter(QVariantList ligne) { m_lignes.push_back(std::move(ligne)); }
     void definir(int ligne, int colonne, const QVariant& valeur) { m_lignes[std::size_t(ligne)][colonne] = valeur; }
     // The child rows of the last row added.

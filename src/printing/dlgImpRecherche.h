@@ -22,7 +22,6 @@ public:
 
     QComboBox* ChoixPresentation() const { return m_presentation; }
     QComboBox* ChoixCote() const { return m_cote; }
-    QComboBox* ChoixAffichage() const { return m_affichage; }
 
     void Form_Load();
     void ChoixPresentation_Click();

@@ -23,7 +23,6 @@ public:
 
     // The load: the scaling step, then the screen's own set-up. Runs once.
     void Charger();
-    bool estCharge() const { return m_charge; }
     // What the screen must do before the program ends (the stamp card writes its pending holdings).
     virtual void Form_Unload() { }
 

@@ -14,8 +14,6 @@ public:
     void FenetreRemerci_Click();
     void AideSommaire_Click();
 
-    QWidget* zoneEcrans() const { return m_zone; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -19,7 +19,6 @@ public:
 
     int Tab() const;
     void setTab(int onglet);
-    int ongletPropre() const { return m_propre; }
     // The area of the own tab: controls are placed on it in twips from the bar's top-left corner.
     QWidget* page() const { return m_page; }
     QTabBar* onglets() const { return m_onglets; }
