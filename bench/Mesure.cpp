@@ -88,11 +88,6 @@ double MemoireResidente()
     return 0.0;
 }
 
-void Rapport(const char* nom, const Mesure& a, const Mesure& b)
-{
-    std::printf("%-58s meilleur %9.2f x    médian %9.2f x\n", nom, a.meilleur / b.meilleur, a.median / b.median);
-}
-
 qint64 ParcourirNu(sqlite3_stmt* stmt)
 {
     qint64 somme = 0;

@@ -20,8 +20,6 @@ struct Mesure {
 
 // Runs `operation` `fois` times and prints its best and median times in milliseconds.
 Mesure Chronometrer(const char* nom, int fois, const std::function<void()>& operation);
-// Prints how many times slower `a` is than `b`, best against best and median against median.
-void Rapport(const char* nom, const Mesure& a, const Mesure& b);
 
 // The bare side and the program's side run in turn, `fois` rounds of one each, so that a machine whose
 // speed drifts weighs on both alike. `preparerNu`, when given, runs untimed before each bare run (links

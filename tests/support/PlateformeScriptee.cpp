@@ -19,7 +19,6 @@ struct PlateformeScriptee::Etat {
 
     QList<Lecteur> lecteurs;
     int largeurBureau = 1024;
-    bool aideLisible = true;
 
     QList<Message> messages;
     QStringList saisies;
@@ -198,7 +197,7 @@ public:
     bool ouvrir(const QString& fichier) override
     {
         m_etat.aidesOuvertes.append(fichier);
-        return m_etat.aideLisible;
+        return true;
     }
 
 private:
@@ -350,11 +349,6 @@ void PlateformeScriptee::definirLecteurs(QList<Lecteur> lecteurs)
 void PlateformeScriptee::definirLargeurBureau(int largeur)
 {
     m_etat->largeurBureau = largeur;
-}
-
-void PlateformeScriptee::definirAideLisible(bool lisible)
-{
-    m_etat->aideLisible = lisible;
 }
 
 QList<Message> PlateformeScriptee::messages() const

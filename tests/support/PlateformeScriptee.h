@@ -45,7 +45,6 @@ public:
 
     void definirLecteurs(QList<Lecteur> lecteurs);
     void definirLargeurBureau(int largeur);  // 1024 until set
-    void definirAideLisible(bool lisible);   // true until set
 
     QList<Message> messages() const;
     QStringList saisies() const;  // the prompts
