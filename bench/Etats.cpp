@@ -158,7 +158,7 @@ bool MesurerPremierInventaire()
         return c.nsecsElapsed() / 1e6;
     };
     {
-        // Once, untimed: SQLite's cache and the system's then hold the files for both sides alike.
+        // Once, untimed: SQLite's cache and the operating system's then hold the files for both sides alike.
         LiensTemporaires liens(LiensInventaire(Etendue::Tout));
         somme += deuxRequetesNues();
     }

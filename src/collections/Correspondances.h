@@ -1,6 +1,6 @@
 #pragma once
 // The personal numbers (table CorrespID: Dallay, IDPerso) exchanged with a text file: one "Dallay;IDPerso"
-// line per stamp, in the Windows-1252 code page that the files of the system's users are written in.
+// line per stamp, in the Windows-1252 code page, the text encoding of these exchange files.
 
 #include "data/Connexion.h"
 

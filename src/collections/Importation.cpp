@@ -159,7 +159,7 @@ QString nonPredefini(const QString& colonne)
 }
 
 // A holdings row is worth copying when it holds a condition or counts duplicates of one: a count of 0 is
-// still a count. The rows that hold nothing are those that the system purged from the file before its import.
+// still a count. A row that holds nothing would only be an empty row in the collection, so it is left behind.
 QString detientQuelqueChose(const QStringList& conditions)
 {
     QStringList termes;

@@ -267,7 +267,7 @@ void Requete::lier(int position, const QVariant& valeur)
     } else {
         switch (valeur.typeId()) {
         case QMetaType::Bool:
-            // The stored form of True is -1, as in every Yes/No column of the system.
+            // The stored form of True is -1, as in every Yes/No column of our databases.
             rc = sqlite3_bind_int(m_stmt, position, valeur.toBool() ? -1 : 0);
             break;
         case QMetaType::Int:

@@ -179,6 +179,6 @@ private:
     QMap<int, QVariant> m_enAttente;  // column -> value set since the last Update
 };
 
-// Gives back to the system what large results left behind once they are gone (a closed preview, a list
+// Gives back to the operating system what large results left behind once they are gone (a closed preview, a list
 // emptied): the blocks kept in reserve for the next result, and the free pages of the heap.
 void RendreMemoireLibre();

@@ -26,7 +26,8 @@ QString DossierProgramme();
 void DefinirDossierProgramme(const QString& dossier);
 
 // `dossier` followed by `relatif`, each name of `relatif` matched ignoring case against what exists
-// (the system's file names are written in more than one case). When nothing matches, the path as written.
+// (case is ignored so that stored files written in either case still match the names the program uses).
+// When nothing matches, the path as written.
 QString TrouverFichier(const QString& dossier, const QString& relatif);
 
 QString CheminBaseCD();  // empty when no disc was found

@@ -13,8 +13,7 @@ QStringList FiltresQt(const QString& filtreClassique)
     if (filtreClassique.isEmpty())
         return filtres;
     const QStringList morceaux = filtreClassique.split(QLatin1Char('|'));
-    // A trailing description without its pattern is incomplete and dropped,
-    // as the classic control does.
+    // A trailing description without its pattern filters nothing: it is dropped.
     for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
         QStringList globs;
         for (const QString& glob : morceaux.at(i + 1).split(QLatin1Char(';'))) {

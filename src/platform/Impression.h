@@ -30,7 +30,7 @@ public:
     // A modal, maximised preview that paints only the page it shows; printing from it goes through
     // `imprimer`.
     virtual void apercuPages(const DocumentPages& document) = 0;
-    // The system's default printer, ready to print `titre` with no dialog; false when there is none.
+    // The machine's default printer, ready to print `titre` with no dialog; false when there is none.
     virtual bool imprimanteParDefaut(QPrinter& imprimante, const QString& titre);
 };
 

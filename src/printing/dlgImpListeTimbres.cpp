@@ -110,7 +110,7 @@ void dlgImpListeTimbres::OKButton_Click()
     accept();
     sablier.restaurer();
     MontrerEtat(etat, *inventaire.rubriques);
-    // The preview closed: its items go, and the memory they took goes back to the system.
+    // The preview closed: its items go, and the memory they took goes back to the operating system.
     inventaire = {};
     RendreMemoireLibre();
 }

@@ -298,7 +298,7 @@ private slots:
                 return d.result();
             });
         }
-        // Through the window, as the system delivers them: a double click is two presses and releases.
+        // Through the window, as the window system delivers them: a double click is two presses and releases.
         QWindow* fenetre = f->window()->windowHandle();
         const QPoint ou = l->viewport()->mapTo(f->window(), point);
         if (doubleClic)

@@ -117,7 +117,7 @@ void TestData::chemins()
 
 void TestData::cheminsIgnorentLaCasse()
 {
-    // The system writes "Ovlcfr02.mdb" and ships "ovlcfr02.mdb": both name one file.
+    // The program names "Ovlcfr02.mdb" and the folder holds "ovlcfr02.mdb": case is ignored, so both name one file.
     DossierTest dossier;
     QCOMPARE(CheminBasePerso(), dossier.fichier(QStringLiteral("ovlcfr02.mdb")));
     QVERIFY(OuvrirBasePerso());

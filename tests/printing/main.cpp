@@ -4,7 +4,7 @@
 
 int main(int argc, char** argv)
 {
-    // The program prints in French whatever the system's locale.
+    // The program prints in French whatever the machine's locale.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     return ExecuterSuite(argc, argv);
 }

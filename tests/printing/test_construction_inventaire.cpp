@@ -47,7 +47,7 @@ class TestConstructionInventaire : public QObject {
     }
 
 private slots:
-    // The program prints in French whatever the system's locale.
+    // The program prints in French whatever the machine's locale.
     void initTestCase()
     {
         m_localeAvant = QLocale();

@@ -37,7 +37,7 @@ public:
     // The user prints from the next preview: true to a PDF in our folder (see impressions()),
     // false to a printer that fails.
     void imprimerDepuisApercu(bool reussie);
-    // Whether the system has a default printer (yes until set); it writes a PDF in our folder, see impressions().
+    // Whether the machine has a default printer (yes until set); it writes a PDF in our folder, see impressions().
     void definirImprimanteParDefaut(bool presente);
     // A modal dialog of the program is answered by `script`, which works its controls as the user would
     // (fills boxes, clicks OK) and returns the dialog's result; nothing waits.

@@ -1,6 +1,7 @@
 -- Installed catalogue ("FR_BIN.DOV"), opened read-only by the program.
 -- Yes/No columns hold -1 and 0; dates are ISO text YYYY-MM-DD.
--- Catalogue numbers and text codes compare ignoring case, as the original engine did.
+-- Catalogue numbers and text codes compare ignoring case, so that a number typed in either case finds its
+-- stamp and a code stored in either case still matches.
 
 CREATE TABLE Edition (
     Titre TEXT,

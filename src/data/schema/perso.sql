@@ -1,6 +1,7 @@
 -- Personal database ("ovlcfr02.mdb"): collections, holdings, personal prices, numbers, own items, themes.
 -- Yes/No columns hold -1 and 0 (Null reads as not set); dates are ISO text YYYY-MM-DD.
--- Autonumbers never reuse a deleted code, as the original engine did.
+-- Autonumbers never reuse a deleted code, so that a deleted collection's code never comes back to name
+-- another collection.
 
 CREATE TABLE Utilisateurs (
     CodeCollection INTEGER PRIMARY KEY AUTOINCREMENT,
