@@ -942,6 +942,11 @@ void TestData::raisonsDesEchecs_data()
     QTest::newRow("lecture seule") << "lecture seule"
                                    << "La base de données est en lecture seule : rien ne peut y être écrit "
                                       "(attempt to write a readonly database).";
+    // The connections give extended codes: a file renamed while open refuses writes with one of them.
+    QTest::newRow("renommée pendant l'ouverture")
+        << "renommée"
+        << "La base de données est en lecture seule : rien ne peut y être écrit "
+           "(attempt to write a readonly database).";
     QTest::newRow("disque plein") << "plein"
                                   << "Le disque est plein (database or disk is full).";
     QTest::newRow("pas une base") << "pas une base"
@@ -994,6 +999,8 @@ void TestData::raisonsDesEchecs()
             autre.executer(QStringLiteral("BEGIN EXCLUSIVE"));
             sqlite3_busy_timeout(cnx.poignee(), 0);
         }
+        if (cas == QStringLiteral("renommée"))
+            QVERIFY(QFile::rename(chemin, dossier.filePath(QStringLiteral("ailleurs.db"))));
         if (cas == QStringLiteral("plein"))
             cnx.executer(QStringLiteral("PRAGMA max_page_count = %1")
                              .arg(cnx.valeur(QStringLiteral("PRAGMA page_count")).toInt()));
