@@ -841,6 +841,9 @@ void TestData::likeSurLesOctets_data()
                                                << "_" << QString() << true;
     QTest::newRow("deux soulignés, un caractère") << "€"
                                                   << "__" << QString() << false;
+    // A mismatch behind a % starts again one character on, never inside the character.
+    QTest::newRow("reprise après un %, un caractère plus loin") << "€ab"
+                                                                << "%__a%" << QString() << false;
     QTest::newRow("souligné hors du plan de base") << QStringLiteral("\U0001D11E") << "_" << QString() << true;
     QTest::newRow("pourcent échappé") << "100% Art"
                                       << "100!%%"
