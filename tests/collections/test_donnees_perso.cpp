@@ -22,6 +22,7 @@
 #include <optional>
 #include <thread>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -167,6 +168,7 @@ private slots:
     void sauvegardePendantUneEcriture();
     void sauvegardeRefuseLaBasePerso_data();
     void sauvegardeRefuseLaBasePerso();
+    void sauvegardeRemplaceLaCible_data();
     void sauvegardeRemplaceLaCible();
     void sauvegardeEchouee_data();
     void sauvegardeEchouee();
@@ -266,19 +268,39 @@ void TestDonneesPerso::sauvegardeRefuseLaBasePerso()
     QCOMPARE(contenuDossier(dossier.chemin()), fichiers);
 }
 
+void TestDonneesPerso::sauvegardeRemplaceLaCible_data()
+{
+    // The mode of the file the backup replaces (-1: no file yet), and the backup's.
+    QTest::addColumn<int>("modeAvant");
+    QTest::addColumn<int>("modeApres");
+    QTest::newRow("nouveau fichier") << -1 << 0644;
+    QTest::newRow("ancienne sauvegarde privée") << 0600 << 0600;
+    QTest::newRow("ancienne sauvegarde lue du groupe seul") << 0640 << 0640;
+}
+
 void TestDonneesPerso::sauvegardeRemplaceLaCible()
 {
+    QFETCH(int, modeAvant);
+    QFETCH(int, modeApres);
     DossierTest dossier;
     dossier.creerPerso(remplirBaseEnUsage);
     QVERIFY(OuvrirBasePerso());
     const QString sauvegardes = dossier.fichier(QStringLiteral("sauvegardes"));
     QVERIFY(QDir().mkdir(sauvegardes));
     const QString cible = sauvegardes + QStringLiteral("/collections.f02");
-    ecrire(cible, "une ancienne sauvegarde");
+    const QByteArray cheminCible = QFile::encodeName(cible);
+    if (modeAvant >= 0) {
+        ecrire(cible, "une ancienne sauvegarde");
+        QCOMPARE(::chmod(cheminCible.constData(), mode_t(modeAvant)), 0);
+    }
 
     SauvegarderBasePerso(*CnxPerso, cible);
 
     QCOMPARE(contenuDossier(sauvegardes), QStringList {QStringLiteral("collections.f02")});
+    // The mode bits themselves: what Qt reports for the user holds root's powers too.
+    struct stat etat {};
+    QCOMPARE(::stat(cheminCible.constData(), &etat), 0);
+    QCOMPARE(QString::number(etat.st_mode & 07777, 8), QString::number(modeApres, 8));
     Connexion lue;
     lue.ouvrir(cible, Connexion::Mode::LectureSeule);
     QCOMPARE(donneesPerso(lue), donneesPerso(*CnxPerso));
