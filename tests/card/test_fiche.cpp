@@ -263,23 +263,30 @@ private slots:
         QCOMPARE((QStringList {texte("DallayChoisi"), texte("ID2Choisi"), texte("PersoChoisi")}), restes);
     }
 
-    // A number typed and left is searched as typed, never as the first entry that begins with it.
+    // A number typed, then left or confirmed, is searched as typed, never as the first entry that begins
+    // with it, and never becomes an entry of its own.
     void rechercheRapideTapee_data()
     {
         QTest::addColumn<QString>("combo");
         QTest::addColumn<QString>("tape");
-        QTest::newRow("Dallay") << "DallayChoisi" << "3";
-        QTest::newRow("numéro perso") << "PersoChoisi" << "1";
+        QTest::addColumn<int>("fin");
+        QTest::newRow("Dallay, Tab") << "DallayChoisi" << "3" << int(Qt::Key_Tab);
+        QTest::newRow("Dallay, Entrée") << "DallayChoisi" << "3" << int(Qt::Key_Return);
+        QTest::newRow("numéro perso, Tab") << "PersoChoisi" << "1" << int(Qt::Key_Tab);
+        QTest::newRow("numéro perso, Entrée") << "PersoChoisi" << "1" << int(Qt::Key_Return);
     }
 
     void rechercheRapideTapee()
     {
         QFETCH(QString, combo);
         QFETCH(QString, tape);
+        QFETCH(int, fin);
         atteindre(QStringLiteral("5"));
         auto* boite = ctl<QComboBox>(combo.toUtf8().constData());
-        QVERIFY(TaperDansCombo(boite, tape));
+        const QStringList avant = elements(boite);
+        QVERIFY(TaperDansCombo(boite, tape, Qt::Key(fin)));
         QCOMPARE(boite->currentText(), tape);
+        QCOMPARE(elements(boite), avant);
         ctl<QPushButton>("BoutonRechercher")->click();
         // Not in the catalogue as typed: the first stamp.
         QCOMPARE(texte("Dallay"), QStringLiteral("1"));

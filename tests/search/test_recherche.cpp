@@ -408,12 +408,29 @@ private slots:
         QCOMPARE(numeros(), (QStringList {"2"}));
     }
 
-    // Typed and left, the beginning of an entry stays what was typed rather than becoming the entry.
+    // Typed, then left or confirmed, the beginning of an entry stays what was typed rather than becoming the
+    // entry, and is not added to the entries.
+    void varieteTapee_data()
+    {
+        QTest::addColumn<int>("fin");
+        QTest::newRow("Tab") << int(Qt::Key_Tab);
+        QTest::newRow("Entrée") << int(Qt::Key_Return);
+    }
+
     void varieteTapee()
     {
+        QFETCH(int, fin);
         auto* variete = ctl<QComboBox>("VarieteChoisie");
-        QVERIFY(TaperDansCombo(variete, QStringLiteral("Tête")));
+        const auto entrees = [variete] {
+            QStringList t;
+            for (int i = 0; i < variete->count(); ++i)
+                t << variete->itemText(i);
+            return t;
+        };
+        const QStringList avant = entrees();
+        QVERIFY(TaperDansCombo(variete, QStringLiteral("Tête"), Qt::Key(fin)));
         QCOMPARE(variete->currentText(), QStringLiteral("Tête"));
+        QCOMPARE(entrees(), avant);
         ctl<QPushButton>("BoutonVariétés")->click();
         QCOMPARE(numeros(), (QStringList {"1", "10", "3", "9"}));
     }

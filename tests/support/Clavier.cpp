@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QtTest>
 
-bool TaperDansCombo(QComboBox* combo, const QString& texte)
+bool TaperDansCombo(QComboBox* combo, const QString& texte, Qt::Key fin)
 {
     QWidget* fenetre = combo->window();
     fenetre->show();
@@ -25,6 +25,6 @@ bool TaperDansCombo(QComboBox* combo, const QString& texte)
             QTest::sendKeyEvent(QTest::Click, cible,
                 c.unicode() < 0x100 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    QTest::keyClick(cible, Qt::Key_Tab);
-    return !combo->hasFocus();
+    QTest::keyClick(cible, fin);
+    return fin != Qt::Key_Tab || !combo->hasFocus();
 }
