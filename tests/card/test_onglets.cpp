@@ -258,6 +258,12 @@ private slots:
             << QStringLiteral("Aucune oblitération n'a été sélectionnée ou la liste est vide") << "";
         QTest::newRow("oblitérations, une ligne")
             << 2 << "ListeObliterations" << "1" << 0 << false << "" << "OFormFicheObliterations";
+        // The second click of a double click is part of it, not a click of its own: one card, one refusal.
+        QTest::newRow("variétés, double clic sur une ligne")
+            << 0 << "ListeVarietes" << "1" << 1 << true << "" << "OFormFicheVarietes";
+        QTest::newRow("variétés vides, double clic") << 0 << "ListeVarietes" << "2" << -1 << true << aucuneVariete << "";
+        QTest::newRow("oblitérations, double clic sur une ligne")
+            << 2 << "ListeObliterations" << "1" << 0 << true << "" << "OFormFicheObliterations";
         QTest::newRow("mes variétés vides, double clic") << 1 << "ListeMesVarietes" << "2" << -1 << true << aucuneVariete << "";
         QTest::newRow("mes variétés, un clic choisit seulement") << 1 << "ListeMesVarietes" << "1" << 1 << false << "" << "";
         QTest::newRow("mes variétés, double clic sur une ligne")
