@@ -301,22 +301,38 @@ private slots:
     }
 
     // Another screen writes the stamp's row while the card holds an edit of it: the save writes what the
-    // user changed and keeps what the other screen wrote, never the row as the card read it.
+    // user changed and keeps what the other screen wrote, never the row as the card read it. The comment
+    // is the user's when typed, the other screen's when not.
+    void ecritureDUnAutreEcranGardee_data()
+    {
+        QTest::addColumn<QString>("tape");      // null: the comment is left alone
+        QTest::addColumn<QString>("ailleurs");  // the comment the other screen writes (null: none)
+        QTest::addColumn<QString>("stocke");
+        QTest::newRow("commentaire tapé") << "un pli" << QString() << "un pli";
+        QTest::newRow("commentaire écrit ailleurs") << QString() << "coin arrondi" << "coin arrondi";
+    }
+
     void ecritureDUnAutreEcranGardee()
     {
+        QFETCH(QString, tape);
+        QFETCH(QString, ailleurs);
+        QFETCH(QString, stocke);
         saisir(g->Qtes(0), QStringLiteral("5"));
-        saisir(qobject_cast<QLineEdit*>(g->commentaire()), QStringLiteral("un pli"));
+        if (!tape.isNull())
+            saisir(qobject_cast<QLineEdit*>(g->commentaire()), tape);
         CnxPerso->executer(QStringLiteral("UPDATE Collection SET QteL = -1, EtatL = 100, QtesL = 1, QteO = 0, "
-                                          "EtatO = NULL, QtesO = NULL, NePasAcquerir = -1 "
-                                          "WHERE Collection = 2 AND Dallay = '1'"));
-        QTest::keyClick(g->commentaire(), Qt::Key_PageDown);
+                                          "EtatO = NULL, QtesO = NULL, NePasAcquerir = -1, "
+                                          "commentaire = coalesce(?, commentaire) "
+                                          "WHERE Collection = 2 AND Dallay = '1'"),
+            {ailleurs.isNull() ? QVariant() : QVariant(ailleurs)});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
         QCOMPARE(texte("Dallay"), QStringLiteral("2"));
-        const QVariantMap stocke = ligneStockee(QStringLiteral("1"));
+        const QVariantMap stockee = ligneStockee(QStringLiteral("1"));
         const QVariantMap attendu = {{"QteN", -1}, {"EtatN", 150}, {"QtesN", 5}, {"QteDoubleN", 3}, {"QteO", 0},
             {"QtesO", QVariant()}, {"EtatO", QVariant()}, {"QteL", -1}, {"EtatL", 100}, {"QtesL", 1},
-            {"NePasAcquerir", -1}, {"commentaire", "un pli"}};
+            {"NePasAcquerir", -1}, {"commentaire", stocke}};
         for (auto it = attendu.cbegin(); it != attendu.cend(); ++it) {
-            const QVariant v = stocke.value(it.key());
+            const QVariant v = stockee.value(it.key());
             QVERIFY2(it.value().isNull() ? v.isNull() : v.toString() == it.value().toString(),
                 qPrintable(it.key() + " = " + v.toString()));
         }
@@ -327,6 +343,8 @@ private slots:
     // with a message and kept until the stored row can be read, then written without losing that row.
     void lectureEchoueeALOuverture()
     {
+        CnxPerso->executer(
+            QStringLiteral("UPDATE Collection SET commentaire = 'coin plié' WHERE Collection = 2 AND Dallay = '1'"));
         ouvrirCollection(QString());
         CnxPerso->executer(QStringLiteral("ALTER TABLE Collection RENAME TO CollectionCachee"));
         ouvrirCollection(QStringLiteral("2"));
@@ -357,6 +375,7 @@ private slots:
         QCOMPARE(stocke.value("EtatO").toInt(), 50);
         QCOMPARE(stocke.value("QteL").toInt(), -1);
         QCOMPARE(stocke.value("QtesL").toInt(), 1);
+        QCOMPARE(stocke.value("commentaire").toString(), QStringLiteral("coin plié"));
     }
 
     // At either end of the catalogue a move saves and the card stays on its stamp. The next save must
