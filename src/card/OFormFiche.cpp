@@ -95,6 +95,13 @@ void viderCombo(QComboBox* combo)
     combo->setEditText(QString());
 }
 
+// The card's slider, which the card can stop from paging on.
+class CurseurFiches : public QSlider {
+public:
+    using QSlider::QSlider;
+    void arreterPagination() { setRepeatAction(SliderNoAction); }
+};
+
 }  // namespace
 
 OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFormFiche"), 11900, 7750, parent)
@@ -222,7 +229,7 @@ void OFormFiche::creerNavigation()
         b->setFocusPolicy(Qt::NoFocus);
         connect(b, &QToolButton::clicked, this, boutons[i].action);
     }
-    m_slider = CreerControle<QSlider>(p, QStringLiteral("SliderFiches"), 10440, 600, 360, 2100);
+    m_slider = CreerControle<CurseurFiches>(p, QStringLiteral("SliderFiches"), 10440, 600, 360, 2100);
     m_slider->setOrientation(Qt::Vertical);
     m_slider->setInvertedAppearance(true);
     m_slider->setInvertedControls(true);
@@ -454,8 +461,12 @@ bool OFormFiche::eventFilter(QObject* objet, QEvent* evenement)
 
 void OFormFiche::SliderFiches_Click()
 {
-    if (!quitterFiche())
+    if (!quitterFiche()) {
+        // The card stays with the value that waits; a press held in the groove pages no further, or every
+        // page would be refused again.
+        static_cast<CurseurFiches*>(m_slider)->arreterPagination();
         return;
+    }
     rstFrance.Move(m_slider->value() - 1);
     if (!rstFrance.Eof() && !rstFrance.Bof())
         AfficherFiche();

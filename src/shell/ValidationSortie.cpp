@@ -60,6 +60,10 @@ void ValidationSortie::retenir(QWidget* champ)
 
 bool ValidationSortie::validerChampActif()
 {
+    // A validation under way has not decided yet: its message is up, and what runs beneath it (a slider
+    // still paging under the pressed button) must not carry the card away from the value.
+    if (m_enCours)
+        return false;
     // A value whose write was refused is written before anything moves on, wherever the focus went.
     if (m_retenu && m_retenu != QApplication::focusWidget() && !valider(m_retenu))
         return false;

@@ -28,7 +28,8 @@ public:
     // pending until a validation accepts it.
     void retenir(QWidget* champ);
     // Validates the field that keeps a refused write, then the field that has the focus if it is one of
-    // ours and the user typed in it since it was shown or last validated. False when one of them refused.
+    // ours and the user typed in it since it was shown or last validated. False when one of them refused,
+    // and while a validation is under way.
     bool validerChampActif();
     // Whether a card may close: its typed value is checked first, then `enregistrer` writes what is
     // pending. A refusal, or a write the database refused, keeps the card open with what the user typed.

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QSlider>
 #include <QtTest>
 
 namespace {
@@ -267,6 +268,51 @@ private slots:
         f->BoutonHaut_Click();
         QCOMPARE(texte("NeufP"), QStringLiteral("42"));
         QCOMPARE(ModifFiche, 0);
+    }
+
+    // The same with a press in the slider's groove, which acts on the press itself: the price box is left
+    // for the slider and refused, and the slider's page waits in the queue. The refusal's box takes the
+    // window's activation, which comes back only after the queued calls have run, so the page comes with
+    // the focus nowhere. The button's release went to that box: the slider never sees it and pages on,
+    // beneath the second refusal and after it. The card stays on its stamp with the price in its box,
+    // refuses no more than that, and writes the price once the database is free.
+    void prixRetenuPuisPressionDansLeCurseur()
+    {
+        ouvrirCollection(QStringLiteral("2"));
+        choisir(1);
+        auto* boite = f->findChild<QLineEdit*>(QStringLiteral("NeufP"));
+        auto* curseur = f->findChild<QSlider*>(QStringLiteral("SliderFiches"));
+        QWidget* fenetre = f->window();
+        const QPoint sillon(curseur->width() / 2, curseur->height() - 4);
+        {
+            Connexion autre;
+            autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+            autre.executer(QStringLiteral("BEGIN IMMEDIATE"));
+            boite->setFocus();
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+            taper(boite, QStringLiteral("42"));
+            p->plateforme.repondreMessage(Reponse::OK, [] { QApplication::setActiveWindow(nullptr); });
+            p->plateforme.repondreMessage(Reponse::OK, [] { QTest::qWait(1000); });
+            QTest::mousePress(curseur, Qt::LeftButton, {}, sillon);
+            // Until the slider's page has been refused again, or has moved the card.
+            QTRY_VERIFY(p->plateforme.messages().size() == 2 || texte("Dallay") != QStringLiteral("1"));
+            QCOMPARE(texte("Dallay"), QStringLiteral("1"));
+            QApplication::setActiveWindow(fenetre);
+            QVERIFY(QTest::qWaitForWindowActive(fenetre));
+            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+            // Time for the slider to page several times more, were it still paging.
+            QTest::qWait(500);
+            QCOMPARE(p->plateforme.messages().size(), 2);
+            for (const Message& m : p->plateforme.messages())
+                QCOMPARE(m.titre, QStringLiteral("Erreur"));
+            QCOMPARE(texte("Dallay"), QStringLiteral("1"));
+            QCOMPARE(boite->text(), QStringLiteral("42"));
+            QVERIFY(prixStocke(QStringLiteral("NeufP"), 2).isNull());
+        }
+        QTest::keyClick(boite, Qt::Key_PageDown);
+        QCOMPARE(p->plateforme.messages().size(), 2);
+        QCOMPARE(texte("Dallay"), QStringLiteral("2"));
+        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 2).toDouble(), 42.0);
     }
 
     void prixRelusCommeTapes_data()

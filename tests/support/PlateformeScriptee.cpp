@@ -8,7 +8,11 @@
 #include <QTest>
 
 struct PlateformeScriptee::Etat {
-    QQueue<Reponse> reponsesMessage;
+    struct ReponseMessage {
+        Reponse reponse;
+        std::function<void()> pendant;
+    };
+    QQueue<ReponseMessage> reponsesMessage;
     QQueue<std::optional<QString>> reponsesSaisie;
     QQueue<ReponseFichier> reponsesFichier;
     QQueue<bool> reponsesImprimante;
@@ -55,7 +59,10 @@ public:
             echouer(QStringLiteral("Message inattendu : « %1 »").arg(message.texte));
             return ReponseEchappement(message.boutons);
         }
-        return m_etat.reponsesMessage.dequeue();
+        const PlateformeScriptee::Etat::ReponseMessage r = m_etat.reponsesMessage.dequeue();
+        if (r.pendant)
+            r.pendant();
+        return r.reponse;
     }
 
 private:
@@ -301,9 +308,9 @@ PlateformeScriptee::~PlateformeScriptee()
             QStringLiteral("Réponses préparées mais jamais demandées : %1").arg(restants.join(QStringLiteral(", "))));
 }
 
-void PlateformeScriptee::repondreMessage(Reponse reponse)
+void PlateformeScriptee::repondreMessage(Reponse reponse, std::function<void()> pendant)
 {
-    m_etat->reponsesMessage.enqueue(reponse);
+    m_etat->reponsesMessage.enqueue({reponse, std::move(pendant)});
 }
 
 void PlateformeScriptee::repondreSaisie(std::optional<QString> reponse)

@@ -29,7 +29,9 @@ public:
     PlateformeScriptee(const PlateformeScriptee&) = delete;
     PlateformeScriptee& operator=(const PlateformeScriptee&) = delete;
 
-    void repondreMessage(Reponse reponse);
+    // `pendant`, if given, runs while the message is up, before its answer: a modal box runs the event
+    // loop (timers fire, queued calls run) and takes the activation from the program's window.
+    void repondreMessage(Reponse reponse, std::function<void()> pendant = {});
     void repondreSaisie(std::optional<QString> reponse);
     void repondreFichier(ReponseFichier reponse);
     // true: the printer is set to write a PDF in our folder, see impressions().
