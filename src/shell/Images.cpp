@@ -8,7 +8,12 @@
 #include <QtEndian>
 
 #include <climits>
+#include <csetjmp>
+#include <cstdio>
 #include <optional>
+
+// After <cstdio>: libjpeg's header names FILE without including it.
+#include <jpeglib.h>
 
 BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent)
 {
@@ -116,151 +121,107 @@ struct Entete {
     qint64 octetsCoefficients = 0;  // a JPEG whose every coefficient libjpeg keeps: how many bytes they take
 };
 
-quint32 grand32(const QByteArray& o, int pos)
+quint32 grand32(const QByteArray& o, qint64 pos)
 {
     return qFromBigEndian<quint32>(o.constData() + pos);
 }
 
-// libjpeg decodes a JPEG at the scale asked, a few rows at a time; but it first keeps the coefficients of
-// the whole picture when the frame is progressive or its first scan does not hold every component. Markers
-// are walked as libjpeg walks them, bytes between them skipped. False when the frame or its first scan
-// cannot be found: libjpeg would refuse the picture too.
-bool lireJpeg(QIODevice* source, Entete& entete)
+// libjpeg's errors end its reading here instead of ending the program.
+struct ErreurJpeg {
+    jpeg_error_mgr commun;
+    std::jmp_buf retour;
+};
+
+[[noreturn]] void sortirJpeg(j_common_ptr info)
 {
-    auto octet = [source]() -> int {
-        char c;
-        return source->getChar(&c) ? int(uchar(c)) : -1;
-    };
-    auto mot = [&]() -> int {
-        const int fort = octet();
-        const int faible = octet();
-        return fort < 0 || faible < 0 ? -1 : (fort << 8) | faible;
-    };
+    std::longjmp(reinterpret_cast<ErreurJpeg*>(info->err)->retour, 1);
+}
+
+void taireJpeg(j_common_ptr, int) {}
+
+// libjpeg decodes a JPEG at the scale asked, a few rows at a time; but it first keeps the coefficients of
+// the whole picture when the frame is progressive or its first scan does not hold every component. The
+// header is read by libjpeg itself, the library under Qt's reader, on the very bytes then decoded: what it
+// finds there is what the decode will use, whatever lies between the markers. False when libjpeg refuses
+// the header, as the decode would.
+bool lireJpeg(const QByteArray& octets, Entete& entete)
+{
     entete.entiere = false;
-    if (!source->seek(2))
+    jpeg_decompress_struct info;
+    ErreurJpeg erreur;
+    info.err = jpeg_std_error(&erreur.commun);
+    erreur.commun.error_exit = sortirJpeg;
+    erreur.commun.emit_message = taireJpeg;
+    // Nothing between here and the last call into libjpeg may need destroying: a longjmp skips it.
+    if (setjmp(erreur.retour)) {
+        jpeg_destroy_decompress(&info);
         return false;
-    struct Composante {
-        int h, v;
-    };
-    QList<Composante> composantes;
-    int largeur = 0;
-    int hauteur = 0;
-    bool progressive = false;
-    for (int segment = 0; segment < 100000; ++segment) {
-        int marqueur = octet();
-        while (marqueur >= 0 && marqueur != 0xFF)
-            marqueur = octet();
-        while (marqueur == 0xFF)
-            marqueur = octet();
-        if (marqueur < 0 || marqueur == 0xD9)
-            return false;
-        if (marqueur == 0x01 || (marqueur >= 0xD0 && marqueur <= 0xD8))
-            continue;
-        const int longueur = mot();
-        if (longueur < 2)
-            return false;
-        const qint64 suite = source->pos() + longueur - 2;
-        const bool trame =
-            marqueur >= 0xC0 && marqueur <= 0xCF && marqueur != 0xC4 && marqueur != 0xC8 && marqueur != 0xCC;
-        if (trame) {
-            octet();  // precision
-            hauteur = mot();
-            largeur = mot();
-            const int nombre = octet();
-            if (hauteur <= 0 || largeur <= 0 || nombre <= 0)
-                return false;
-            composantes.clear();
-            for (int i = 0; i < nombre; ++i) {
-                octet();  // identifier
-                const int echantillonnage = octet();
-                octet();  // quantisation table
-                const Composante c {echantillonnage >> 4, echantillonnage & 0x0F};
-                if (c.h < 1 || c.v < 1)
-                    return false;
-                composantes.append(c);
-            }
-            progressive = marqueur == 0xC2 || marqueur == 0xC6 || marqueur == 0xCA || marqueur == 0xCE;
-        } else if (marqueur == 0xDA) {
-            const int dansLeBalayage = octet();
-            if (composantes.isEmpty() || dansLeBalayage <= 0)
-                return false;
-            if (!progressive && dansLeBalayage == composantes.size())
-                return true;
-            int hMax = 1;
-            int vMax = 1;
-            for (const Composante& c : composantes) {
-                hMax = qMax(hMax, c.h);
-                vMax = qMax(vMax, c.v);
-            }
-            // Blocks of 8 × 8 coefficients of two bytes, each component's rows and columns rounded up to
-            // whole units of its sampling.
-            for (const Composante& c : composantes) {
-                auto blocs = [](qint64 cote, int facteur, int maximum) {
-                    const qint64 n = (cote * facteur + qint64(maximum) * 8 - 1) / (qint64(maximum) * 8);
-                    return (n + facteur - 1) / facteur * facteur;
-                };
-                entete.octetsCoefficients += blocs(largeur, c.h, hMax) * blocs(hauteur, c.v, vMax) * 64 * 2;
-            }
-            return true;
-        }
-        if (!source->seek(suite))
-            return false;
     }
-    return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(octets.constData()),
+        static_cast<unsigned long>(octets.size()));
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    if (jpeg_has_multiple_scans(&info)) {
+        // Blocks of 8 × 8 coefficients, each component's rows and columns rounded up to whole units of its
+        // sampling, as libjpeg sizes its store.
+        auto arrondi = [](qint64 blocs, int facteur) { return (blocs + facteur - 1) / facteur * facteur; };
+        for (int i = 0; i < info.num_components; ++i) {
+            const jpeg_component_info& c = info.comp_info[i];
+            entete.octetsCoefficients += arrondi(c.width_in_blocks, c.h_samp_factor) *
+                arrondi(c.height_in_blocks, c.v_samp_factor) * qint64(sizeof(JBLOCK));
+        }
+    }
+    jpeg_destroy_decompress(&info);
+    return true;
 }
 
 // A PNG is scaled as it is read only when it holds 8-bit colour, with or without alpha, not interlaced:
-// Qt decodes any other whole. Qt then lowers the resolution itself, which is why it is read here.
-void lirePng(QIODevice* source, Entete& entete)
+// Qt decodes any other whole. Qt then lowers the resolution itself, which is why it is read here. Both
+// sit at fixed places that libpng reads alike: the header chunk must come first, and pHYs before the data.
+void lirePng(const QByteArray& o, Entete& entete)
 {
-    const QByteArray ihdr = source->peek(29);
-    if (ihdr.size() < 29 || ihdr.mid(12, 4) != "IHDR")
+    if (o.size() < 29 || o.mid(12, 4) != "IHDR")
         return;
-    const int profondeur = uchar(ihdr[24]);
-    const int couleur = uchar(ihdr[25]);
-    entete.entiere = !(profondeur == 8 && (couleur == 2 || couleur == 4 || couleur == 6) && ihdr[28] == 0);
-    if (!source->seek(8))
-        return;
-    for (int morceau = 0; morceau < 100000; ++morceau) {
-        const QByteArray tete = source->read(8);
-        if (tete.size() < 8)
-            return;
-        const quint32 longueur = grand32(tete, 0);
-        const QByteArray type = tete.mid(4);
+    const int profondeur = uchar(o[24]);
+    const int couleur = uchar(o[25]);
+    entete.entiere = !(profondeur == 8 && (couleur == 2 || couleur == 4 || couleur == 6) && o[28] == 0);
+    qint64 pos = 8;
+    for (int morceau = 0; morceau < 100000 && pos + 8 <= o.size(); ++morceau) {
+        const quint32 longueur = grand32(o, pos);
+        const QByteArray type = o.mid(pos + 4, 4);
         if (type == "IDAT" || type == "IEND")
             return;
         if (type == "pHYs" && longueur == 9) {
-            const QByteArray p = source->read(9);
+            const QByteArray p = o.mid(pos + 8, 9);
             if (p.size() == 9 && p[8] == 1 && grand32(p, 0) > 0 && grand32(p, 4) > 0 &&
                 grand32(p, 0) <= quint32(INT_MAX) && grand32(p, 4) <= quint32(INT_MAX))
                 entete.resolutionPng = QSize(int(grand32(p, 0)), int(grand32(p, 4)));
             return;
         }
-        if (!source->seek(source->pos() + qint64(longueur) + 4))
-            return;
+        pos += 12 + qint64(longueur);
     }
 }
 
 // The program reads JPEG, PNG, BMP and GIF, known by their first bytes whatever the file is called.
-Entete lireEntete(QIODevice* source)
+Entete lireEntete(const QByteArray& octets)
 {
     Entete entete;
-    const QByteArray debut = source->peek(10);
-    if (debut.startsWith("\xFF\xD8\xFF")) {
-        if (lireJpeg(source, entete))
+    if (octets.startsWith("\xFF\xD8\xFF")) {
+        if (lireJpeg(octets, entete))
             entete.format = "jpeg";
-    } else if (debut.startsWith("\x89PNG\r\n\x1A\n")) {
+    } else if (octets.startsWith("\x89PNG\r\n\x1A\n")) {
         entete.format = "png";
-        lirePng(source, entete);
-    } else if (debut.startsWith("BM")) {
+        lirePng(octets, entete);
+    } else if (octets.startsWith("BM")) {
         entete.format = "bmp";
-    } else if ((debut.startsWith("GIF87a") || debut.startsWith("GIF89a")) && debut.size() == 10) {
+    } else if ((octets.startsWith("GIF87a") || octets.startsWith("GIF89a")) && octets.size() >= 10) {
         entete.format = "gif";
-        entete.ecranGif =
-            QSize(qFromLittleEndian<quint16>(debut.constData() + 6), qFromLittleEndian<quint16>(debut.constData() + 8));
+        entete.ecranGif = QSize(qFromLittleEndian<quint16>(octets.constData() + 6),
+            qFromLittleEndian<quint16>(octets.constData() + 8));
     }
-    if (!source->seek(0))
-        entete.format.clear();
     return entete;
 }
 
@@ -303,15 +264,25 @@ QSize etapeJpeg(const QSize& naturelle, const QSize& voulue)
         qMin(naturelle.height(), voulue.height() + naturelle.height() / 8 + 1));
 }
 
-QImage decoder(QIODevice* source, const QSize& cadre)
+// `tenus`: how much of the decode's budget the bytes themselves take, when they are held for it alone.
+QImage decoder(const QByteArray& octets, const QSize& cadre, qint64 tenus)
 {
-    const Entete entete = lireEntete(source);
-    if (entete.format.isEmpty())
+    const qint64 budget = OctetsDecodage - tenus;
+    const Entete entete = lireEntete(octets);
+    if (entete.format.isEmpty() || budget <= 0)
+        return {};
+    // Qt reads the very bytes whose header was read: no second reading can tell it another picture.
+    QBuffer source;
+    source.setData(octets);
+    if (!source.open(QIODevice::ReadOnly))
         return {};
     const LimiteAllocation limite(MegaoctetsDecodage);
-    std::optional<QImageReader> lecteur(std::in_place, source, entete.format);
+    std::optional<QImageReader> lecteur(std::in_place, &source, entete.format);
     lecteur->setAutoDetectImageFormat(false);
     QSize naturelle = lecteur->size();
+    // A BMP stored top down states a negative height, which Qt hands on as it is; its rows are read alike.
+    if (entete.format == "bmp" && naturelle.height() < 0)
+        naturelle.setHeight(naturelle.height() == INT_MIN ? INT_MAX : -naturelle.height());
     if (entete.ecranGif.width() > 0)
         naturelle.setWidth(entete.ecranGif.width());
     if (entete.ecranGif.height() > 0)
@@ -325,13 +296,13 @@ QImage decoder(QIODevice* source, const QSize& cadre)
         // Decoded as it is read, at the size asked; a progressive JPEG first gathers its coefficients.
         if (entete.octetsCoefficients > 0 &&
             entete.octetsCoefficients + octets32Bits(etapeJpeg(naturelle, voulue)) + octets32Bits(voulue) >
-                OctetsDecodage)
+                budget)
             return {};
         if (voulue != naturelle)
             lecteur->setScaledSize(voulue);
         image = lecteur->read();
     } else {
-        if (octetsDecodageEntier(naturelle, lecteur->imageFormat(), voulue) > OctetsDecodage)
+        if (octetsDecodageEntier(naturelle, lecteur->imageFormat(), voulue) > budget)
             return {};
         image = lecteur->read();
         // The reader goes first, with whatever it kept of the picture (a GIF's last frame and backing store).
@@ -342,7 +313,7 @@ QImage decoder(QIODevice* source, const QSize& cadre)
         naturelle = image.size();
         voulue = tailleVoulue(naturelle, cadre);
         if (voulue != naturelle) {
-            if (octetsDecodageEntier(naturelle, image.format(), voulue) > OctetsDecodage)
+            if (octetsDecodageEntier(naturelle, image.format(), voulue) > budget)
                 return {};
             image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
             image = image.scaled(voulue, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -365,13 +336,8 @@ QImage decoder(QIODevice* source, const QSize& cadre)
 
 QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre)
 {
-    if (octets.isEmpty())
-        return {};
-    QBuffer tampon;
-    tampon.setData(octets);
-    if (!tampon.open(QIODevice::ReadOnly))
-        return {};
-    return decoder(&tampon, cadre);
+    // The caller held these bytes before and holds them after: they are not the decode's to count.
+    return decoder(octets, cadre, 0);
 }
 
 QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
@@ -383,5 +349,17 @@ QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
     QFile fichier(info.absoluteFilePath());
     if (!fichier.open(QIODevice::ReadOnly) || fichier.isSequential())
         return {};
-    return decoder(&fichier, cadre);
+    // Read once, whole, and only those bytes are checked and decoded: a file rewritten meanwhile cannot
+    // pass the check as one picture and be decoded as another. They are held for this decode alone, so
+    // they take their share of its budget; a file larger than the budget is not read at all.
+    const qint64 taille = fichier.size();
+    if (taille <= 0 || taille >= OctetsDecodage)
+        return {};
+    QByteArray octets(taille, Qt::Uninitialized);
+    const qint64 lus = fichier.read(octets.data(), taille);
+    if (lus <= 0)
+        return {};
+    octets.truncate(lus);
+    fichier.close();
+    return decoder(octets, cadre, octets.size());
 }

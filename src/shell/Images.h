@@ -58,6 +58,7 @@ inline constexpr int CoteMaxSansCadre = 2048;
 // is decoded as it is.
 QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre = {});
 
-// The same from the file at `chemin`, read only as far as the picture needs. Anything that is not a
-// regular file (missing, a folder, a device, a pipe) gives a null image without being opened.
+// The same from the file at `chemin`, read once and whole; its bytes count in the memory one picture may
+// have, so that a file of more than 192 MB is not read at all. Anything that is not a regular file
+// (missing, a folder, a device, a pipe) gives a null image without being opened.
 QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre = {});

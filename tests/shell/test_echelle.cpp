@@ -217,6 +217,36 @@ QByteArray jpegProgressif(const QImage& image)
     return octets;
 }
 
+// A BMP of `largeur` × `hauteur` blue pixels, 24 bits a pixel, its rows stored from the top down, as its
+// negative height says.
+QByteArray bmpDeHautEnBas(quint32 largeur, quint32 hauteur)
+{
+    const QByteArray ligne = QByteArray("\xFF\x00\x00", 3).repeated(largeur) + QByteArray((4 - largeur * 3 % 4) % 4, '\0');
+    return enteteBmp(largeur, quint32(-qint32(hauteur)), quint32(ligne.size()) * hauteur) + ligne.repeated(hauteur);
+}
+
+// A JPEG whose first marker after the start is a stuffed FF 00 followed by what looks like a segment's
+// length: libjpeg skips those bytes and decodes the frame of `vrai` that comes next, while a walk that
+// took them for a segment would jump over that frame to a small baseline one put after it.
+QByteArray jpegMasque(const QByteArray& vrai)
+{
+    const QByteArray leurre = octetsImage(unie(16, 16, Qt::blue), "JPG").mid(2);
+    QByteArray longueur(2, '\0');
+    qToBigEndian(quint16(vrai.size()), longueur.data());
+    return QByteArray("\xFF\xD8\xFF\x00", 4) + longueur + vrai.mid(2) + leurre;
+}
+
+// A small progressive JPEG whose frame claims `largeur` × `hauteur` pixels, every component sampled in
+// full: libjpeg keeps 384 bytes of coefficients a pixel's worth of 8 × 8 blocks, three components of 128.
+QByteArray jpegProgressifPlein(quint16 largeur, quint16 hauteur)
+{
+    QByteArray o = jpegRedimensionne(jpegProgressif(unie(16, 16, Qt::blue)), largeur, hauteur);
+    const qsizetype sof = o.indexOf(QByteArray("\xFF\xC2", 2));
+    for (int c = 0; c < uchar(o[sof + 9]); ++c)
+        o[sof + 11 + 3 * c] = '\x11';
+    return o;
+}
+
 }  // namespace
 
 class TestEchelle : public QObject {
@@ -377,6 +407,23 @@ private slots:
         QTest::newRow("en-tête jpeg démesuré") << enteteJpegDemesure() << boite << nulle << 0.0;
         QTest::newRow("jpeg 60000 × 1000")
             << jpegRedimensionne(octetsImage(unie(16, 16), "JPG"), 60000, 1000) << boite << nulle << 0.0;
+        // 16384 pixels either way is the largest side decoded.
+        QTest::newRow("jpeg 16384 × 16") << octetsImage(a600dpi(unie(16384, 16, Qt::blue)), "JPG") << QSize(1024, 200)
+                                         << QSize(1024, 1) << 16384 / 23.6;
+        QTest::newRow("jpeg 16 × 16384") << octetsImage(a600dpi(unie(16, 16384, Qt::blue)), "JPG") << QSize(200, 1024)
+                                         << QSize(1, 1024) << 16 / 23.6;
+        QTest::newRow("jpeg 16385 × 16") << octetsImage(unie(16385, 16, Qt::blue), "JPG") << boite << nulle << 0.0;
+        QTest::newRow("jpeg 16 × 16385") << octetsImage(unie(16, 16385, Qt::blue), "JPG") << boite << nulle << 0.0;
+        // Counted on the frame libjpeg decodes, not on one that a walk of our own would have found.
+        QTest::newRow("jpeg progressif 8000 × 8000 derrière FF 00")
+            << jpegMasque(jpegProgressifPlein(8000, 8000)) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif 12000 × 12000 derrière FF 00")
+            << jpegMasque(jpegProgressifPlein(12000, 12000)) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif 900 × 600 derrière FF 00")
+            << jpegMasque(jpegProgressif(a600dpi(unie(900, 600, Qt::blue)))) << boite << QSize(300, 200)
+            << 900 / 23.6;
+        QTest::newRow("bmp de haut en bas, boîte") << bmpDeHautEnBas(600, 400) << boite << QSize(300, 200) << 600 / 23.622;
+        QTest::newRow("petit bmp de haut en bas") << bmpDeHautEnBas(41, 30) << boite << QSize(41, 30) << 41 / 23.622;
         QTest::newRow("jpeg progressif 16384 × 16384")
             << jpegRedimensionne(jpegProgressif(unie(16, 16, Qt::blue)), 16384, 16384) << boite << nulle << 0.0;
         QTest::newRow("gif 16000 × 16000") << gif({16000, 16000}, {16000, 16000}) << boite << nulle << 0.0;
@@ -424,6 +471,18 @@ private slots:
         QCOMPARE(f.write(grandJpeg()), grandJpeg().size());
         f.close();
         QCOMPARE(ImageDepuisFichier(grand, QSize(300, 200)).size(), QSize(200, 200));
+        // A file's bytes are read whole for the decode alone, and take their share of its memory: the
+        // 6000 × 6000 scan as a BMP, shown from bytes already held, is too much once its 108 MB are added;
+        // a file larger than all a picture may have is not read, whatever picture it begins with.
+        const QString bmp = dossier.filePath(QStringLiteral("scan.bmp"));
+        QFile fb(bmp);
+        QVERIFY(fb.open(QIODevice::WriteOnly));
+        QCOMPARE(fb.write(grandBmp()), grandBmp().size());
+        fb.close();
+        QVERIFY(ImageDepuisFichier(bmp, QSize(300, 200)).isNull());
+        QVERIFY(QFile::resize(grand, 192 * 1024 * 1024));
+        QVERIFY(ImageDepuisFichier(grand, QSize(300, 200)).isNull());
+        QVERIFY(QFile::remove(bmp));
         const QString tube = dossier.filePath(QStringLiteral("tube.jpg"));
         QCOMPARE(::mkfifo(QFile::encodeName(tube).constData(), 0600), 0);
         const QString lienZero = dossier.filePath(QStringLiteral("zero.jpg"));
