@@ -129,6 +129,8 @@ OFormFiche::OFormFiche(QWidget* parent) : EcranPrincipal(1, QStringLiteral("OFor
     gras.setBold(true);
     cadre->setFont(gras);
     creerNavigation();
+    // The slider pages on the press itself: a press that leaves a refused value must not page on.
+    m_validation->surveillerPression(m_slider);
     creerRechercheRapide();
     creerSousOnglets();
     // The card sees each key before the control that has the focus.

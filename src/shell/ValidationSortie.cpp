@@ -85,10 +85,40 @@ bool ValidationSortie::eventFilter(QObject* objet, QEvent* evenement)
     if (evenement->type() == QEvent::FocusOut) {
         const Qt::FocusReason raison = static_cast<QFocusEvent*>(evenement)->reason();
         // The window losing the focus (a message box, another program) or a menu opening is not a leave.
-        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason && !m_rappel)
-            valider(qobject_cast<QWidget*>(objet));
+        if (raison != Qt::ActiveWindowFocusReason && raison != Qt::PopupFocusReason && !m_rappel) {
+            auto* champ = qobject_cast<QWidget*>(objet);
+            // The focus already belongs to the control pressed; the press reaches it once this leave is
+            // decided.
+            QWidget* presse = QApplication::focusWidget();
+            if (raison != Qt::MouseFocusReason || !m_controlesPression.contains(presse))
+                presse = nullptr;
+            if (!valider(champ) && presse) {
+                m_pressionRefusee = presse;
+                m_champRefuse = champ;
+                // Only the press under way: it is delivered before anything queued runs.
+                QMetaObject::invokeMethod(
+                    this, [this] { m_pressionRefusee = nullptr; }, Qt::QueuedConnection);
+            }
+        }
+    } else if (evenement->type() == QEvent::MouseButtonPress && objet == m_pressionRefusee) {
+        m_pressionRefusee = nullptr;
+        // Taking the focus back from the control is no leave.
+        if (QWidget* champ = m_champRefuse.data()) {
+            m_champRefuse = nullptr;
+            m_rappel = true;
+            champ->setFocus(Qt::OtherFocusReason);
+            m_rappel = false;
+        }
+        return true;
     }
     return false;
+}
+
+void ValidationSortie::surveillerPression(QWidget* controle)
+{
+    m_controlesPression.append(controle);
+    controle->installEventFilter(this);
+    connect(controle, &QObject::destroyed, this, [this](QObject* o) { m_controlesPression.removeAll(o); });
 }
 
 bool ValidationSortie::peutFermer(const std::function<bool()>& enregistrer)

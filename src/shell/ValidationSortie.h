@@ -7,6 +7,7 @@
 // another one.
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -34,6 +35,11 @@ public:
     // Whether a card may close: its typed value is checked first, then `enregistrer` writes what is
     // pending. A refusal, or a write the database refused, keeps the card open with what the user typed.
     bool peutFermer(const std::function<bool()>& enregistrer);
+    // A control that acts on the press itself (a slider paging, a button going down). A press on it that
+    // takes the focus from a field whose value is then refused comes to nothing, and the field has the
+    // focus back: the control receives the press only once the refusal is answered, and the refusal's
+    // box took the release, so the control would go on with a press the user ended long ago.
+    void surveillerPression(QWidget* controle);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -45,4 +51,9 @@ private:
     bool m_enCours = false;
     QPointer<QWidget> m_retenu;
     bool m_rappel = false;
+    // The controls that act on the press itself (surveillerPression).
+    QList<QObject*> m_controlesPression;
+    // The control whose press, under way, left a field refused, and that field.
+    QPointer<QWidget> m_pressionRefusee;
+    QPointer<QWidget> m_champRefuse;
 };

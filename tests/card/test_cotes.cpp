@@ -17,6 +17,8 @@
 #include <QSlider>
 #include <QtTest>
 
+#include <optional>
+
 namespace {
 
 const QStringList BoitesPerso = {QStringLiteral("NeufP"), QStringLiteral("NeufAvecCharnieresP"), QStringLiteral("NSGP"),
@@ -29,6 +31,9 @@ QVariant prixStocke(const QString& colonne, int collection, const QString& dalla
     return CnxPerso->valeur(
         QStringLiteral("SELECT %1 FROM CotationsP WHERE Dallay = ? AND Collection = ?").arg(colonne), {dallay, collection});
 }
+
+// When another connection holding the personal database for writing lets it go.
+enum Verrou { SansVerrou, LibereSousLeMessage, LibereEnsuite };
 
 int lignesCotes(int collection)
 {
@@ -270,49 +275,90 @@ private slots:
         QCOMPARE(ModifFiche, 0);
     }
 
-    // The same with a press in the slider's groove, which acts on the press itself: the price box is left
-    // for the slider and refused, and the slider's page waits in the queue. The refusal's box takes the
-    // window's activation, which comes back only after the queued calls have run, so the page comes with
-    // the focus nowhere. The button's release went to that box: the slider never sees it and pages on,
-    // beneath the second refusal and after it. The card stays on its stamp with the price in its box,
-    // refuses no more than that, and writes the price once the database is free.
-    void prixRetenuPuisPressionDansLeCurseur()
+    // A value refused as the user leaves its box with a press in the slider's groove. The slider acts on
+    // the press itself, which reaches it only once the refusal is answered; the button's release went to
+    // the refusal's box, or comes after it on a slow press. The refusal's box takes the window's
+    // activation, which comes back only after the queued calls have run. The press comes to nothing: the
+    // card stays on its stamp with the focus back in the box, and the next move goes one stamp, at once.
+    // A price whose write the database refused (another program holds it) waits in its box, refused
+    // once, and that move writes it: the database freed while the refusal is up, or before the move.
+    void refusPuisPressionDansLeCurseur_data()
     {
+        QTest::addColumn<QString>("depart");
+        QTest::addColumn<bool>("perso");
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("saisi");
+        QTest::addColumn<int>("verrou");
+        QTest::addColumn<bool>("relache");
+        QTest::addColumn<QString>("titre");
+        QTest::addColumn<QString>("suivant");
+        QTest::newRow("prix") << "2" << true << "NeufP" << "abc" << int(SansVerrou) << false << "Saisie incorrecte" << "3A";
+        QTest::newRow("prix, pression lente")
+            << "2" << true << "NeufP" << "abc" << int(SansVerrou) << true << "Saisie incorrecte" << "3A";
+        QTest::newRow("copies") << "1" << false << "QtesN" << "10000" << int(SansVerrou) << false << "Saisie incorrecte" << "2";
+        QTest::newRow("prix retenu, base libérée sous le message")
+            << "2" << true << "NeufP" << "42" << int(LibereSousLeMessage) << false << "Erreur" << "3A";
+        QTest::newRow("prix retenu, base libérée ensuite")
+            << "1" << true << "NeufP" << "42" << int(LibereEnsuite) << false << "Erreur" << "2";
+    }
+
+    void refusPuisPressionDansLeCurseur()
+    {
+        QFETCH(QString, depart);
+        QFETCH(bool, perso);
+        QFETCH(QString, nom);
+        QFETCH(QString, saisi);
+        QFETCH(int, verrou);
+        QFETCH(bool, relache);
+        QFETCH(QString, titre);
+        QFETCH(QString, suivant);
         ouvrirCollection(QStringLiteral("2"));
-        choisir(1);
-        auto* boite = f->findChild<QLineEdit*>(QStringLiteral("NeufP"));
+        if (perso)
+            choisir(1);
+        while (texte("Dallay") != depart)
+            f->BoutonBas_Click();
+        auto* boite = f->findChild<QLineEdit*>(nom);
         auto* curseur = f->findChild<QSlider*>(QStringLiteral("SliderFiches"));
         QWidget* fenetre = f->window();
-        const QPoint sillon(curseur->width() / 2, curseur->height() - 4);
-        {
-            Connexion autre;
-            autre.ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
-            autre.executer(QStringLiteral("BEGIN IMMEDIATE"));
-            boite->setFocus();
-            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
-            taper(boite, QStringLiteral("42"));
-            p->plateforme.repondreMessage(Reponse::OK, [] { QApplication::setActiveWindow(nullptr); });
-            p->plateforme.repondreMessage(Reponse::OK, [] { QTest::qWait(1000); });
-            QTest::mousePress(curseur, Qt::LeftButton, {}, sillon);
-            // Until the slider's page has been refused again, or has moved the card.
-            QTRY_VERIFY(p->plateforme.messages().size() == 2 || texte("Dallay") != QStringLiteral("1"));
-            QCOMPARE(texte("Dallay"), QStringLiteral("1"));
-            QApplication::setActiveWindow(fenetre);
-            QVERIFY(QTest::qWaitForWindowActive(fenetre));
-            QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
-            // Time for the slider to page several times more, were it still paging.
-            QTest::qWait(500);
-            QCOMPARE(p->plateforme.messages().size(), 2);
-            for (const Message& m : p->plateforme.messages())
-                QCOMPARE(m.titre, QStringLiteral("Erreur"));
-            QCOMPARE(texte("Dallay"), QStringLiteral("1"));
-            QCOMPARE(boite->text(), QStringLiteral("42"));
-            QVERIFY(prixStocke(QStringLiteral("NeufP"), 2).isNull());
+        // Below the thumb, short of the last stamp.
+        const QPoint sillon(curseur->width() / 2, curseur->height() * 3 / 4);
+        std::optional<Connexion> autre;
+        if (verrou != SansVerrou) {
+            autre.emplace();
+            autre->ouvrir(CheminBasePerso(), Connexion::Mode::LectureEcriture);
+            autre->executer(QStringLiteral("BEGIN IMMEDIATE"));
         }
+        boite->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return QApplication::focusWidget() == boite; }));
+        taper(boite, saisi);
+        p->plateforme.repondreMessage(Reponse::OK, [&] {
+            QApplication::setActiveWindow(nullptr);
+            if (verrou == LibereSousLeMessage)
+                autre.reset();
+        });
+        QTest::mousePress(curseur, Qt::LeftButton, {}, sillon);
+        if (relache)
+            QTest::mouseRelease(curseur, Qt::LeftButton, {}, sillon);
+        QApplication::setActiveWindow(fenetre);
+        QVERIFY(QTest::qWaitForWindowActive(fenetre));
+        // Time for the slider to page several times, were it paging.
+        QTest::qWait(1000);
+        QCOMPARE(p->plateforme.messages().size(), 1);
+        QCOMPARE(p->plateforme.messages().first().titre, titre);
+        QCOMPARE(texte("Dallay"), depart);
+        QCOMPARE(QApplication::focusWidget(), boite);
+        QCOMPARE(boite->text(), verrou != SansVerrou ? saisi : QString());
+        if (verrou != SansVerrou)
+            QVERIFY(prixStocke(nom, 2, depart).isNull());
+        autre.reset();
         QTest::keyClick(boite, Qt::Key_PageDown);
-        QCOMPARE(p->plateforme.messages().size(), 2);
-        QCOMPARE(texte("Dallay"), QStringLiteral("2"));
-        QCOMPARE(prixStocke(QStringLiteral("NeufP"), 2).toDouble(), 42.0);
+        QCOMPARE(texte("Dallay"), suivant);
+        // Nothing carries the card on, or back.
+        QTest::qWait(500);
+        QCOMPARE(texte("Dallay"), suivant);
+        QCOMPARE(p->plateforme.messages().size(), 1);
+        if (verrou != SansVerrou)
+            QCOMPARE(prixStocke(nom, 2, depart).toDouble(), 42.0);
     }
 
     void prixRelusCommeTapes_data()
