@@ -99,6 +99,8 @@ FicheSecondaire::FicheSecondaire(const ParametresFicheSecondaire& parametres, co
     m_boutonAnnuler->setAutoDefault(false);
     m_boutonAnnuler->setDefault(false);
     connect(m_boutonAnnuler, &QPushButton::clicked, this, &FicheSecondaire::BoutonAnnuler_Click);
+    // Pressed while a value is refused, the button would stay down and take the next Escape for itself.
+    m_validation->surveillerPression(m_boutonAnnuler);
     // The card opens with the focus on the price source, not in a box of the grid: a box the user never
     // entered is never "left", so it marks nothing.
     m_cotes->CoteChoisie()->setFocus();

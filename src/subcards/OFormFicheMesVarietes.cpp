@@ -116,6 +116,8 @@ OFormFicheMesVarietes::OFormFicheMesVarietes(const QString& codePersonnel, QWidg
     connect(m_grille, &GrilleDetention::modifie, this, [this] { m_modif = 1; });
     for (int i = 0; i < m_prix.size(); ++i)
         m_validation->surveiller(m_prix.at(i), [this, i] { return Prix_Validate(i); });
+    // Pressed while a value is refused, the button would stay down and take the next Escape for itself.
+    m_validation->surveillerPression(m_boutonAnnuler);
 
     ChargerMaVariete();
     // The card opens with the focus on a button, not in a box: a box the user never entered is never

@@ -307,6 +307,34 @@ private slots:
         QCOMPARE(ligneItem(1).section(QLatin1Char('|'), 1), QStringLiteral("Null|Null|2.5|Null|-1|2|80|1|0|Null|Null|Null|0|coin daté|Null|"));
     }
 
+    // The close button pressed while the box left for it is refused: the button's release went to the
+    // refusal's box. The card stays open, and one Escape closes it.
+    void fermetureRefuseePuisEchap_data()
+    {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<QString>("saisi");
+        QTest::newRow("prix") << "Neuf" << "abc";
+        QTest::newRow("copies") << "QtesN" << "1000";
+    }
+
+    void fermetureRefuseePuisEchap()
+    {
+        QFETCH(QString, nom);
+        QFETCH(QString, saisi);
+        auto carte = ouvrir(1);
+        QVERIFY(carte);
+        auto* boite = carte->findChild<QLineEdit*>(nom);
+        QVERIFY(taperDans(boite, saisi));
+        plateforme->repondreMessage(Reponse::OK);
+        QTest::mousePress(carte->findChild<QPushButton*>(QStringLiteral("BoutonAnnuler")), Qt::LeftButton);
+        QCOMPARE(plateforme->messages().size(), 1);
+        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Saisie incorrecte"));
+        QVERIFY(carte->isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!carte->isVisible());
+        QCOMPARE(plateforme->messages().size(), 1);
+    }
+
     // A price typed shows its row; holdings typed on it are valued and reopen as typed.
     void prixEtDetentionRelus()
     {
