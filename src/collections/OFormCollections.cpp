@@ -281,8 +281,8 @@ void OFormCollections::Form_Load()
 void OFormCollections::ChargerListeCollections()
 {
     try {
-        rstCollections = Recordset::OuvrirModifiable(
-            CnxPerso, QStringLiteral("Utilisateurs"), QStringLiteral("CodeCollection <> 1"));
+        rstCollections =
+            Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM Utilisateurs WHERE CodeCollection <> 1"));
     } catch (const ErreurBase&) {
         // No personal database: the list stays empty and Open refuses with its own message.
         rstCollections.Close();

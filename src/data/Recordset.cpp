@@ -4,9 +4,6 @@
 
 #include <sqlite3.h>
 
-#include <QDate>
-#include <QDateTime>
-
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -19,17 +16,8 @@
 
 namespace {
 
-const QString ColonneCle = QStringLiteral("__cle_ligne");
-
 // The length of a text or blob is kept in four bytes: SQLite keeps none longer.
 using Longueur = std::uint32_t;
-
-QString guillemets(const QString& nom)
-{
-    QString n = nom;
-    n.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + n + QLatin1Char('"');
-}
 
 bool estNombre(const QVariant& v)
 {
@@ -257,12 +245,11 @@ inline std::size_t tailleValeur(std::uint8_t type, const char* p)
 
 }  // namespace
 
-void Recordset::lireBrut(sqlite3_stmt* requete, int premiere, std::vector<Brut>& valeurs)
+void Recordset::lireBrut(sqlite3_stmt* requete, std::vector<Brut>& valeurs)
 {
     const int n = int(valeurs.size());
-    for (int i = 0; i < n; ++i) {
-        Brut& v = valeurs[std::size_t(i)];
-        const int c = premiere + i;
+    for (int c = 0; c < n; ++c) {
+        Brut& v = valeurs[std::size_t(c)];
         switch (sqlite3_column_type(requete, c)) {
         case SQLITE_INTEGER:
             v.type = Entier8;
@@ -431,51 +418,29 @@ void Recordset::definirNoms(const QStringList& noms)
             m_noms.insert(noms.at(i), m_index.value(noms.at(i).toCaseFolded()));
 }
 
-Recordset Recordset::charger(
-    const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs, const QString& table)
+Recordset Recordset::Ouvrir(const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs)
 {
     if (!cnx || !cnx->estOuverte())
         throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
     Recordset r;
     Requete requete = cnx->preparer(sql);
     requete.lierTout(valeurs);
-    // A writing recordset reads the row key first and keeps it out of the visible columns.
-    const int premiere = table.isEmpty() ? 0 : 1;
     QStringList noms;
-    for (int i = premiere; i < requete.nombreColonnes(); ++i)
+    for (int i = 0; i < requete.nombreColonnes(); ++i)
         noms << requete.nomColonne(i);
     r.definirNoms(noms);
     sqlite3_stmt* st = requete.poignee();
     std::vector<Brut> ligne(std::size_t(noms.size()));
     while (requete.suivante()) {
-        if (premiere)
-            r.m_cles.push_back(sqlite3_column_int64(st, 0));
-        lireBrut(st, premiere, ligne);
+        lireBrut(st, ligne);
         r.m_lignes.push_back(r.ajouterLigne(ligne));
     }
     r.m_octets.ajuster();
     r.m_lignes.shrink_to_fit();
     r.m_cnx = cnx;
-    r.m_table = table;
     r.m_ouvert = true;
     r.m_position = 0;
     return r;
-}
-
-Recordset Recordset::Ouvrir(const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs)
-{
-    return charger(cnx, sql, valeurs, QString());
-}
-
-Recordset Recordset::OuvrirModifiable(const ConnexionPtr& cnx, const QString& table, const QString& condition,
-    const QVariantList& valeurs, const QString& ordre)
-{
-    QString sql = QStringLiteral("SELECT rowid AS %1, * FROM %2").arg(ColonneCle, guillemets(table));
-    if (!condition.isEmpty())
-        sql += QStringLiteral(" WHERE ") + condition;
-    if (!ordre.isEmpty())
-        sql += QStringLiteral(" ORDER BY ") + ordre;
-    return charger(cnx, sql, valeurs, table);
 }
 
 void Recordset::Close()
@@ -490,56 +455,30 @@ int Recordset::AbsolutePosition() const
     return m_position + 1;
 }
 
-void Recordset::abandonnerEdition()
-{
-    if (m_ajout) {
-        m_lignes.pop_back();
-        m_cles.pop_back();
-        m_ajout = false;
-        if (m_position > int(m_lignes.size()))
-            m_position = int(m_lignes.size());
-    }
-    m_enAttente.clear();
-}
-
 void Recordset::MoveFirst()
 {
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
     m_position = 0;
 }
 
 void Recordset::MoveLast()
 {
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
     m_position = m_lignes.empty() ? 0 : int(m_lignes.size()) - 1;
 }
 
 void Recordset::MoveNext()
 {
-    abandonnerEdition();
-    if (m_surLigneSupprimee) {
-        // The deleted row's successor already sits at this index.
-        m_surLigneSupprimee = false;
-        return;
-    }
     if (m_position < int(m_lignes.size()))
         ++m_position;
 }
 
 void Recordset::MovePrevious()
 {
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
     if (m_position >= 0)
         --m_position;
 }
 
 void Recordset::Move(int n)
 {
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
     if (n < 0)
         m_position = -1;
     else
@@ -600,8 +539,6 @@ int Recordset::premiereApres(
 bool Recordset::Find(const QString& colonne, const QVariant& valeur)
 {
     const int c = indexColonne(colonne);
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
     const int debut = std::max(m_position, 0);
     int trouvee = -1;
     if (debut < int(m_lignes.size()) && !EstNul(valeur)) {
@@ -649,14 +586,8 @@ int Recordset::indexColonne(const QString& nom) const
 
 void Recordset::verifierLigneCourante() const
 {
-    if (!m_ouvert || Bof() || Eof() || m_surLigneSupprimee)
+    if (!m_ouvert || Bof() || Eof())
         throw ErreurBase(QStringLiteral("Aucun enregistrement courant"));
-}
-
-void Recordset::verifierModifiable() const
-{
-    if (!estModifiable())
-        throw ErreurBase(QStringLiteral("Ce jeu d'enregistrements est en lecture seule"));
 }
 
 QVariant Recordset::Champ(const QString& nom) const
@@ -743,165 +674,5 @@ QVariant Recordset::Champ(int index) const
     if (index < 0 || index >= m_colonnes.size())
         throw ErreurBase(QStringLiteral("Champ inconnu : %1").arg(index));
     verifierLigneCourante();
-    if (!m_enAttente.isEmpty()) {
-        auto change = m_enAttente.constFind(index);
-        if (change != m_enAttente.constEnd())
-            return change.value();
-    }
     return valeur(enregistrement(m_position), index);
-}
-
-// ---------------------------------------------------------------------------
-
-void Recordset::DefinirChamp(const QString& nom, const QVariant& valeur)
-{
-    verifierModifiable();
-    const int c = indexColonne(nom);
-    verifierLigneCourante();
-    m_enAttente.insert(c, valeur);
-}
-
-void Recordset::AddNew()
-{
-    verifierModifiable();
-    abandonnerEdition();
-    m_surLigneSupprimee = false;
-    std::vector<Brut> nuls(std::size_t(m_colonnes.size()));
-    m_lignes.push_back(ajouterLigne(nuls));
-    m_cles.push_back(0);
-    m_position = int(m_lignes.size()) - 1;
-    m_ajout = true;
-}
-
-bool Recordset::relireLigne(int position, qint64 cle)
-{
-    if (!m_cnx || !m_cnx->estOuverte())
-        throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
-    Requete requete = m_cnx->preparer(QStringLiteral("SELECT * FROM %1 WHERE rowid = ?").arg(guillemets(m_table)));
-    requete.lierTout({cle});
-    if (!requete.suivante() || requete.nombreColonnes() != m_colonnes.size())
-        return false;
-    std::vector<Brut> ligne(std::size_t(m_colonnes.size()));
-    lireBrut(requete.poignee(), 0, ligne);
-    m_lignes[std::size_t(position)] = ajouterLigne(ligne);
-    m_recherche.clear();
-    return true;
-}
-
-void Recordset::Update()
-{
-    verifierModifiable();
-    verifierLigneCourante();
-    if (!m_ajout && m_enAttente.isEmpty())
-        return;
-    if (!m_cnx || !m_cnx->estOuverte())
-        throw ErreurBase(QStringLiteral("La base de données n'est pas ouverte"));
-
-    QStringList noms;
-    QVariantList valeurs;
-    for (auto it = m_enAttente.constBegin(); it != m_enAttente.constEnd(); ++it) {
-        noms << guillemets(m_colonnes.at(it.key()));
-        valeurs << it.value();
-    }
-    if (m_ajout) {
-        QString sql;
-        if (noms.isEmpty()) {
-            sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(guillemets(m_table));
-        } else {
-            QStringList marques(noms.size(), QStringLiteral("?"));
-            sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                      .arg(guillemets(m_table), noms.join(QStringLiteral(", ")), marques.join(QStringLiteral(", ")));
-        }
-        m_cnx->executer(sql, valeurs);
-        m_cles[std::size_t(m_position)] = m_cnx->dernierIdentifiant();
-        m_ajout = false;
-    } else {
-        QStringList affectations;
-        for (const QString& n : noms)
-            affectations << n + QStringLiteral(" = ?");
-        valeurs << m_cles.at(std::size_t(m_position));
-        m_cnx->executer(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                            .arg(guillemets(m_table), affectations.join(QStringLiteral(", "))),
-            valeurs);
-    }
-    // Read back what the database made of the row: autonumbers, defaults, the stored form of each value.
-    // Should the row no longer be there to read, it keeps the values as written.
-    if (!relireLigne(m_position, m_cles.at(std::size_t(m_position)))) {
-        std::vector<Brut> ligne(std::size_t(m_colonnes.size()));
-        QList<QByteArray> textes;  // what the packed values point into until the row is packed
-        textes.reserve(m_colonnes.size());
-        for (int c = 0; c < m_colonnes.size(); ++c) {
-            const QVariant v = Champ(c);
-            Brut& b = ligne[std::size_t(c)];
-            if (EstNul(v))
-                continue;
-            switch (v.typeId()) {
-            case QMetaType::Bool:
-                b.type = Entier8;
-                b.entier = v.toBool() ? VRAI : FAUX;
-                break;
-            case QMetaType::Int:
-            case QMetaType::UInt:
-            case QMetaType::Short:
-            case QMetaType::UShort:
-            case QMetaType::Char:
-            case QMetaType::SChar:
-            case QMetaType::UChar:
-            case QMetaType::Long:
-            case QMetaType::LongLong:
-            case QMetaType::ULong:
-            case QMetaType::ULongLong:
-                b.type = Entier8;
-                b.entier = v.toLongLong();
-                break;
-            case QMetaType::Double:
-            case QMetaType::Float:
-                b.type = Reel;
-                b.reel = v.toDouble();
-                break;
-            default:
-                b.type = v.typeId() == QMetaType::QByteArray ? Octets : Texte;
-                textes << (b.type == Octets                  ? v.toByteArray()
-                        : v.typeId() == QMetaType::QDate     ? v.toDate().toString(Qt::ISODate).toUtf8()
-                        : v.typeId() == QMetaType::QDateTime ? v.toDateTime().date().toString(Qt::ISODate).toUtf8()
-                                                             : v.toString().toUtf8());
-                b.octets = textes.last().constData();
-                b.longueur = int(textes.last().size());
-                break;
-            }
-        }
-        m_lignes[std::size_t(m_position)] = ajouterLigne(ligne);
-        m_recherche.clear();
-    }
-    m_enAttente.clear();
-}
-
-void Recordset::CancelUpdate()
-{
-    if (m_ajout) {
-        abandonnerEdition();
-        m_position = m_lignes.empty() ? 0 : int(m_lignes.size()) - 1;
-        return;
-    }
-    if (!m_enAttente.isEmpty() && !Bof() && !Eof()) {
-        m_enAttente.clear();
-        relireLigne(m_position, m_cles.at(std::size_t(m_position)));
-    }
-}
-
-void Recordset::Delete()
-{
-    verifierModifiable();
-    verifierLigneCourante();
-    if (m_ajout) {
-        abandonnerEdition();
-        return;
-    }
-    m_cnx->executer(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(guillemets(m_table)),
-        {m_cles.at(std::size_t(m_position))});
-    m_enAttente.clear();
-    m_lignes.erase(m_lignes.begin() + m_position);
-    m_cles.erase(m_cles.begin() + m_position);
-    m_recherche.clear();
-    m_surLigneSupprimee = true;
 }

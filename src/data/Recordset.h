@@ -1,7 +1,7 @@
 #pragma once
 // A client-side result: the whole result is read when it opens, so its row count is known at once and
-// moving, finding and paging never touch the database again. Read-only, unless opened on one table
-// for writing, in which case each changed row is written back through the table's row key on Update.
+// moving, finding and paging never touch the database again. Read-only: the program writes through
+// statements of its own, never through a result.
 //
 // The values are kept as SQLite gave them, packed row after row in one block per result rather than a
 // QVariant per value: a type byte per column, then the values that are not Null, text as UTF-8. A value
@@ -12,7 +12,6 @@
 #include "data/Connexion.h"
 
 #include <QHash>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -31,15 +30,10 @@ public:
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
 
-    // Read-only result of a statement with its bound values. Throws ErreurBase when the statement fails.
+    // The result of a statement with its bound values. Throws ErreurBase when the statement fails.
     static Recordset Ouvrir(const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs = {});
-    // The rows of one table that meet `condition` (SQL with ? placeholders, may be empty), in `ordre`,
-    // open for AddNew, Update and Delete.
-    static Recordset OuvrirModifiable(const ConnexionPtr& cnx, const QString& table, const QString& condition = {},
-        const QVariantList& valeurs = {}, const QString& ordre = {});
 
     bool estOuvert() const { return m_ouvert; }
-    bool estModifiable() const { return !m_table.isEmpty(); }
     void Close();
 
     int RecordCount() const { return int(m_lignes.size()); }
@@ -49,7 +43,7 @@ public:
     // 1-based position of the current row; 0 when there is none (before the first or after the last).
     int AbsolutePosition() const;
 
-    // Moves never fail: past either end the recordset stays at BOF or EOF. Pending edits of the row left are dropped.
+    // Moves never fail: past either end the recordset stays at BOF or EOF.
     void MoveFirst();
     void MoveLast();
     void MoveNext();
@@ -76,15 +70,6 @@ public:
     // Several columns of a row read as numbers in one pass over it, for a loop that sums a large result:
     // `colonnes` in increasing order, each value as QVariant::toDouble would give it (Null is 0).
     void NombresLigne(int ligne, const int* colonnes, int nombre, double* valeurs) const;
-
-
-    // Writing recordsets only. A changed value is read back as given until Update stores it.
-    void DefinirChamp(const QString& nom, const QVariant& valeur);
-    void AddNew();
-    void Update();
-    void CancelUpdate();
-    void Delete();
-    bool EnEdition() const { return m_ajout || !m_enAttente.isEmpty(); }
 
 private:
     // How a value is kept: its kind, and for an integer the few bytes it needs.
@@ -143,18 +128,13 @@ private:
     };
     using IndexColonne = std::vector<EntreeIndex>;
 
-    static Recordset charger(
-        const ConnexionPtr& cnx, const QString& sql, const QVariantList& valeurs, const QString& table);
     int indexColonne(const QString& nom) const;
     void verifierLigneCourante() const;
-    void verifierModifiable() const;
-    void abandonnerEdition();
-    bool relireLigne(int position, qint64 cle);
     void definirNoms(const QStringList& noms);
 
     // A row is packed once at the end of m_octets: its columns' types, then each value that is not Null
-    // (a text or blob as its length and its bytes). A row changed after the load is packed anew.
-    static void lireBrut(sqlite3_stmt* requete, int premiere, std::vector<Brut>& valeurs);
+    // (a text or blob as its length and its bytes).
+    static void lireBrut(sqlite3_stmt* requete, std::vector<Brut>& valeurs);
     std::uint64_t ajouterLigne(std::vector<Brut>& valeurs);
     std::uint64_t enregistrement(int ligne) const { return m_lignes[std::size_t(ligne)]; }
     QVariant valeur(std::uint64_t enregistrement, int colonne) const;
@@ -164,19 +144,14 @@ private:
         const IndexColonne& index, std::uint32_t cle, int debut, int colonne, const QVariant& valeur) const;
 
     bool m_ouvert = false;
-    ConnexionPtr m_cnx;  // keeps the connection alive while the recordset may still write through it
-    QString m_table;
+    ConnexionPtr m_cnx;  // the connection read stays alive while its result is held
     QStringList m_colonnes;
     QHash<QString, int> m_index;  // folded name -> column
     QHash<QString, int> m_noms;   // each name as the result spells it -> column, so most reads fold nothing
     Tampon m_octets;
     std::vector<std::uint64_t> m_lignes;                // row -> where it is packed in m_octets
-    std::vector<qint64> m_cles;                         // row keys, writing recordsets only
     std::unordered_map<int, IndexColonne> m_recherche;  // column -> index, built by the first Find on it
     int m_position = -1;
-    bool m_ajout = false;
-    bool m_surLigneSupprimee = false;
-    QMap<int, QVariant> m_enAttente;  // column -> value set since the last Update
 };
 
 // Gives back to the operating system what large results left behind once they are gone (a closed preview, a list

@@ -60,15 +60,11 @@ private slots:
     void lienSurSourceManquante();
     void recordsetDeplacements();
     void recordsetFind();
-    void recordsetEcriture();
-    void recordsetLectureSeule();
     void recordsetValeurs_data();
     void recordsetValeurs();
     void recordsetColonnes();
     void recordsetFindIndexe_data();
     void recordsetFindIndexe();
-    void recordsetFindApresEcriture();
-    void recordsetEditionAbandonnee();
     void recordsetGrandResultat();
     void booleens_data();
     void booleens();
@@ -342,76 +338,6 @@ void TestData::recordsetFind()
     QVERIFY(r.Eof());
 }
 
-void TestData::recordsetEcriture()
-{
-    DossierTest dossier;
-    QVERIFY(OuvrirBasePerso());
-    Recordset u =
-        Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Utilisateurs"), {}, {}, QStringLiteral("CodeCollection"));
-    QCOMPARE(u.RecordCount(), 1);
-    u.AddNew();
-    u.DefinirChamp(QStringLiteral("DescriptionCollection"), QStringLiteral("Classiques d'avant-guerre"));
-    u.DefinirChamp(QStringLiteral("DateCreation"), QDate(2002, 10, 5));
-    u.Update();
-    QCOMPARE(u.RecordCount(), 2);
-    QCOMPARE(u.Champ(QStringLiteral("CodeCollection")).toInt(), 2);  // the autonumber is read back
-    QCOMPARE(u.Champ(QStringLiteral("DateCreation")).toString(), QStringLiteral("2002-10-05"));
-
-    Recordset c = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Collection"),
-        QStringLiteral("Dallay = ? AND Collection = ?"), {QStringLiteral("15"), 2});
-    QVERIFY(c.Eof());
-    c.AddNew();
-    c.DefinirChamp(QStringLiteral("Collection"), 2);
-    c.DefinirChamp(QStringLiteral("Dallay"), QStringLiteral("15"));
-    c.DefinirChamp(QStringLiteral("QteN"), true);
-    c.DefinirChamp(QStringLiteral("QtesN"), QStringLiteral("3"));
-    c.Update();
-    c.DefinirChamp(QStringLiteral("QtesN"), 4);
-    c.DefinirChamp(QStringLiteral("commentaire"), QStringLiteral("coin de feuille"));
-    c.Update();
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT QteN FROM Collection WHERE Dallay = '15'")).toInt(), -1);
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT QtesN FROM Collection WHERE Dallay = '15'")).toInt(), 4);
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT commentaire FROM Collection WHERE Dallay = '15'")).toString(),
-        QStringLiteral("coin de feuille"));
-
-    // A second row of the same stamp and collection is refused, and the refusal reaches the caller.
-    Recordset doublon = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Collection"), QStringLiteral("0"));
-    doublon.AddNew();
-    doublon.DefinirChamp(QStringLiteral("Collection"), 2);
-    doublon.DefinirChamp(QStringLiteral("Dallay"), QStringLiteral("15"));
-    QVERIFY_THROWS_EXCEPTION(ErreurBase, doublon.Update());
-    doublon.CancelUpdate();
-    QCOMPARE(doublon.RecordCount(), 0);
-
-    // Delete writes through and the next move lands on the row that followed.
-    u.MoveFirst();
-    u.AddNew();
-    u.DefinirChamp(QStringLiteral("DescriptionCollection"), QStringLiteral("Modernes"));
-    u.Update();
-    u.MoveFirst();
-    u.MoveNext();
-    u.Delete();
-    u.MoveNext();
-    QCOMPARE(u.Champ(QStringLiteral("DescriptionCollection")).toString(), QStringLiteral("Modernes"));
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Utilisateurs")).toInt(), 2);
-    // Autonumbers are not reused after a delete.
-    u.AddNew();
-    u.DefinirChamp(QStringLiteral("DescriptionCollection"), QStringLiteral("Troisième"));
-    u.Update();
-    QCOMPARE(u.Champ(QStringLiteral("CodeCollection")).toInt(), 4);
-}
-
-void TestData::recordsetLectureSeule()
-{
-    DossierTest dossier;
-    QVERIFY(OuvrirBasePerso());
-    Recordset r = Recordset::Ouvrir(CnxPerso, QStringLiteral("SELECT * FROM Utilisateurs"));
-    QVERIFY_THROWS_EXCEPTION(ErreurBase, r.DefinirChamp(QStringLiteral("DescriptionCollection"), QStringLiteral("x")));
-    QVERIFY_THROWS_EXCEPTION(ErreurBase, r.AddNew());
-    QVERIFY_THROWS_EXCEPTION(ErreurBase, r.Delete());
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Utilisateurs")).toInt(), 1);
-}
-
 void TestData::recordsetValeurs_data()
 {
     // What SQLite stores comes back as it was: Null, empty text and 0 stay apart, integers keep every bit
@@ -555,100 +481,6 @@ void TestData::recordsetFindIndexe()
         QCOMPARE(r.AbsolutePosition(), trouve);
         QCOMPARE(r.Eof(), trouve == 0);
     }
-}
-
-void TestData::recordsetFindApresEcriture()
-{
-    DossierTest dossier;
-    QVERIFY(OuvrirBasePerso());
-    for (const char* theme : {"Fleurs", "Oiseaux", "Trains", "Fleurs"})
-        CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, ?, 0)"),
-            {QString::fromUtf8(theme)});
-    Recordset r = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Themes"), {}, {}, QStringLiteral("CodeTheme"));
-    const QString theme = QStringLiteral("Theme");
-    QVERIFY(r.Find(theme, QStringLiteral("fleurs")));
-    QCOMPARE(r.AbsolutePosition(), 1);
-
-    // A row added is found where it was added.
-    r.AddNew();
-    r.DefinirChamp(theme, QStringLiteral("Écureuils"));
-    r.DefinirChamp(QStringLiteral("Collection"), 2);
-    r.Update();
-    r.MoveFirst();
-    QVERIFY(r.Find(theme, QStringLiteral("ÉCUREUILS")));
-    QCOMPARE(r.AbsolutePosition(), 5);
-
-    // A row changed is found by its new value only.
-    r.MoveFirst();
-    r.DefinirChamp(theme, QStringLiteral("Papillons"));
-    r.Update();
-    r.MoveFirst();
-    QVERIFY(r.Find(theme, QStringLiteral("fleurs")));
-    QCOMPARE(r.AbsolutePosition(), 4);
-    r.MoveFirst();
-    QVERIFY(r.Find(theme, QStringLiteral("papillons")));
-    QCOMPARE(r.AbsolutePosition(), 1);
-
-    // A row deleted is no longer found, and the rows after it are found one place earlier.
-    r.Move(1);
-    r.Delete();
-    r.MoveFirst();
-    QVERIFY(!r.Find(theme, QStringLiteral("Oiseaux")));
-    QVERIFY(r.Eof());
-    r.MoveFirst();
-    QVERIFY(r.Find(theme, QStringLiteral("écureuils")));
-    QCOMPARE(r.AbsolutePosition(), 4);
-    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Écureuils"));
-
-    // An addition abandoned is not found.
-    r.AddNew();
-    r.DefinirChamp(theme, QStringLiteral("Bateaux"));
-    r.CancelUpdate();
-    r.MoveFirst();
-    QVERIFY(!r.Find(theme, QStringLiteral("Bateaux")));
-    QCOMPARE(r.RecordCount(), 4);
-    QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT count(*) FROM Themes")).toInt(), 4);
-}
-
-void TestData::recordsetEditionAbandonnee()
-{
-    DossierTest dossier;
-    QVERIFY(OuvrirBasePerso());
-    CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, 'Fleurs', 0)"));
-    CnxPerso->executer(QStringLiteral("INSERT INTO Themes (Collection, Theme, Predefini) VALUES (2, 'Trains', 0)"));
-    Recordset r = Recordset::OuvrirModifiable(CnxPerso, QStringLiteral("Themes"), {}, {}, QStringLiteral("CodeTheme"));
-    const QString theme = QStringLiteral("Theme");
-
-    // Read back as given until Update: the empty text stays text, Null stays Null.
-    r.DefinirChamp(theme, QStringLiteral(""));
-    r.DefinirChamp(QStringLiteral("Predefini"), QVariant());
-    QVERIFY(r.EnEdition());
-    QCOMPARE(r.Champ(theme).typeId(), int(QMetaType::QString));
-    QVERIFY(EstNul(r.Champ(QStringLiteral("Predefini"))));
-    // Leaving the row drops the edit: the row reads as stored.
-    r.MoveNext();
-    QVERIFY(!r.EnEdition());
-    r.MovePrevious();
-    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Fleurs"));
-    QCOMPARE(r.Champ(QStringLiteral("Predefini")), QVariant(qlonglong(0)));
-
-    // Stored, Null, empty text and 0 come back apart.
-    r.DefinirChamp(theme, QStringLiteral(""));
-    r.DefinirChamp(QStringLiteral("Predefini"), QVariant());
-    r.DefinirChamp(QStringLiteral("Collection"), 0);
-    r.Update();
-    QCOMPARE(r.Champ(theme).typeId(), int(QMetaType::QString));
-    QVERIFY(!EstNul(r.Champ(theme)));
-    QVERIFY(EstNul(r.Champ(QStringLiteral("Predefini"))));
-    QCOMPARE(r.Champ(QStringLiteral("Collection")), QVariant(qlonglong(0)));
-    QCOMPARE(CnxPerso
-                 ->valeur(QStringLiteral("SELECT count(*) FROM Themes WHERE Theme = '' AND Predefini IS NULL "
-                                         "AND Collection = 0"))
-                 .toInt(),
-        1);
-    // The next row was not touched.
-    r.MoveNext();
-    QCOMPARE(r.Champ(theme).toString(), QStringLiteral("Trains"));
 }
 
 void TestData::recordsetGrandResultat()
