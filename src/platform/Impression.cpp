@@ -15,7 +15,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -27,17 +26,6 @@ bool ImpressionQt::choisirImprimante(QPrinter& imprimante, const QString& titre)
     if (!titre.isEmpty())
         dialogue.setWindowTitle(titre);
     return dialogue.exec() == QDialog::Accepted;
-}
-
-void ImpressionQt::apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner)
-{
-    QPrintPreviewDialog dialogue(QApplication::activeWindow());
-    if (!titre.isEmpty())
-        dialogue.setWindowTitle(titre);
-    QObject::connect(&dialogue, &QPrintPreviewDialog::paintRequested, &dialogue,
-        [&dessiner](QPrinter* imprimante) { dessiner(imprimante); });
-    dialogue.setWindowState(dialogue.windowState() | Qt::WindowMaximized);
-    dialogue.exec();
 }
 
 namespace {
@@ -158,9 +146,4 @@ bool PreparerImprimanteParDefaut(QPrinter& imprimante, const QString& titre)
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre)
 {
     return Plateforme().impression->choisirImprimante(imprimante, titre);
-}
-
-void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner)
-{
-    Plateforme().impression->apercu(titre, dessiner);
 }

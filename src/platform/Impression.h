@@ -25,8 +25,6 @@ public:
     virtual ~Impression();
     // The print dialog; false when the user cancels.
     virtual bool choisirImprimante(QPrinter& imprimante, const QString& titre) = 0;
-    // A modal preview window, shown maximised; dessiner paints every page.
-    virtual void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) = 0;
     // A modal, maximised preview that paints only the page it shows; printing from it goes through
     // `imprimer`.
     virtual void apercuPages(const DocumentPages& document) = 0;
@@ -37,11 +35,9 @@ public:
 class ImpressionQt : public Impression {
 public:
     bool choisirImprimante(QPrinter& imprimante, const QString& titre) override;
-    void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) override;
     void apercuPages(const DocumentPages& document) override;
 };
 
 bool ChoisirImprimante(QPrinter& imprimante, const QString& titre);
-void AfficherApercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner);
 void AfficherApercuPages(const DocumentPages& document);
 bool PreparerImprimanteParDefaut(QPrinter& imprimante, const QString& titre);

@@ -5,10 +5,7 @@
 #include "platform/Saisie.h"
 #include "support/PlateformeScriptee.h"
 
-#include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 
 Q_DECLARE_METATYPE(Boutons)
@@ -31,7 +28,6 @@ private slots:
     void messageInattendu();
     void autresDialoguesInattendus();
     void reponsesRestantesEchouent();
-    void apercuRenduEnPdf();
 };
 
 void TestPlatform::analyserMountinfo()
@@ -238,30 +234,6 @@ void TestPlatform::reponsesRestantesEchouent()
     PlateformeScriptee plateforme;
     plateforme.repondreMessage(Reponse::OK);
     QEXPECT_FAIL("", "une réponse préparée n'a jamais servi", Continue);
-}
-
-void TestPlatform::apercuRenduEnPdf()
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    QVERIFY2(!pdftotext.isEmpty(), "pdftotext introuvable (paquet poppler-utils)");
-
-    PlateformeScriptee plateforme;
-    AfficherApercu(QStringLiteral("Aperçu de la liste"), [](QPrinter* imprimante) {
-        QPainter peintre(imprimante);
-        peintre.drawText(100, 100, QStringLiteral("Marianne de Luquet"));
-        imprimante->newPage();
-        peintre.drawText(100, 100, QStringLiteral("Seconde page"));
-    });
-
-    QCOMPARE(plateforme.apercus().size(), 1);
-    QCOMPARE(plateforme.apercus().constFirst().titre, QStringLiteral("Aperçu de la liste"));
-    QProcess processus;
-    processus.start(pdftotext, {plateforme.apercus().constFirst().fichierPdf, QStringLiteral("-")});
-    QVERIFY(processus.waitForFinished());
-    QCOMPARE(processus.exitCode(), 0);
-    const QString texte = QString::fromUtf8(processus.readAllStandardOutput());
-    QVERIFY2(texte.contains(QStringLiteral("Marianne de Luquet")), qPrintable(texte));
-    QVERIFY2(texte.contains(QStringLiteral("Seconde page")), qPrintable(texte));
 }
 
 QTEST_MAIN(TestPlatform)

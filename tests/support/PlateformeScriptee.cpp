@@ -138,20 +138,6 @@ public:
         return true;
     }
 
-    void apercu(const QString& titre, const std::function<void(QPrinter*)>& dessiner) override
-    {
-        const QString pdf = m_etat.nouveauPdf(QStringLiteral("apercu"));
-        {
-            // Set up as the preview window's own printer is, so the code
-            // draws at the same scale; the file is complete once it is gone.
-            QPrinter imprimante;
-            imprimante.setOutputFormat(QPrinter::PdfFormat);
-            imprimante.setOutputFileName(pdf);
-            dessiner(&imprimante);
-        }
-        m_etat.apercus.append({titre, pdf});
-    }
-
     // Every page painted one by one, as the preview window paints the page it shows.
     void apercuPages(const DocumentPages& document) override
     {
