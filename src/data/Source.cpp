@@ -9,7 +9,6 @@
 ConnexionPtr CnxPerso = std::make_shared<Connexion>();
 ConnexionPtr CnxCatalogue = std::make_shared<Connexion>();
 ConnexionPtr CnxCD = std::make_shared<Connexion>();
-ConnexionPtr CnxImpression = std::make_shared<Connexion>();
 QString LecteurCD;
 
 namespace {
@@ -163,13 +162,6 @@ bool OuvrirBasePerso()
     return ouvrirSiFerme(CnxPerso, CheminBasePerso(), Connexion::Mode::LectureEcriture);
 }
 
-bool OuvrirBaseImpression()
-{
-    bool ouverte = OuvrirBasePerso();
-    CnxImpression = CnxPerso;
-    return ouverte;
-}
-
 QString DerniereErreurOuverture()
 {
     return g_derniereErreur;
@@ -180,7 +172,6 @@ void LibererConnexions()
     CnxPerso = std::make_shared<Connexion>();
     CnxCatalogue = std::make_shared<Connexion>();
     CnxCD = std::make_shared<Connexion>();
-    CnxImpression = std::make_shared<Connexion>();
 }
 
 bool TableExiste(const Connexion& cnx, const QString& nom)

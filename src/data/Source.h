@@ -8,11 +8,11 @@
 
 // The connections. Each always holds an object; an opener that failed leaves one that is not open,
 // so every later statement on it fails and the screens come up empty.
+// The reports read the personal database through CnxPerso itself, the catalogue's tables linked into it;
+// the inventory is grouped and summed in code, so no report needs a connection of its own.
 extern ConnexionPtr CnxPerso;
 extern ConnexionPtr CnxCatalogue;
 extern ConnexionPtr CnxCD;
-// The grouped inventory is built in code, so reports read the personal database through CnxPerso itself.
-extern ConnexionPtr CnxImpression;
 
 // The mount path of the drive holding the catalogue disc; empty when none was found (then no disc connection at all).
 extern QString LecteurCD;
@@ -40,7 +40,6 @@ QString CheminGroupeTravail();
 bool OuvrirBaseCD();
 bool OuvrirBaseCatalogue();
 bool OuvrirBasePerso();
-bool OuvrirBaseImpression();
 // Why the last opener failed, for diagnostics.
 QString DerniereErreurOuverture();
 // Shut-down: the globals let go of their connections (recordsets still open keep theirs alive).

@@ -179,8 +179,6 @@ void TestData::ouvreursGardentOuRouvrent()
     QVERIFY(OuvrirBaseCatalogue());
     QCOMPARE(CnxPerso.get(), perso);
     QCOMPARE(CnxCatalogue.get(), catalogue);
-    QVERIFY(OuvrirBaseImpression());
-    QCOMPARE(CnxImpression.get(), perso);
 
     // The catalogue is read-only: a write fails, whatever the caller asks.
     QVERIFY_THROWS_EXCEPTION(ErreurBase, CnxCatalogue->executer(QStringLiteral("DELETE FROM France")));
