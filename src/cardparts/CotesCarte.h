@@ -40,7 +40,6 @@ public:
 
     QComboBox* CoteChoisie() const { return m_coteChoisie; }
     QLabel* cote(int condition) const { return m_cotesDallay.at(condition); }
-    QLineEdit* cotePerso(int condition) const { return m_cotesPerso.at(condition); }
 
     // What the card needs of its own: the number its prices are for, showing a condition's row, and
     // its value computation.

@@ -45,10 +45,6 @@ public:
     quint8 modifie() const { return m_modif; }
 
     void CalculerValeurs();
-    void AfficherLignesCotesDallay() { m_cotes->AfficherLignesCotesDallay(); }
-    void AfficherLignesCotesPerso() { m_cotes->AfficherLignesCotesPerso(); }
-    void CoteChoisie_Click() { m_cotes->CoteChoisie_Click(); }
-    bool MAJCotationP() { return m_cotes->MAJCotationP(); }
     // Writes the holdings when the card was edited. False when the write was refused (reported, the
     // card keeps its edits and its mark).
     bool EnregistrerSiModifie();
@@ -61,10 +57,10 @@ public:
 protected:
     // Loads the item chosen on the stamp card; the cards call it under their own names.
     void charger();
-    // Writes the grid into the open collection's holdings row of the item, in one statement.
-    bool ecrireDetention();
 
 private:
+    // Writes the grid into the open collection's holdings row of the item, in one statement.
+    bool ecrireDetention();
     void chargerImage();
     void chargerDetention(bool trouve);
     void creerPrix();

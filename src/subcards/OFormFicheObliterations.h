@@ -12,5 +12,4 @@ public:
 
     quint8 ModifO() const { return modifie(); }
     void AfficherObliteration() { charger(); }
-    bool MaJCollectionO() { return ecrireDetention(); }
 };

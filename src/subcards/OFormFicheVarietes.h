@@ -12,5 +12,4 @@ public:
 
     quint8 ModifV() const { return modifie(); }
     void ChargerVariete() { charger(); }
-    bool MAJCollectionV() { return ecrireDetention(); }
 };
