@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QtTest>
 
 class TestObliterations : public QObject {
@@ -61,24 +60,6 @@ private slots:
         QVERIFY(!carte->findChild<QLabel*>(QStringLiteral("Neuf")));
         QVERIFY(!carte->findChild<QCheckBox*>(QStringLiteral("QteN")));
         QVERIFY(!carte->findChild<QCheckBox*>(QStringLiteral("QteDoublesO")));
-    }
-
-    void sansCollection()
-    {
-        auto carte = ouvrir(QStringLiteral("1-O1"));
-        QVERIFY(carte);
-        for (QWidget* w : carte->grille()->controlesSaisie())
-            QVERIFY(!w->isEnabled());
-        QCOMPARE(carte->grille()->ValeurCollection()->text(), QStringLiteral("0,0"));
-        QCOMPARE(carte->grille()->ValeurDoubles()->text(), QStringLiteral("0,0"));
-        plateforme->repondreMessage(Reponse::OK);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
-        QCOMPARE(plateforme->messages().size(), 1);
-        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Impossible d'afficher"));
-        QCOMPARE(cote->currentText(), QStringLiteral("Cotes DALLAY"));
-        QVERIFY(carte->findChild<QLineEdit*>(QStringLiteral("OblitereP"))->isHidden());
     }
 
     void chargementEtDoublesVides()
@@ -177,45 +158,6 @@ private slots:
         QCOMPARE(ecritures(), ecrit);
     }
 
-    void fermeture_data()
-    {
-        QTest::addColumn<QString>("moyen");
-        QTest::newRow("Annuler") << "Annuler";
-        QTest::newRow("Echap") << "Echap";
-        QTest::newRow("case de fermeture") << "fermeture";
-    }
-
-    void fermeture()
-    {
-        QFETCH(QString, moyen);
-        ouvrirCollection(QStringLiteral("2"));
-        f->ListeObliterations()->selectionnerCle(QStringLiteral("1-O1"));
-        qint64 ecrit = -1;
-        bool resteOuverte = true;
-        plateforme->repondreDialogue([&](QDialog& d) {
-            auto& carte = static_cast<OFormFicheObliterations&>(d);
-            if (!activer(&carte))
-                return -1;
-            carte.grille()->NePasAcquerir()->click();
-            taperDans(carte.findChild<QLineEdit*>(QStringLiteral("QtesL")), QStringLiteral("2"));
-            ecrit = ecritures();
-            if (moyen == QStringLiteral("Annuler"))
-                QTest::mouseClick(carte.findChild<QPushButton*>(QStringLiteral("BoutonAnnuler")), Qt::LeftButton);
-            else if (moyen == QStringLiteral("Echap"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            else
-                carte.close();
-            resteOuverte = carte.isVisible();
-            return carte.result();
-        });
-        f->ListeObliterations_Click();
-        QCOMPARE(plateforme->dialoguesMontres(), QStringList {QStringLiteral("OFormFicheObliterations")});
-        QVERIFY(!resteOuverte);
-        QCOMPARE(ecritures() - ecrit, qint64(1));
-        QCOMPARE(ligneDetention(QStringLiteral("CollectionO"), QStringLiteral("1-O1")),
-            QStringLiteral("2|1-O1|0|Null|-1|100|Null|Null|Null|2|-1||"));
-    }
-
     void prixPersonnels()
     {
         ouvrirCollection(QStringLiteral("2"));
@@ -230,17 +172,6 @@ private slots:
         QCOMPARE(contenu(QStringLiteral("CotationsP")).split(QLatin1Char('\n')).filter(QStringLiteral("1-O1")),
             QStringList {QStringLiteral("1-O1|2|||||3.5|")});
         QCOMPARE(carte->ModifO(), quint8(0));
-    }
-
-    void clicSansChoix()
-    {
-        f->ListeObliterations()->clearSelection();
-        plateforme->repondreMessage(Reponse::OK);
-        f->ListeObliterations_Click();
-        QCOMPARE(plateforme->messages().size(), 1);
-        QCOMPARE(plateforme->messages().first().texte,
-            QStringLiteral("Aucune oblitération n'a été sélectionnée ou la liste est vide"));
-        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("impossible d'afficher"));
     }
 };
 

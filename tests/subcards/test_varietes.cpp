@@ -1,5 +1,5 @@
 // The variety card: what it shows of a variety and of the open collection's holdings, its price source,
-// its editing rules and the write of the holdings whichever way it is closed.
+// its editing rules and the write of the holdings when it closes.
 
 #include "CartesTest.h"
 
@@ -192,51 +192,6 @@ private slots:
         QCOMPARE(carte->grille()->Etat(0)->text(), QStringLiteral("100"));
         QCOMPARE(carte->grille()->ValeurCollection()->text(), QStringLiteral("25,0"));
         QCOMPARE(carte->grille()->ValeurDoubles()->text(), QStringLiteral("12,5"));
-    }
-
-    // Every way of closing writes the pending holdings, once, including a value still being typed.
-    void fermeture_data()
-    {
-        QTest::addColumn<QString>("moyen");
-        QTest::newRow("Annuler") << "Annuler";
-        QTest::newRow("Echap") << "Echap";
-        QTest::newRow("case de fermeture") << "fermeture";
-    }
-
-    void fermeture()
-    {
-        QFETCH(QString, moyen);
-        ouvrirCollection(QStringLiteral("2"));
-        f->ListeVarietes()->selectionnerCle(QStringLiteral("1a"));
-        qint64 ecrit = -1;
-        bool resteOuverte = true;
-        plateforme->repondreDialogue([&](QDialog& d) {
-            auto& carte = static_cast<OFormFicheVarietes&>(d);
-            if (!activer(&carte))
-                return -1;
-            saisirEtQuitter(&carte, QStringLiteral("QteDoubleO"), QStringLiteral("4"));
-            // Still in the box when the card is closed.
-            taperDans(carte.findChild<QLineEdit*>(QStringLiteral("QtesN")), QStringLiteral("3"));
-            // Enter in a box does not close the card.
-            QTest::keyClick(carte.findChild<QLineEdit*>(QStringLiteral("QtesN")), Qt::Key_Return);
-            if (!carte.isVisible())
-                return -1;
-            ecrit = ecritures();
-            if (moyen == QStringLiteral("Annuler"))
-                QTest::mouseClick(carte.findChild<QPushButton*>(QStringLiteral("BoutonAnnuler")), Qt::LeftButton);
-            else if (moyen == QStringLiteral("Echap"))
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-            else
-                carte.close();
-            resteOuverte = carte.isVisible();
-            return carte.result();
-        });
-        f->ListeVarietes_Click();
-        QCOMPARE(plateforme->dialoguesMontres(), QStringList {QStringLiteral("OFormFicheVarietes")});
-        QVERIFY(!resteOuverte);
-        QCOMPARE(ecritures() - ecrit, qint64(1));
-        QCOMPARE(ligneDetention(QStringLiteral("CollectionV"), QStringLiteral("1a")),
-            QStringLiteral("2|1a|-1|100|0|Null|0|Null|0|Null|0|Null|Null|Null|Null|4|Null|3|Null|Null|Null|Null|0||"));
     }
 
     void refusAuDepartGardeLaCarte()
@@ -483,31 +438,6 @@ private slots:
         QVERIFY(CnxPerso->valeur(QStringLiteral("SELECT OblitereP FROM CotationsP WHERE Dallay = '1a' AND Collection = 2")).isNull());
     }
 
-    void sansCollection()
-    {
-        CnxPerso->executer(QStringLiteral("INSERT INTO CollectionV (Collection, Dallay, QteN, QtesN) VALUES (2, '1a', -1, 5)"));
-        auto carte = ouvrir(QStringLiteral("1a"));
-        QVERIFY(carte);
-        for (QWidget* w : carte->grille()->controlesSaisie()) {
-            QVERIFY(!w->isEnabled());
-            if (auto* b = qobject_cast<QLineEdit*>(w))
-                QCOMPARE(b->text(), QString());
-            if (auto* t = qobject_cast<QCheckBox*>(w))
-                QVERIFY(!t->isChecked());
-        }
-        QCOMPARE(carte->grille()->ValeurCollection()->text(), QStringLiteral("0,0"));
-        plateforme->repondreMessage(Reponse::OK);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
-        QCOMPARE(plateforme->messages().size(), 1);
-        QCOMPARE(plateforme->messages().first().texte,
-            QStringLiteral("Il faut ouvrir une collection avant d'accéder aux cotes personnelles"));
-        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("Impossible d'afficher"));
-        QCOMPARE(cote->currentText(), QStringLiteral("Cotes DALLAY"));
-        QVERIFY(carte->findChild<QLineEdit*>(QStringLiteral("NeufP"))->isHidden());
-    }
-
     void varieteInconnue()
     {
         ouvrirCollection(QStringLiteral("2"));
@@ -519,17 +449,6 @@ private slots:
         const qint64 ecrit = ecritures();
         carte.reject();
         QCOMPARE(ecritures(), ecrit);
-    }
-
-    void clicSansChoix()
-    {
-        f->ListeVarietes()->clearSelection();
-        plateforme->repondreMessage(Reponse::OK);
-        f->ListeVarietes_Click();
-        QCOMPARE(plateforme->messages().size(), 1);
-        QCOMPARE(plateforme->messages().first().texte, QStringLiteral("Aucune variété n'a été sélectionnée ou la liste est vide"));
-        QCOMPARE(plateforme->messages().first().titre, QStringLiteral("impossible d'afficher"));
-        QVERIFY(plateforme->dialoguesMontres().isEmpty());
     }
 
     void image()
