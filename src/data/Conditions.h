@@ -38,9 +38,11 @@ struct Condition {
     QString libelleSynthese;
     QString infobulleLigne;
     // The price strips' heading (O and L are symbols: a postmark and an envelope) and tip (worded as the
-    // price strips word it).
+    // price strips word it); then the object name the variety and cancellation cards give that heading,
+    // which only the two symbols have.
     QString enteteCote;
     QString infobulleCote;
+    QString nomEnteteCote;
     // The quick entry: its tick option, the column of the list that option reads, the alias of the mark
     // in its statement, and the list's heading and width in twips.
     QString optionSaisie;
@@ -67,7 +69,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteEtat = "Neuf **", .largeurEtat = 555,
         .libelle = "Neuf **", .libelleCarte = "Neuf **", .libelleSynthese = "Neuf **",
         .infobulleLigne = "Neuf sans charnière",
-        .enteteCote = "Neuf **", .infobulleCote = "Neuf sans charnière",
+        .enteteCote = "Neuf **", .infobulleCote = "Neuf sans charnière", .nomEnteteCote = "",
         .optionSaisie = "Neuf sans charnière", .colonneSaisie = 3, .marqueSaisie = "QN",
         .enteteSaisie = "Neuf **", .largeurSaisie = 690,
         .colonneEchange = "NSC",
@@ -82,7 +84,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteEtat = "Neuf *", .largeurEtat = 495,
         .libelle = "Neuf *", .libelleCarte = "Neuf *", .libelleSynthese = "Neuf *",
         .infobulleLigne = "Neuf avec charnière ou trace ch.",
-        .enteteCote = "Neuf *", .infobulleCote = "Neuf avec charnière ou trace charn.",
+        .enteteCote = "Neuf *", .infobulleCote = "Neuf avec charnière ou trace charn.", .nomEnteteCote = "",
         .optionSaisie = "Neuf avec charnière", .colonneSaisie = 4, .marqueSaisie = "QC",
         .enteteSaisie = "Neuf *", .largeurSaisie = 640,
         .colonneEchange = "NAC",
@@ -97,7 +99,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteEtat = "Neuf (*)", .largeurEtat = 645,
         .libelle = "Neuf (*)", .libelleCarte = "Neuf (*)", .libelleSynthese = "Neuf (*)",
         .infobulleLigne = "Neuf sans gomme",
-        .enteteCote = "Neuf (*)", .infobulleCote = "Neuf sans gomme",
+        .enteteCote = "Neuf (*)", .infobulleCote = "Neuf sans gomme", .nomEnteteCote = "",
         .optionSaisie = "Neuf sans gomme", .colonneSaisie = 5, .marqueSaisie = "QG",
         .enteteSaisie = "Neuf (*)", .largeurSaisie = 750,
         .colonneEchange = "NSG",
@@ -112,7 +114,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteEtat = "Obl.", .largeurEtat = 375,
         .libelle = "Oblitéré", .libelleCarte = "Oblitéré", .libelleSynthese = "Oblitéré",
         .infobulleLigne = "Oblitéré",
-        .enteteCote = "\u229A", .infobulleCote = "Oblitéré",
+        .enteteCote = "\u229A", .infobulleCote = "Oblitéré", .nomEnteteCote = "Étiquette54",
         .optionSaisie = "Oblitéré", .colonneSaisie = 6, .marqueSaisie = "QO",
         .enteteSaisie = "Obl.", .largeurSaisie = 580,
         .colonneEchange = "OBLI",
@@ -127,7 +129,7 @@ inline const std::array<Condition, 5> Conditions = {{
         .enteteEtat = "Lettre", .largeurEtat = 480,
         .libelle = "\u2709", .libelleCarte = "Lettre", .libelleSynthese = "Lettre",
         .infobulleLigne = "Sur lettre",
-        .enteteCote = "\u2709", .infobulleCote = "Sur lettre",
+        .enteteCote = "\u2709", .infobulleCote = "Sur lettre", .nomEnteteCote = "Étiquette154",
         .optionSaisie = "Oblitéré sur lettre", .colonneSaisie = 7, .marqueSaisie = "QL",
         .enteteSaisie = "Lettre", .largeurSaisie = 610,
         .colonneEchange = "SURL",

@@ -21,17 +21,6 @@
 
 namespace {
 
-// The names the cards give the symbol headings of their price strip ("Oblitéré" and "Sur lettre" are
-// a postmark and an envelope); the others are unnamed.
-QString nomEnTetePrix(const QString& suffixe)
-{
-    if (suffixe == QLatin1String("O"))
-        return QStringLiteral("Étiquette54");
-    if (suffixe == QLatin1String("L"))
-        return QStringLiteral("Étiquette154");
-    return QString();
-}
-
 const int Marge = 120;
 const int HautGrille = 600;
 const int GaucheImage = 6000;
@@ -118,7 +107,7 @@ void FicheSecondaire::creerPrix()
     m_cotes = new CotesCarte(this, cotes);
     for (int i = 0; i < n; ++i) {
         const Condition& e = ConditionDe(m_parametres.suffixes.at(i));
-        auto* titre = CreerControle<QLabel>(this, nomEnTetePrix(e.suffixe), cotes.prixGauche + i * cotes.prixPas,
+        auto* titre = CreerControle<QLabel>(this, e.nomEnteteCote, cotes.prixGauche + i * cotes.prixPas,
             haut, cotes.prixLargeur, 255);
         titre->setText(e.enteteCote);
         titre->setAlignment(Qt::AlignCenter);

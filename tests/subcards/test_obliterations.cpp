@@ -104,7 +104,7 @@ private slots:
         const QList<std::pair<const char*, const char*>> libelles = {{"Étiquette62", "Possédé"},
             {"Étiquette40", "Qualité en %"}, {"Étiquette242", "Qté"}, {"Étiquette58", "Quantité doubles"},
             {"Label1", "Valeur en euros"}, {"Étiquette75", "Commentaire:"}, {"EtiquetteO", "Oblitéré"},
-            {"EtiquetteL", "Lettre"}};
+            {"EtiquetteL", "Lettre"}, {"Étiquette54", "\u229A"}, {"Étiquette154", "\u2709"}};
         for (const auto& [nom, texte] : libelles) {
             auto* l = carte->findChild<QLabel*>(QString::fromUtf8(nom));
             QVERIFY2(l && l->isVisible(), nom);
