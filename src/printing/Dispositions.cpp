@@ -4,9 +4,24 @@
 
 #include "shell/Artwork.h"
 
+#include <iterator>
+#include <span>
+
 namespace {
 
 const QColor Bleu(0, 0, 192);
+
+// A layout places each condition's boxes itself, in the table's order: its positions come one for each
+// condition of the table, which the build checks, so that a condition added or removed cannot leave a
+// box without a place or a place without a box.
+constexpr std::size_t NombreConditions = std::tuple_size_v<decltype(Conditions)>;
+
+template <typename T, std::size_t N>
+std::span<const T> parCondition(const T (&positions)[N])
+{
+    static_assert(N == NombreConditions, "une position par condition");
+    return positions;
+}
 
 QImage logo()
 {
@@ -94,8 +109,9 @@ Etat base(const QString& nom, const QString& legende, int largeur, MargesEtat ma
     return e;
 }
 
-// The column headings of the list layouts; `conditions` gives the lefts of Label4 to Label8 (none: absent).
-SectionEtat enTeteListe(int hauteur, QList<int> conditions, bool ordreRecherche2 = false)
+// The column headings of the list layouts; `conditions` gives the lefts of Label4 on, one per condition
+// (none: the conditions' headings are absent).
+SectionEtat enTeteListe(int hauteur, std::span<const int> conditions, bool ordreRecherche2 = false)
 {
     const PoliceEtat gras = Arial(8.25, Gras);
     const ControleEtat l2 = Etiquette("Label2", 45, 240, 1125, 225, "Dallay").police(gras);
@@ -103,10 +119,10 @@ SectionEtat enTeteListe(int hauteur, QList<int> conditions, bool ordreRecherche2
     const ControleEtat id2 = Etiquette("LabelID2", 1230, 240, 675, 225, "Michel").police(gras);
     const ControleEtat ligne = Ligne("Line2", 60, 495, 9990, 0).couleur(0, 64, 64);
     QList<ControleEtat> cond;
-    for (int i = 0; i < conditions.size(); ++i) {
-        const Condition& e = Conditions[std::size_t(i)];
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        const Condition& e = Conditions[i];
         cond << Etiquette(
-            QStringLiteral("Label%1").arg(4 + i), conditions.at(i), 240, e.largeurEtat, 225, e.enteteEtat);
+            QStringLiteral("Label%1").arg(4 + i), conditions[i], 240, e.largeurEtat, 225, e.enteteEtat);
     }
     QList<ControleEtat> c;
     if (ordreRecherche2)
@@ -120,8 +136,8 @@ struct Case {
     int gauche, haut, largeur;
 };
 
-// The detail of the list layouts; `conditions` the five condition boxes (none: absent).
-SectionEtat detailListe(int largeurDesignation, QList<Case> conditions, Qt::Alignment alignement)
+// The detail of the list layouts; `conditions` the condition boxes, one per condition (none: absent).
+SectionEtat detailListe(int largeurDesignation, std::span<const Case> conditions, Qt::Alignment alignement)
 {
     QList<ControleEtat> c {
         Zone("Dallay", 60, 30, 1185, 225),
@@ -129,8 +145,8 @@ SectionEtat detailListe(int largeurDesignation, QList<Case> conditions, Qt::Alig
         Zone("Annee", 2115, 30, 660, 240),
         Zone("ID2", 1275, 30, 810, 225),
     };
-    for (int i = 0; i < conditions.size(); ++i) {
-        ControleEtat z = Zone(Conditions[std::size_t(i)].zoneEtat, conditions.at(i).gauche, conditions.at(i).haut, conditions.at(i).largeur, 225);
+    for (std::size_t i = 0; i < conditions.size(); ++i) {
+        ControleEtat z = Zone(Conditions[i].zoneEtat, conditions[i].gauche, conditions[i].haut, conditions[i].largeur, 225);
         z.alignement = alignement;
         c << z;
     }
@@ -151,8 +167,9 @@ Etat ImpManques1()
     Etat e = base("ImpManques1", "Mancoliste", 10110, MargesListes);
     e.sections = {
         enTeteEtat(1140, {"Mancoliste"}, Famille::Liste),
-        enTeteListe(540, {6990, 7680, 8295, 9015, 9585}),
-        detailListe(4020, {{6840, 45, 630}, {7500, 30, 635}, {8145, 30, 635}, {8790, 30, 635}, {9435, 30, 635}},
+        enTeteListe(540, parCondition({6990, 7680, 8295, 9015, 9585})),
+        detailListe(4020,
+            parCondition<Case>({{6840, 45, 630}, {7500, 30, 635}, {8145, 30, 635}, {8790, 30, 635}, {9435, 30, 635}}),
             Qt::AlignRight),
         piedPage(900, Famille::Liste),
         piedEtatVide(),
@@ -165,8 +182,9 @@ Etat ImpDoubles1()
     Etat e = base("ImpDoubles1", "Dispoliste", 10110, MargesListes);
     e.sections = {
         enTeteEtat(1140, {"Dispoliste"}, Famille::Liste),
-        enTeteListe(540, {7065, 7710, 8310, 9015, 9525}),
-        detailListe(4170, {{7005, 45, 615}, {7650, 45, 615}, {8280, 45, 615}, {8910, 45, 615}, {9495, 45, 615}},
+        enTeteListe(540, parCondition({7065, 7710, 8310, 9015, 9525})),
+        detailListe(4170,
+            parCondition<Case>({{7005, 45, 615}, {7650, 45, 615}, {8280, 45, 615}, {8910, 45, 615}, {9495, 45, 615}}),
             Qt::AlignHCenter),
         piedPage(900, Famille::Liste),
         piedEtatVide(),
@@ -179,8 +197,9 @@ Etat ImpDoubles2()
     Etat e = base("ImpDoubles2", "Dispoliste", 10110, MargesListes);
     e.sections = {
         enTeteEtat(1140, {"Dispoliste"}, Famille::Liste),
-        enTeteListe(540, {7065, 7710, 8310, 9015, 9525}),
-        detailListe(4170, {{6975, 30, 615}, {7620, 30, 615}, {8250, 30, 615}, {8880, 30, 615}, {9465, 30, 615}},
+        enTeteListe(540, parCondition({7065, 7710, 8310, 9015, 9525})),
+        detailListe(4170,
+            parCondition<Case>({{6975, 30, 615}, {7620, 30, 615}, {8250, 30, 615}, {8880, 30, 615}, {9465, 30, 615}}),
             Qt::AlignHCenter),
         piedPage(900, Famille::Liste),
         piedEtatVide(),
@@ -208,8 +227,9 @@ Etat ImpRecherche2()
     e.sections = {
         enTeteEtat(1440, {"Résultat de la recherche"}, Famille::Liste,
             {Etiquette("LabelCritere", 1125, 1020, 8940, 375)}),
-        enTeteListe(510, {7110, 7755, 8355, 9060, 9570}, true),
-        detailListe(4185, {{7005, 30, 615}, {7650, 30, 615}, {8280, 30, 615}, {8910, 30, 615}, {9495, 30, 615}},
+        enTeteListe(510, parCondition({7110, 7755, 8355, 9060, 9570}), true),
+        detailListe(4185,
+            parCondition<Case>({{7005, 30, 615}, {7650, 30, 615}, {8280, 30, 615}, {8910, 30, 615}, {9495, 30, 615}}),
             Qt::AlignHCenter),
         piedPage(900, Famille::Liste),
         piedEtatVide(),
@@ -356,6 +376,7 @@ Etat ImpListeTimbres1()
     };
     const Titre titres[] = {{6345, 615}, {7035, 495}, {7635, 645}, {8340, 375}, {8850, 480}};
     const Titre titresDoubles[] = {{10335, 555}, {10980, 495}, {11580, 645}, {12285, 375}, {12795, 480}};
+    static_assert(std::size(titres) == NombreConditions && std::size(titresDoubles) == NombreConditions);
     for (std::size_t i = 0; i < Conditions.size(); ++i)
         entete << Etiquette(QStringLiteral("Label%1").arg(4 + i), titres[i].gauche, 150, titres[i].largeur, 225,
             Conditions[i].enteteEtat);
@@ -381,6 +402,8 @@ Etat ImpListeTimbres1()
     const Place doubles[] = {{10230, 615}, {10875, 615}, {11505, 615}, {12135, 615}, {12765, 615}};
     const Place sommes[] = {{6255, 675}, {6975, 615}, {7590, 615}, {8205, 615}, {8835, 615}};
     const Place sommesDoubles[] = {{10230, 615}, {10875, 615}, {11505, 615}, {12135, 615}, {12765, 615}};
+    static_assert(std::size(valeurs) == NombreConditions && std::size(doubles) == NombreConditions &&
+        std::size(sommes) == NombreConditions && std::size(sommesDoubles) == NombreConditions);
     QList<ControleEtat> detail {Zone("Dallay", 30, 0, 1020, 225, "Dallay"), Zone("ID2", 1080, 0, 735, 225)};
     QList<ControleEtat> pied;
     for (std::size_t i = 0; i < Conditions.size(); ++i) {
@@ -425,6 +448,7 @@ Etat ImpListeTimbres1()
         {"Label42", 5190, 1680, 285, 6345, 1680, 7650, 1665, 8925, 1665},
         {"Label43", 5205, 2010, 285, 6345, 2010, 7650, 2010, 8925, 2010},
     };
+    static_assert(std::size(rangees) == NombreConditions);
     for (std::size_t i = 0; i < Conditions.size(); ++i) {
         const RangeeSynthese& r = rangees[i];
         const QString& s = Conditions[i].suffixe;
