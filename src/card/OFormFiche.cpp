@@ -830,11 +830,6 @@ void OFormFiche::CoteChoisie_Click()
     m_cotes->CoteChoisie_Click();
 }
 
-bool OFormFiche::MAJCotationP()
-{
-    return m_cotes->MAJCotationP();
-}
-
 void OFormFiche::IDPerso_Change()
 {
     const QString numero = m_idPerso->text();
@@ -917,11 +912,6 @@ void OFormFiche::CalculerValeurs()
 void OFormFiche::AfficherLignesCotesDallay()
 {
     m_cotes->AfficherLignesCotesDallay();
-}
-
-void OFormFiche::AfficherLignesCotesPerso()
-{
-    m_cotes->AfficherLignesCotesPerso();
 }
 
 // --- Saving --------------------------------------------------------------------------------------------

@@ -82,9 +82,6 @@ public:
     // The price source: the catalogue's quotations, or the open collection's own prices.
     CotesCarte* cotes() const { return m_cotes; }
     void CoteChoisie_Click();
-    // Stores the five personal prices of the card's stamp for the open collection (an empty box: none),
-    // then recomputes the values. False when the database refused, which has been reported.
-    bool MAJCotationP();
     // The personal number as the user types it: stored for the stamp at once, removed when emptied.
     void IDPerso_Change();
 
@@ -92,7 +89,6 @@ public:
     void afficher();
     void CalculerValeurs();
     void AfficherLignesCotesDallay();
-    void AfficherLignesCotesPerso();
     // The holdings shown could not be read: the grid is empty and takes nothing.
     bool detentionIllisible() const { return m_detentionIllisible; }
     // The grid takes edits while a collection is open, unless the holdings shown could not be read.
