@@ -300,6 +300,55 @@ private slots:
         QCOMPARE(ligneStockee(QStringLiteral("1")).value("QteL").toInt(), -1);
     }
 
+    // The write fails inside its transaction, once the stored row has been read again: at the upsert
+    // itself (the disk full, an I/O error) or at COMMIT (a check the commit alone makes). The card
+    // refuses and stays with what was typed; the next save still compares with the row that is stored,
+    // so once the cause is gone the edit is stored and not taken for the row already written.
+    void ecritureEchoueeDansLaTransaction_data()
+    {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("remede");
+        QTest::addColumn<QString>("raison");
+        QTest::newRow("à l'écriture")
+            << "CREATE TEMP TRIGGER Refus BEFORE UPDATE ON main.Collection "
+               "BEGIN SELECT RAISE(ABORT, 'disque plein'); END;"
+            << "DROP TRIGGER Refus;" << "disque plein";
+        // A deferred reference is checked only when the transaction commits.
+        QTest::newRow("au COMMIT")
+            << "PRAGMA foreign_keys = ON; CREATE TEMP TABLE Cible (n INTEGER PRIMARY KEY); "
+               "CREATE TEMP TABLE Renvoi (n INTEGER REFERENCES Cible (n) DEFERRABLE INITIALLY DEFERRED); "
+               "CREATE TEMP TRIGGER Refus AFTER UPDATE ON main.Collection BEGIN INSERT INTO Renvoi VALUES (1); END;"
+            << "DROP TRIGGER Refus; PRAGMA foreign_keys = OFF;" << "FOREIGN KEY";
+    }
+
+    void ecritureEchoueeDansLaTransaction()
+    {
+        QFETCH(QString, cause);
+        QFETCH(QString, remede);
+        QFETCH(QString, raison);
+        saisir(g->Qtes(0), QStringLiteral("5"));
+        CnxPerso->executerScript(cause);
+        p->plateforme.repondreMessage(Reponse::OK);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QCOMPARE(p->plateforme.messages().size(), 1);
+        QCOMPARE(p->plateforme.messages().first().titre, QStringLiteral("Erreur"));
+        QVERIFY2(p->plateforme.messages().first().texte.contains(raison), qPrintable(p->plateforme.messages().first().texte));
+        QCOMPARE(texte("Dallay"), QStringLiteral("1"));
+        QCOMPARE(g->Qtes(0)->text(), QStringLiteral("5"));
+        QCOMPARE(ModifFiche, 1);
+        QCOMPARE(ligneStockee(QStringLiteral("1")).value("QtesN").toInt(), 2);
+
+        CnxPerso->executerScript(remede);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown);
+        QCOMPARE(texte("Dallay"), QStringLiteral("2"));
+        const QVariantMap stocke = ligneStockee(QStringLiteral("1"));
+        QCOMPARE(stocke.value("QtesN").toInt(), 5);
+        QCOMPARE(stocke.value("EtatN").toInt(), 150);
+        QCOMPARE(stocke.value("QteDoubleN").toInt(), 3);
+        QCOMPARE(stocke.value("QtesO").toInt(), 1);
+        QCOMPARE(lignesStockees(QStringLiteral("1")), 1);
+    }
+
     // Another screen writes the stamp's row while the card holds an edit of it: the save writes what the
     // user changed and keeps what the other screen wrote, never the row as the card read it. The comment
     // is the user's when typed, the other screen's when not.
