@@ -94,6 +94,43 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
+    // The strip as the user reads it: over each condition's price, that condition's heading and tip, the
+    // postmark and the envelope standing for the used and on-cover prices.
+    void enTetesDesCotes_data()
+    {
+        QTest::addColumn<QString>("prix");  // the condition's price label
+        QTest::addColumn<QString>("affiche");
+        QTest::addColumn<QString>("entete");
+        QTest::addColumn<QString>("infobulle");
+        QTest::newRow("N") << "Neuf" << "10" << "Neuf **" << "Neuf sans charnière";
+        QTest::newRow("NC") << "NeufAvecCharnieres" << "" << "Neuf *" << "Neuf avec charnière ou trace charn.";
+        QTest::newRow("NSG") << "NSG" << "0" << "Neuf (*)" << "Neuf sans gomme";
+        QTest::newRow("O") << "Oblitere" << "4" << QStringLiteral("\u229A") << "Oblitéré";
+        QTest::newRow("L") << "Lettre" << "12,5" << QStringLiteral("\u2709") << "Sur lettre";
+    }
+
+    void enTetesDesCotes()
+    {
+        QFETCH(QString, prix);
+        QFETCH(QString, affiche);
+        QFETCH(QString, entete);
+        QFETCH(QString, infobulle);
+        const auto* cote = f->findChild<QLabel*>(prix);
+        QVERIFY2(cote, qPrintable(prix));
+        QCOMPARE(cote->text(), affiche);
+        // The heading is the label standing right over the price, as wide as it.
+        const QLabel* titre = nullptr;
+        for (const QLabel* l : f->findChildren<QLabel*>()) {
+            if (l->parentWidget() == cote->parentWidget() && l->isVisible() && l->x() == cote->x()
+                && l->width() == cote->width() && l->geometry().bottom() < cote->y()
+                && (!titre || l->y() > titre->y()))
+                titre = l;
+        }
+        QVERIFY2(titre, qPrintable(prix));
+        QCOMPARE(titre->text(), entete);
+        QCOMPARE(titre->toolTip(), infobulle);
+    }
+
     void persoSansCollectionRefuse()
     {
         p->plateforme.repondreMessage(Reponse::OK);

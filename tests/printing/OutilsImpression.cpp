@@ -26,6 +26,35 @@ QString TextePdf(const QString& fichier, int page, bool disposition)
     return QString::fromUtf8(processus.readAllStandardOutput());
 }
 
+QList<MotPdf> MotsPdf(const QString& fichier, int page)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty()) {
+        QTest::qFail("pdftotext introuvable (paquet poppler-utils)", __FILE__, __LINE__);
+        return {};
+    }
+    QProcess processus;
+    processus.start(pdftotext, {QStringLiteral("-bbox"), QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+                                   QString::number(page), fichier, QStringLiteral("-")});
+    processus.waitForFinished();
+    const QString html = QString::fromUtf8(processus.readAllStandardOutput());
+    static const QRegularExpression mot(QStringLiteral(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    QList<MotPdf> mots;
+    for (auto it = mot.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        QString texte = m.captured(5);
+        texte.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+            .replace(QStringLiteral("&apos;"), QStringLiteral("'"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        mots.append({texte, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
+            m.captured(4).toDouble()});
+    }
+    return mots;
+}
+
 int NombrePagesPdf(const QString& fichier)
 {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));

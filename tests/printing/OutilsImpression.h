@@ -1,6 +1,7 @@
 #pragma once
 // Reading back what a report printed.
 
+#include <QList>
 #include <QString>
 
 class Connexion;
@@ -10,6 +11,14 @@ class Connexion;
 QString TextePdf(const QString& fichier, int page = 0, bool disposition = false);
 // With `disposition`, the printed line holding `contenu`, its runs of spaces made one.
 QString LigneAvec(const QString& texte, const QString& contenu);
+// A printed word and its box on the page, in points from the paper's top-left corner.
+struct MotPdf {
+    QString texte;
+    double gauche = 0, haut = 0, droite = 0, bas = 0;
+};
+// The words of one page of a PDF (from 1), as pdftotext -bbox places them.
+QList<MotPdf> MotsPdf(const QString& fichier, int page = 1);
+
 // The number of pages of a PDF.
 int NombrePagesPdf(const QString& fichier);
 
