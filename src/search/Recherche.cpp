@@ -21,14 +21,6 @@ const QString Detenu = [] {
     return QStringLiteral("(%1) AND d.Collection = ?").arg(marques.join(QStringLiteral(" OR ")));
 }();
 
-// The collection's tick of each condition, listed with the stamp.
-const QString Detentions = [] {
-    QStringList colonnes;
-    for (const Condition& c : Conditions)
-        colonnes << QStringLiteral("d.Qte") + c.suffixe;
-    return colonnes.join(QStringLiteral(", "));
-}();
-
 const QString Cotes = [] {
     QStringList colonnes {QStringLiteral("f.IDPerso")};
     for (const Condition& c : Conditions)
@@ -68,8 +60,7 @@ RechercheConstruite ConstruireRecherche(const CriteresRecherche& c)
     QString liste, miniatures;
     QVariantList valeurs;
     if (c.maCollection) {
-        liste = QStringLiteral("SELECT b.Dallay, b.AnneeEmission, b.DesignationCourt, b.ID2, ") + Detentions +
-            QStringLiteral(", ") + Cotes +
+        liste = QStringLiteral("SELECT b.Dallay, b.AnneeEmission, b.DesignationCourt, b.ID2, ") + Cotes +
             QStringLiteral(" FROM LinkFrance b INNER JOIN Collection d ON d.Dallay = b.Dallay") + JointuresCotes +
             QStringLiteral(" WHERE ") + Detenu;
         miniatures = QStringLiteral("SELECT b.Dallay FROM LinkFrance b INNER JOIN Collection d ON d.Dallay = b.Dallay "
