@@ -1,5 +1,6 @@
 #include "cardparts/CotesCarte.h"
 
+#include "cardparts/CotesPerso.h"
 #include "cardparts/Nombres.h"
 #include "data/Conditions.h"
 #include "data/Recordset.h"
@@ -209,28 +210,14 @@ bool CotesCarte::MAJCotationP()
     const QString n = CodeCollectionOuverte();
     bool ecrit = true;
     if (!n.isEmpty()) {
-        QStringList colonnes = {QStringLiteral("Dallay"), QStringLiteral("Collection")};
-        QVariantList valeurs = {dallay(), n.toLongLong()};
-        QStringList miseAJour;
+        QList<PrixPerso> prix;
         for (int i = 0; i < m_cotesPerso.size(); ++i) {
-            if (m_refuse.at(i))
-                continue;
-            // Prices are single-precision numbers: what is stored is what the box shows once read back.
-            const std::optional<double> prix = LireNombreLocal(m_cotesPerso.at(i)->text());
-            const QString& c = m_parametres.colonnesP.at(i);
-            colonnes << c;
-            valeurs << (prix ? QVariant(double(float(*prix))) : QVariant());
-            miseAJour << c + QStringLiteral(" = excluded.") + c;
+            // A box emptied by a refusal leaves its column as stored.
+            if (!m_refuse.at(i))
+                prix.append({m_parametres.colonnesP.at(i), LireNombreLocal(m_cotesPerso.at(i)->text())});
         }
         try {
-            const QString conflit = miseAJour.isEmpty()
-                ? QStringLiteral("DO NOTHING")
-                : QStringLiteral("DO UPDATE SET ") + miseAJour.join(QStringLiteral(", "));
-            CnxPerso->executer(QStringLiteral("INSERT INTO CotationsP (%1) VALUES (%2) ON CONFLICT (Dallay, Collection) %3")
-                                   .arg(colonnes.join(QStringLiteral(", ")),
-                                       QStringList(colonnes.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
-                                       conflit),
-                valeurs);
+            EcrireCotesPerso(*CnxPerso, dallay(), n, prix);
         } catch (const ErreurBase& e) {
             AfficherMessage(e.message(), Boutons::OK, Icone::Exclamation, QStringLiteral("Erreur"));
             ecrit = false;

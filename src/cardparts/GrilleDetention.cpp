@@ -27,24 +27,6 @@ QLabel* etiquette(QWidget* parent, const QString& texte, int g, int h, int l, in
     return e;
 }
 
-// A copies or duplicates count: a whole number from 0 to the card's bound.
-std::optional<int> lireCompte(const QString& texte, int maximum)
-{
-    const std::optional<double> n = LireNombreLocal(texte);
-    if (!n || *n < 0 || *n > maximum || *n != double(qint64(*n)))
-        return std::nullopt;
-    return int(*n);
-}
-
-// A quality: a number from 0 to 300 percent, fractions allowed.
-std::optional<double> lireQualite(const QString& texte)
-{
-    const std::optional<double> n = LireNombreLocal(texte);
-    if (!n || *n < 0 || *n > 300)
-        return std::nullopt;
-    return n;
-}
-
 void ecrire(QLineEdit* boite, const QString& texte)
 {
     boite->setText(texte);
@@ -346,7 +328,7 @@ bool GrilleDetention::Qtes_Validate(int ligne)
         recalculer();
         return true;
     }
-    if (lireCompte(texte, m_parametres.maximumQuantite)) {
+    if (LireCompte(texte, m_parametres.maximumQuantite)) {
         emit modifie();
         l.qte->setChecked(true);
         recalculer();
@@ -363,7 +345,7 @@ bool GrilleDetention::Etat_Validate(int ligne)
 {
     const Ligne& l = m_lignes.at(ligne);
     const QString texte = l.etat->text();
-    if (texte.isEmpty() || lireQualite(texte)) {
+    if (texte.isEmpty() || LireQualite(texte)) {
         emit modifie();
         recalculer();
         return true;
@@ -377,7 +359,7 @@ bool GrilleDetention::QteDouble_Validate(int ligne)
 {
     const Ligne& l = m_lignes.at(ligne);
     const QString texte = l.qteDouble->text();
-    const std::optional<int> n = texte.isEmpty() ? std::optional<int>(0) : lireCompte(texte, m_parametres.maximumQuantite);
+    const std::optional<int> n = texte.isEmpty() ? std::optional<int>(0) : LireCompte(texte, m_parametres.maximumQuantite);
     if (!n) {
         refuser(QStringLiteral("Vous devez entrer une valeur entre 0 et %1").arg(m_parametres.maximumQuantite));
         l.qteDouble->clear();
@@ -416,13 +398,13 @@ std::optional<DetentionSaisie> GrilleDetention::saisie() const
         ls.possede = l.qte->isChecked();
         if (ls.possede) {
             if (!l.qtes->text().isEmpty()) {
-                const std::optional<int> copies = lireCompte(l.qtes->text(), m_parametres.maximumQuantite);
+                const std::optional<int> copies = LireCompte(l.qtes->text(), m_parametres.maximumQuantite);
                 if (!copies)
                     return std::nullopt;
                 ls.copies = *copies;
             }
             if (!l.etat->text().isEmpty()) {
-                const std::optional<double> qualite = lireQualite(l.etat->text());
+                const std::optional<double> qualite = LireQualite(l.etat->text());
                 if (!qualite)
                     return std::nullopt;
                 ls.qualite = *qualite;
@@ -430,7 +412,7 @@ std::optional<DetentionSaisie> GrilleDetention::saisie() const
         }
         const bool doubles = l.qteDoubles ? l.qteDoubles->isChecked() : true;
         if (doubles && !l.qteDouble->text().isEmpty()) {
-            const std::optional<int> n = lireCompte(l.qteDouble->text(), m_parametres.maximumQuantite);
+            const std::optional<int> n = LireCompte(l.qteDouble->text(), m_parametres.maximumQuantite);
             if (!n)
                 return std::nullopt;
             ls.doubles = *n;
@@ -440,86 +422,6 @@ std::optional<DetentionSaisie> GrilleDetention::saisie() const
     s.nePasAcquerir = m_nePasAcquerir->isChecked();
     s.commentaire = texteCommentaire();
     return s;
-}
-
-DetentionSaisie DetentionStockee(const Recordset& ligne, const ParametresGrille& parametres)
-{
-    const bool present = ligne.estOuvert() && !ligne.Eof() && !ligne.Bof();
-    auto lire = [&](const QString& colonne) {
-        return present && ligne.AColonne(colonne) ? ligne.Champ(colonne) : QVariant();
-    };
-    // The same texts the grid shows, read back by the same readers as its saisie().
-    auto compte = [&](const QVariant& v) -> QVariant {
-        if (EstNul(v))
-            return {};
-        const std::optional<int> n = lireCompte(TexteNombre(v), parametres.maximumQuantite);
-        return n ? QVariant(*n) : v;
-    };
-    DetentionSaisie s;
-    for (const QString& x : parametres.suffixes) {
-        LigneSaisie l;
-        l.possede = EstVrai(lire(QStringLiteral("Qte") + x));
-        if (l.possede) {
-            l.copies = compte(lire(QStringLiteral("Qtes") + x));
-            const QVariant etat = lire(QStringLiteral("Etat") + x);
-            if (!EstNul(etat)) {
-                const std::optional<double> q = lireQualite(TexteNombre(etat));
-                l.qualite = q ? QVariant(*q) : etat;
-            }
-        }
-        l.doubles = compte(lire(QStringLiteral("QteDouble") + x));
-        s.lignes << l;
-    }
-    s.nePasAcquerir = EstVrai(lire(QStringLiteral("NePasAcquerir")));
-    s.commentaire = Texte(lire(QStringLiteral("commentaire")));
-    return s;
-}
-
-DetentionSaisie FusionnerDetention(
-    const DetentionSaisie& stockee, const DetentionSaisie& lue, const DetentionSaisie& saisie)
-{
-    DetentionSaisie f = stockee;
-    for (int i = 0; i < f.lignes.size() && i < lue.lignes.size() && i < saisie.lignes.size(); ++i) {
-        const LigneSaisie& avant = lue.lignes.at(i);
-        const LigneSaisie& apres = saisie.lignes.at(i);
-        LigneSaisie& l = f.lignes[i];
-        if (apres.possede != avant.possede || apres.copies != avant.copies || apres.qualite != avant.qualite) {
-            l.possede = apres.possede;
-            l.copies = apres.copies;
-            l.qualite = apres.qualite;
-        }
-        if (apres.doubles != avant.doubles)
-            l.doubles = apres.doubles;
-    }
-    if (saisie.nePasAcquerir != lue.nePasAcquerir)
-        f.nePasAcquerir = saisie.nePasAcquerir;
-    if (saisie.commentaire != lue.commentaire)
-        f.commentaire = saisie.commentaire;
-    return f;
-}
-
-void EcrireDetention(const Connexion& cnx, const QString& table, const QString& collection, const QString& dallay,
-    const QStringList& suffixes, const DetentionSaisie& saisie)
-{
-    QStringList colonnes = {QStringLiteral("Collection"), QStringLiteral("Dallay")};
-    QVariantList valeurs = {collection.toLongLong(), dallay};
-    for (int i = 0; i < suffixes.size(); ++i) {
-        const QString& x = suffixes.at(i);
-        const LigneSaisie& l = saisie.lignes.at(i);
-        colonnes << QStringLiteral("Qte") + x << QStringLiteral("Qtes") + x << QStringLiteral("Etat") + x
-                 << QStringLiteral("QteDouble") + x;
-        valeurs << (l.possede ? VRAI : FAUX) << l.copies << l.qualite << l.doubles;
-    }
-    colonnes << QStringLiteral("NePasAcquerir") << QStringLiteral("commentaire");
-    valeurs << (saisie.nePasAcquerir ? VRAI : FAUX) << saisie.commentaire;
-    QStringList miseAJour;
-    for (int i = 2; i < colonnes.size(); ++i)
-        miseAJour << colonnes.at(i) + QStringLiteral(" = excluded.") + colonnes.at(i);
-    const QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (Dallay, Collection) DO UPDATE SET %4")
-                            .arg(table, colonnes.join(QStringLiteral(", ")),
-                                QStringList(colonnes.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
-                                miseAJour.join(QStringLiteral(", ")));
-    cnx.executer(sql, valeurs);
 }
 
 bool GrilleDetention::enregistrer(
@@ -544,6 +446,8 @@ bool GrilleDetention::enregistrer(
         const DetentionSaisie ecrite = FusionnerDetention(DetentionStockee(stockee, m_parametres), *lue, *s);
         EcrireDetention(*CnxPerso, table, collection, dallay, m_parametres.suffixes, ecrite);
         transaction.valider();
+        // Only a committed row is the next save's reference: a write refused above leaves `lue` as it was
+        // read, so the next save still finds the user's edit and writes it.
         *lue = ecrite;
         if (ecrite != *s) {
             montrer(ecrite);

@@ -4,12 +4,12 @@
 // "Ne pas acquérir" tick, the comment and the two values. A card names its conditions, its bounds and
 // where the grid goes; the controls, their names, the reading of a stored row and the values are here.
 
+#include "cardparts/Detention.h"
 #include "data/Conditions.h"
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
-#include <QVariant>
 
 #include <functional>
 #include <optional>
@@ -18,7 +18,6 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QWidget;
-class Connexion;
 class Recordset;
 class ValidationSortie;
 
@@ -45,39 +44,11 @@ struct ParametresGrille {
     int hauteurCommentaire = 0;  // in twips; above one line, the comment box takes several lines
 };
 
-// What a grid holds, as it is stored: a condition not held has Null copies and quality, and duplicates
-// whose tick is clear are Null.
-struct LigneSaisie {
-    bool possede = false;
-    QVariant copies;
-    QVariant qualite;
-    QVariant doubles;
-    bool operator==(const LigneSaisie&) const = default;
-};
-struct DetentionSaisie {
-    QList<LigneSaisie> lignes;
-    bool nePasAcquerir = false;
-    QString commentaire;
-    bool operator==(const DetentionSaisie&) const = default;
-};
-
-// A stored holdings row as the grid would show it and give it back: what charger() then saisie() make
-// of it. No row: nothing held. `ligne` is read at its current row, or as no row when it has none.
-DetentionSaisie DetentionStockee(const Recordset& ligne, const ParametresGrille& parametres);
-// What a save writes when the row may have changed since the card read it (`lue`): the stored row as it
-// is now (`stockee`), with only the parts the user changed from `lue` taken from the grid (`saisie`). A
-// part is a condition's copies kept (owned, copies, quality), a condition's duplicates, the "Ne pas
-// acquérir" tick, the comment.
-DetentionSaisie FusionnerDetention(
-    const DetentionSaisie& stockee, const DetentionSaisie& lue, const DetentionSaisie& saisie);
-
-// Writes the holdings row of (`dallay`, `collection`) in `table` (Collection, CollectionV, CollectionO)
-// in one statement: the row is added or updated, never deleted. Throws ErreurBase when refused.
-void EcrireDetention(const Connexion& cnx, const QString& table, const QString& collection, const QString& dallay,
-    const QStringList& suffixes, const DetentionSaisie& saisie);
-
-// The conditions a stamp can be held in, in grid order.
-inline const QStringList SuffixesEtats = SuffixesDe(Conditions);
+// A stored row as the grid of `parametres` would show it and give it back.
+inline DetentionSaisie DetentionStockee(const Recordset& ligne, const ParametresGrille& parametres)
+{
+    return DetentionStockee(ligne, parametres.suffixes, parametres.maximumQuantite);
+}
 
 class GrilleDetention : public QObject {
     Q_OBJECT
@@ -140,7 +111,7 @@ public:
     // its validation, or a write the database refuses, is reported ("Erreur") and nothing is stored: false.
     // Given `lue`, the row the grid was filled from, the save reads the stored row again in the same
     // transaction and writes over it only what the user changed (FusionnerDetention), so that another
-    // screen's write since the reading is kept. Once written, `lue` becomes the row written, so the next
+    // screen's write since the reading is kept. Once committed, `lue` becomes the row written, so the next
     // save compares with what is stored and not with what was read before this one (a value put back
     // to what was first shown is a change again); and the grid shows that row when it differs from
     // what the user typed (another screen's part kept), since the card may stay on its stamp.
