@@ -3,11 +3,15 @@
 #include "card/FicheTest.h"
 #include "card/OFormFiche.h"
 #include "data/Source.h"
+#include "shell/Controles.h"
 #include "shell/EcranPrincipal.h"
 #include "shell/ValidationSortie.h"
 #include "subcards/FicheSecondaire.h"
+#include "subcards/OFormFicheObliterations.h"
+#include "subcards/OFormFicheVarietes.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
 #include <QtTest>
@@ -45,6 +49,28 @@ bool activer(QWidget* carte)
     carte->show();
     QApplication::setActiveWindow(carte);
     return QTest::qWaitForWindowActive(carte);
+}
+
+void choisirCotesPerso(FicheSecondaire* carte)
+{
+    QComboBox* cote = carte->cotes()->CoteChoisie();
+    cote->setFocus();
+    QTest::keyClick(cote, Qt::Key_Down);
+}
+
+std::unique_ptr<FicheSecondaire> ouvrirSousCarte(OFormFiche* f, bool obliteration, const QString& dallay)
+{
+    std::unique_ptr<FicheSecondaire> carte;
+    if (obliteration) {
+        f->ListeObliterations()->selectionnerCle(dallay);
+        carte = std::make_unique<OFormFicheObliterations>(f->ListeObliterations()->BoundText(), f);
+    } else {
+        f->ListeVarietes()->selectionnerCle(dallay);
+        carte = std::make_unique<OFormFicheVarietes>(f->ListeVarietes()->BoundText(), f);
+    }
+    if (!activer(carte.get()))
+        return nullptr;
+    return carte;
 }
 
 bool taperDans(QLineEdit* boite, const QString& texte)

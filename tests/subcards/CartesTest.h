@@ -29,6 +29,10 @@ struct ProgrammeCartes {
 
 // Shows the card and makes it the active window, as the modal display does.
 bool activer(QWidget* carte);
+// The user picks the personal prices in the card's price source, with the keyboard.
+void choisirCotesPerso(FicheSecondaire* carte);
+// The variety card (or the cancellation card) of `dallay`, opened from the stamp card's list and active.
+std::unique_ptr<FicheSecondaire> ouvrirSousCarte(OFormFiche* f, bool obliteration, const QString& dallay);
 // The user types into a box (which keeps the focus).
 bool taperDans(QLineEdit* boite, const QString& texte);
 // The user types into a box and leaves it for another control.

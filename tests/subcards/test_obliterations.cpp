@@ -163,9 +163,7 @@ private slots:
         ouvrirCollection(QStringLiteral("2"));
         auto carte = ouvrir(QStringLiteral("1-O1"));
         QVERIFY(carte);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
+        choisirCotesPerso(carte.get());
         QVERIFY(!carte->grille()->ligneVisible(0));
         QVERIFY(saisirEtQuitter(carte.get(), QStringLiteral("LettreP"), QStringLiteral("3,5")));
         QVERIFY(carte->grille()->ligneVisible(1));

@@ -249,9 +249,7 @@ private slots:
         ouvrirCollection(QStringLiteral("2"));
         auto carte = ouvrir(QStringLiteral("1a"));
         QVERIFY(carte);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
+        choisirCotesPerso(carte.get());
         QCOMPARE(lignesVisibles(*carte), (QList<bool> {false, false, false, false, false}));
         QVERIFY(taperDans(carte->findChild<QLineEdit*>(QStringLiteral("NSGP")), QStringLiteral("7,5")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
@@ -269,9 +267,7 @@ private slots:
         ouvrirCollection(QStringLiteral("2"));
         auto carte = ouvrir(QStringLiteral("1a"));
         QVERIFY(carte);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
+        choisirCotesPerso(carte.get());
         auto* boite = carte->findChild<QLineEdit*>(QStringLiteral("NSGP"));
         {
             Connexion autre;
@@ -320,19 +316,10 @@ private slots:
         QFETCH(bool, verrou);
         QFETCH(QString, titre);
         ouvrirCollection(QStringLiteral("2"));
-        std::unique_ptr<FicheSecondaire> carte;
-        if (obliteration) {
-            f->ListeObliterations()->selectionnerCle(dallay);
-            carte = std::make_unique<OFormFicheObliterations>(f->ListeObliterations()->BoundText(), f);
-        } else {
-            f->ListeVarietes()->selectionnerCle(dallay);
-            carte = std::make_unique<OFormFicheVarietes>(f->ListeVarietes()->BoundText(), f);
-        }
-        QVERIFY(activer(carte.get()));
+        auto carte = ouvrirSousCarte(f, obliteration, dallay);
+        QVERIFY(carte);
         if (perso) {
-            QComboBox* cote = carte->cotes()->CoteChoisie();
-            cote->setCurrentIndex(1);
-            emit cote->activated(1);
+            choisirCotesPerso(carte.get());
         }
         auto* boite = carte->findChild<QLineEdit*>(nom);
         std::optional<Connexion> autre;
@@ -381,18 +368,9 @@ private slots:
             return CnxPerso->valeur(
                 QStringLiteral("SELECT %1 FROM CotationsP WHERE Dallay = ? AND Collection = 2").arg(colonne), {dallay});
         };
-        std::unique_ptr<FicheSecondaire> carte;
-        if (obliteration) {
-            f->ListeObliterations()->selectionnerCle(dallay);
-            carte = std::make_unique<OFormFicheObliterations>(f->ListeObliterations()->BoundText(), f);
-        } else {
-            f->ListeVarietes()->selectionnerCle(dallay);
-            carte = std::make_unique<OFormFicheVarietes>(f->ListeVarietes()->BoundText(), f);
-        }
-        QVERIFY(activer(carte.get()));
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
+        auto carte = ouvrirSousCarte(f, obliteration, dallay);
+        QVERIFY(carte);
+        choisirCotesPerso(carte.get());
         QCOMPARE(carte->findChild<QLineEdit*>(refuse)->text(), QStringLiteral("40"));
         for (const QString& faute : {QStringLiteral("abc"), QStringLiteral("nan"), QStringLiteral("1000001")}) {
             plateforme->repondreMessage(Reponse::OK);
@@ -415,9 +393,7 @@ private slots:
         ouvrirCollection(QStringLiteral("2"));
         auto carte = ouvrir(QStringLiteral("1a"));
         QVERIFY(carte);
-        QComboBox* cote = carte->cotes()->CoteChoisie();
-        cote->setCurrentIndex(1);
-        emit cote->activated(1);
+        choisirCotesPerso(carte.get());
         // Collection 3's price is not shown to collection 2.
         QCOMPARE(carte->findChild<QLineEdit*>(QStringLiteral("NeufP"))->text(), QString());
         plateforme->repondreMessage(Reponse::OK);
