@@ -171,6 +171,12 @@ private slots:
                                          << QStringList {"1 2 100 7", "1 1 100 NULL", "0", "coin"};
         QTest::newRow("commentaire") << ailleurs << lue << QStringList {"1 2 150 3", "0 NULL NULL NULL", "0", ""}
                                      << QStringList {"1 2 100 7", "1 1 100 NULL", "1", ""};
+        // A restored backup can hold a tick with no copies and no quality: unticking it is a change.
+        QTest::newRow("décoché, sans copies ni qualité")
+            << QStringList {"1 NULL NULL NULL", "0 NULL NULL NULL", "0", ""}
+            << QStringList {"1 NULL NULL NULL", "0 NULL NULL NULL", "0", ""}
+            << QStringList {"0 NULL NULL NULL", "0 NULL NULL NULL", "0", ""}
+            << QStringList {"0 NULL NULL NULL", "0 NULL NULL NULL", "0", ""};
         // Nothing was stored when the card read it; another screen has ticked a condition since.
         QTest::newRow("rien de lu, une ligne écrite depuis")
             << QStringList {"1 1 100 NULL", "0 NULL NULL NULL", "0", ""}
