@@ -66,7 +66,7 @@ std::optional<double> LireNombreLocal(const QString& texte)
 
 QString FormaterValeur(double valeur)
 {
-    return localeGroupee().toString(valeur, 'f', 1);
+    return localeGroupee().toString(ArrondiEcrit(valeur, 1), 'f', 1);
 }
 
 ValeursGrille CalculerValeursLignes(const QList<LigneValeurs>& lignes)

@@ -16,6 +16,12 @@ QString Texte(const QVariant& valeur);
 // A code typed or listed as text (a collection, a type, a theme...) compares with the stored number:
 // bound as a number whenever it reads as one, else as the text.
 QVariant NombreOuTexte(const QString& code);
+// A figure rounded to `decimales` places as a person reads it written: taken to 15 significant digits,
+// then a half rounded away from zero, so 1.45 gives 1.5 and 2.675 gives 2.68 where their binary values
+// (1.4499999..., 2.67499999...) would round down. The result is the double nearest that decimal, which
+// QLocale's 'f' with the same places writes back exactly. Non-finite values, values that round to zero
+// and values whose places reach past the 15 digits come back as they are, so they print as before.
+double ArrondiEcrit(double valeur, int decimales);
 // A LIKE pattern that finds `texte` anywhere, its % and _ taken as typed (escape character \).
 QString MotifContient(const QString& texte);
 

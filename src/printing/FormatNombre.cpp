@@ -1,5 +1,7 @@
 #include "printing/FormatNombre.h"
 
+#include "data/Valeurs.h"
+
 #include <QStringList>
 
 #include <cmath>
@@ -57,7 +59,7 @@ QString appliquer(double valeur, const QString& section, const QLocale& locale)
     const bool grouper = entier.contains(u',');
     QLocale l = locale;
     l.setNumberOptions(grouper ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
-    return avant + l.toString(valeur, 'f', decimales) + apres;
+    return avant + l.toString(ArrondiEcrit(valeur, decimales), 'f', decimales) + apres;
 }
 
 }  // namespace

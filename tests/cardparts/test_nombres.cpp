@@ -30,6 +30,13 @@ private slots:
                                            << QLocale(fr).toString(1234.6, 'f', 1) << "0,0";
         QTest::newRow("milliers anglais") << en << QList<LigneValeurs> {{"1234.56", "1", "100", ""}} << "1,234.6" << "0.0";
         QTest::newRow("qualité décimale") << fr << QList<LigneValeurs> {{"10", "2", "12,5", ""}} << "2,5" << "0,0";
+        // 14.5 x 30 % is 4.35, held as 4.3499999... in a double: shown as written, it rounds up.
+        QTest::newRow("moitié de la qualité") << fr << QList<LigneValeurs> {{"14,5", "1", "30", "1"}}
+                                              << "4,4" << "14,5";
+        QTest::newRow("moitié, retenue") << fr << QList<LigneValeurs> {{"13", "1", "15", ""}} << "2,0" << "0,0";
+        // A damaged row's negative quality: what rounds to zero keeps its sign, as it always showed.
+        QTest::newRow("négatif arrondi à zéro") << fr << QList<LigneValeurs> {{"10", "1", "-0,3", ""}}
+                                                << "-0,0" << "0,0";
         QTest::newRow("texte illisible: rien") << fr << QList<LigneValeurs> {{"10", "2x", "100", "abc"}} << "0,0" << "0,0";
         QTest::newRow("nan et inf: rien") << fr << QList<LigneValeurs> {{"nan", "2", "100", "1"}, {"10", "inf", "nan", "-inf"}}
                                           << "0,0" << "0,0";
