@@ -1,13 +1,17 @@
-// The five conditions as the reports print them: a printed list's heading over its condition's prices,
-// in a box as wide as the layout gives it; the inventory's headings over the condition's values, in the
-// collection and in the duplicates; and each row of the inventory's synthesis beside its own sums.
+// The five conditions as the reports print them: in the want list, the duplicates list and the search
+// result printed with their prices, the condition's heading over its price, in a box as wide as the
+// layout gives it; the inventory's headings over the condition's values, in the collection and in the
+// duplicates; and each row of the inventory's synthesis beside its own sums.
 
 #include "OutilsImpression.h"
 #include "lists/RequetesListes.h"
 #include "printing/Dispositions.h"
 #include "printing/ImpressionListes.h"
+#include "printing/dlgImpDoubles.h"
 #include "printing/dlgImpListeTimbres.h"
 #include "printing/dlgImpManques.h"
+#include "printing/dlgImpRecherche.h"
+#include "search/Recherche.h"
 #include "shell/CollectionOuverte.h"
 #include "support/Clavier.h"
 #include "support/ProgrammeTest.h"
@@ -35,7 +39,8 @@ void catalogue(const Connexion& cnx)
 }
 
 // Collection 2 holds stamp 1 in every condition, ten copies at 100 % and eleven duplicates; stamp 2 in
-// none. The values are wide enough to stand under their heading by more than a sliver.
+// none. The inventory's values are wide enough to stand under their heading by more than a sliver; the
+// duplicates list centres its narrower prices under theirs.
 void perso(const Connexion& cnx)
 {
     cnx.executerScript(QStringLiteral(R"(
@@ -112,9 +117,12 @@ class TestConditionsImprimees : public QObject {
     std::unique_ptr<ProgrammeTest> p;
     QList<MotPdf> manques;
     QList<MotPdf> inventaire;
+    QList<MotPdf> dispoliste;
+    QList<MotPdf> recherche;
 
 private slots:
-    // Both reports are printed once, as the user prints them; each condition is then read off them.
+    // The four reports are printed once, as the user prints them, the lists with their prices; each
+    // condition is then read off them.
     void initTestCase()
     {
         p = std::make_unique<ProgrammeTest>(perso);
@@ -133,31 +141,53 @@ private slots:
         listes.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
         dlgImpListeTimbres inventaires;
         inventaires.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        const ListeConstruite d = ConstruireDoubles(options);
+        QCOMPARE(d.refus, Refus::Aucun);
+        dlgImpDoubles doubles(d.rapport, d.rapport2, d.genre);
+        QVERIFY(TaperDansCombo(doubles.findChild<QComboBox*>(QStringLiteral("ChoixAffichage")), ChoixAvecCotes));
+        doubles.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
+        // Every stamp of the catalogue, as a search with no criterion lists them.
+        const RechercheConstruite r = ConstruireRecherche({});
+        dlgImpRecherche resultat(r.liste, r.texteCritere, {});
+        QVERIFY(TaperDansCombo(resultat.findChild<QComboBox*>(QStringLiteral("ChoixAffichage")), ChoixAvecCotes));
+        resultat.findChild<QPushButton*>(QStringLiteral("OKButton"))->click();
 
-        QCOMPARE(p->plateforme.apercus().size(), 2);
+        QVERIFY(p->plateforme.messages().isEmpty());
+        QCOMPARE(p->plateforme.apercus().size(), 4);
         manques = MotsPdf(p->plateforme.apercus().at(0).fichierPdf);
         inventaire = MotsPdf(p->plateforme.apercus().at(1).fichierPdf);
+        dispoliste = MotsPdf(p->plateforme.apercus().at(2).fichierPdf);
+        recherche = MotsPdf(p->plateforme.apercus().at(3).fichierPdf);
         QVERIFY(!manques.isEmpty());
         QVERIFY(!inventaire.isEmpty());
+        QVERIFY(!dispoliste.isEmpty());
+        QVERIFY(!recherche.isEmpty());
     }
 
     void cleanupTestCase() { p.reset(); }
 
     void conditions_data()
     {
-        QTest::addColumn<QString>("entete");    // over the printed lists' and the inventory's columns
-        QTest::addColumn<int>("largeur");       // the printed lists' heading box, in twips
-        QTest::addColumn<QString>("synthese");  // the inventory's synthesis row
-        QTest::addColumn<QString>("cote");      // stamp 2's price on the want list
+        QTest::addColumn<QString>("entete");         // over the printed lists' and the inventory's columns
+        QTest::addColumn<int>("largeur");            // the printed lists' heading box, in twips
+        QTest::addColumn<QString>("synthese");       // the inventory's synthesis row
+        QTest::addColumn<QString>("cote");           // stamp 2's price on the want list
+        QTest::addColumn<QString>("coteDouble");     // stamp 1's price on the duplicates list
+        QTest::addColumn<QString>("coteRecherche");  // stamp 2's, unformatted, on the search result
         // Stamp 1 in the inventory: its value in the collection, in the duplicates, and both.
         QTest::addColumn<QString>("collection");
         QTest::addColumn<QString>("doubles");
         QTest::addColumn<QString>("total");
-        QTest::newRow("N") << "Neuf **" << 555 << "Neuf **" << "10,0" << "10,0" << "11,0" << "21,0";
-        QTest::newRow("NC") << "Neuf *" << 495 << "Neuf *" << "20,0" << "20,0" << "22,0" << "42,0";
-        QTest::newRow("NSG") << "Neuf (*)" << 645 << "Neuf (*)" << "30,0" << "30,0" << "33,0" << "63,0";
-        QTest::newRow("O") << "Obl." << 375 << "Oblitéré" << "40,0" << "40,0" << "44,0" << "84,0";
-        QTest::newRow("L") << "Lettre" << 480 << "Lettre" << "50,0" << "50,0" << "55,0" << "105,0";
+        QTest::newRow("N") << "Neuf **" << 555 << "Neuf **" << "10,0" << "1,0" << "10"
+                           << "10,0" << "11,0" << "21,0";
+        QTest::newRow("NC") << "Neuf *" << 495 << "Neuf *" << "20,0" << "2,0" << "20"
+                            << "20,0" << "22,0" << "42,0";
+        QTest::newRow("NSG") << "Neuf (*)" << 645 << "Neuf (*)" << "30,0" << "3,0" << "30"
+                             << "30,0" << "33,0" << "63,0";
+        QTest::newRow("O") << "Obl." << 375 << "Oblitéré" << "40,0" << "4,0" << "40"
+                           << "40,0" << "44,0" << "84,0";
+        QTest::newRow("L") << "Lettre" << 480 << "Lettre" << "50,0" << "5,0" << "50"
+                           << "50,0" << "55,0" << "105,0";
     }
 
     void conditions()
@@ -166,28 +196,46 @@ private slots:
         QFETCH(int, largeur);
         QFETCH(QString, synthese);
         QFETCH(QString, cote);
+        QFETCH(QString, coteDouble);
+        QFETCH(QString, coteRecherche);
         QFETCH(QString, collection);
         QFETCH(QString, doubles);
         QFETCH(QString, total);
 
-        // The want list: the heading over the stamp's price of the condition.
-        const QList<MotPdf> napoleon = motsImprimes(manques, QStringLiteral("Napoléon"));
-        QCOMPARE(napoleon.size(), 1);
-        const QList<MotPdf> prix = motsImprimes(manques, cote, &napoleon.constFirst());
-        QVERIFY2(prix.size() == 1, qPrintable(texteDe(ligneDe(manques, napoleon.constFirst()))));
-        const MotPdf titre = enTeteAuDessus(manques, prix.constFirst());
-        QCOMPARE(titre.texte, entete);
-        // Its box: no text of the page shows it, so it is read from the layout the list is drawn from,
-        // the page heading's box that starts where the heading printed.
-        Etat etat = ImpManques1();
-        const ControleEtat* boite = nullptr;
-        for (const ControleEtat& c : SectionParNom(etat, QStringLiteral("SectionEntetePAge"))->controles) {
-            if (c.type == ControleEtat::Etiquette && std::abs(etat.marges.gauche + c.gauche - titre.gauche * 20) < 40)
-                boite = &c;
+        // Each printed list: the heading over the stamp's price of the condition.
+        struct {
+            const char* nom;
+            const QList<MotPdf>& mots;
+            Etat etat;  // the layout the list is drawn from
+            QString designation;
+            QString prix;
+        } listes[] = {
+            {"mancoliste", manques, ImpManques1(), QStringLiteral("Napoléon"), cote},
+            {"dispoliste", dispoliste, ImpDoubles1(), QStringLiteral("Cérès"), coteDouble},
+            {"recherche", recherche, ImpRecherche2(), QStringLiteral("Napoléon"), coteRecherche},
+        };
+        for (auto& l : listes) {
+            const QList<MotPdf> timbre = motsImprimes(l.mots, l.designation);
+            QVERIFY2(timbre.size() == 1, l.nom);
+            const QList<MotPdf> prix = motsImprimes(l.mots, l.prix, &timbre.constFirst());
+            QVERIFY2(prix.size() == 1,
+                qPrintable(QStringLiteral("%1 : %2").arg(l.nom, texteDe(ligneDe(l.mots, timbre.constFirst())))));
+            const MotPdf titre = enTeteAuDessus(l.mots, prix.constFirst());
+            QVERIFY2(titre.texte == entete,
+                qPrintable(QStringLiteral("%1 : « %2 » au-dessus de %3").arg(l.nom, titre.texte, l.prix)));
+            // Its box: no text of the page shows it, so it is read from the layout, the page heading's
+            // box that starts where the heading printed.
+            const ControleEtat* boite = nullptr;
+            for (const ControleEtat& c : SectionParNom(l.etat, QStringLiteral("SectionEntetePAge"))->controles) {
+                if (c.type == ControleEtat::Etiquette &&
+                    std::abs(l.etat.marges.gauche + c.gauche - titre.gauche * 20) < 40)
+                    boite = &c;
+            }
+            QVERIFY2(boite, l.nom);
+            QVERIFY2(boite->legende == entete, qPrintable(QStringLiteral("%1 : « %2 »").arg(l.nom, boite->legende)));
+            QVERIFY2(boite->largeur == largeur,
+                qPrintable(QStringLiteral("%1 : %2 twips").arg(l.nom).arg(boite->largeur)));
         }
-        QVERIFY(boite);
-        QCOMPARE(boite->legende, entete);
-        QCOMPARE(boite->largeur, largeur);
 
         // The inventory: the heading over the stamp's value, in the collection and in the duplicates.
         const QList<MotPdf> ceres = motsImprimes(inventaire, QStringLiteral("Cérès"));
