@@ -4,7 +4,7 @@ set -euo pipefail
 
 PAQUETS=(
     g++ cmake ninja-build
-    qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 libjpeg-dev
+    qt6-base-dev qt6-translations-l10n libsqlite3-dev sqlite3 libjpeg-dev libpng-dev
     fonts-dejavu-core fonts-liberation
     poppler-utils
     genisoimage fuseiso fuse

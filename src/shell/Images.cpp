@@ -1,19 +1,15 @@
 #include "shell/Images.h"
 
+#include "shell/EnteteImage.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QtEndian>
 
 #include <climits>
-#include <csetjmp>
-#include <cstdio>
 #include <optional>
-
-// After <cstdio>: libjpeg's header names FILE without including it.
-#include <jpeglib.h>
 
 BoiteImage::BoiteImage(QWidget* parent) : QWidget(parent)
 {
@@ -97,6 +93,17 @@ namespace {
 constexpr int MegaoctetsDecodage = 192;
 constexpr qint64 OctetsDecodage = qint64(MegaoctetsDecodage) * 1024 * 1024;
 
+// No ordinary picture carries more than a few dozen pieces beside its pixels (comments, EXIF, the parts
+// of a colour profile): a reader that appends each one by walking the others slows down with their square.
+constexpr qint64 AnnexesMax = 1000;
+// A progressive JPEG is some ten scans; an EXIF thumbnail, a preview or stray bytes in a segment add to
+// the count of the bytes that start one. Each scan walks every block of the picture however little it
+// holds, so the walks together may cost no more than sixteen of the largest picture the budget lets
+// libjpeg keep: well under a second, however the scans are coded.
+constexpr qint64 ScansMaxJpeg = 100;
+constexpr qint64 OctetsParBloc = 64 * 2;  // 8 × 8 coefficients of two bytes
+constexpr qint64 ParcoursMaxJpeg = 16 * (OctetsDecodage / OctetsParBloc);
+
 // Qt's allocation limit is process-wide; it is set only while one picture is decoded.
 class LimiteAllocation {
 public:
@@ -111,119 +118,6 @@ public:
 private:
     int m_avant;
 };
-
-// What the first bytes of a picture tell before Qt decodes it.
-struct Entete {
-    QByteArray format;              // Qt's name for it; empty for a format the program does not read
-    QSize ecranGif;                 // a GIF's logical screen, which Qt allocates whatever size it reports
-    QSize resolutionPng;            // a PNG's dots per metre, when it states them
-    bool entiere = true;            // Qt decodes the whole picture, then scales it
-    qint64 octetsCoefficients = 0;  // a JPEG whose every coefficient libjpeg keeps: how many bytes they take
-};
-
-quint32 grand32(const QByteArray& o, qint64 pos)
-{
-    return qFromBigEndian<quint32>(o.constData() + pos);
-}
-
-// libjpeg's errors end its reading here instead of ending the program.
-struct ErreurJpeg {
-    jpeg_error_mgr commun;
-    std::jmp_buf retour;
-};
-
-[[noreturn]] void sortirJpeg(j_common_ptr info)
-{
-    std::longjmp(reinterpret_cast<ErreurJpeg*>(info->err)->retour, 1);
-}
-
-void taireJpeg(j_common_ptr, int) {}
-
-// libjpeg decodes a JPEG at the scale asked, a few rows at a time; but it first keeps the coefficients of
-// the whole picture when the frame is progressive or its first scan does not hold every component. The
-// header is read by libjpeg itself, the library under Qt's reader, on the very bytes then decoded: what it
-// finds there is what the decode will use, whatever lies between the markers. False when libjpeg refuses
-// the header, as the decode would.
-bool lireJpeg(const QByteArray& octets, Entete& entete)
-{
-    entete.entiere = false;
-    jpeg_decompress_struct info;
-    ErreurJpeg erreur;
-    info.err = jpeg_std_error(&erreur.commun);
-    erreur.commun.error_exit = sortirJpeg;
-    erreur.commun.emit_message = taireJpeg;
-    // Nothing between here and the last call into libjpeg may need destroying: a longjmp skips it.
-    if (setjmp(erreur.retour)) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(octets.constData()),
-        static_cast<unsigned long>(octets.size()));
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
-        jpeg_destroy_decompress(&info);
-        return false;
-    }
-    if (jpeg_has_multiple_scans(&info)) {
-        // Blocks of 8 × 8 coefficients, each component's rows and columns rounded up to whole units of its
-        // sampling, as libjpeg sizes its store.
-        auto arrondi = [](qint64 blocs, int facteur) { return (blocs + facteur - 1) / facteur * facteur; };
-        for (int i = 0; i < info.num_components; ++i) {
-            const jpeg_component_info& c = info.comp_info[i];
-            entete.octetsCoefficients += arrondi(c.width_in_blocks, c.h_samp_factor) *
-                arrondi(c.height_in_blocks, c.v_samp_factor) * qint64(sizeof(JBLOCK));
-        }
-    }
-    jpeg_destroy_decompress(&info);
-    return true;
-}
-
-// A PNG is scaled as it is read only when it holds 8-bit colour, with or without alpha, not interlaced:
-// Qt decodes any other whole. Qt then lowers the resolution itself, which is why it is read here. Both
-// sit at fixed places that libpng reads alike: the header chunk must come first, and pHYs before the data.
-void lirePng(const QByteArray& o, Entete& entete)
-{
-    if (o.size() < 29 || o.mid(12, 4) != "IHDR")
-        return;
-    const int profondeur = uchar(o[24]);
-    const int couleur = uchar(o[25]);
-    entete.entiere = !(profondeur == 8 && (couleur == 2 || couleur == 4 || couleur == 6) && o[28] == 0);
-    qint64 pos = 8;
-    for (int morceau = 0; morceau < 100000 && pos + 8 <= o.size(); ++morceau) {
-        const quint32 longueur = grand32(o, pos);
-        const QByteArray type = o.mid(pos + 4, 4);
-        if (type == "IDAT" || type == "IEND")
-            return;
-        if (type == "pHYs" && longueur == 9) {
-            const QByteArray p = o.mid(pos + 8, 9);
-            if (p.size() == 9 && p[8] == 1 && grand32(p, 0) > 0 && grand32(p, 4) > 0 &&
-                grand32(p, 0) <= quint32(INT_MAX) && grand32(p, 4) <= quint32(INT_MAX))
-                entete.resolutionPng = QSize(int(grand32(p, 0)), int(grand32(p, 4)));
-            return;
-        }
-        pos += 12 + qint64(longueur);
-    }
-}
-
-// The program reads JPEG, PNG, BMP and GIF, known by their first bytes whatever the file is called.
-Entete lireEntete(const QByteArray& octets)
-{
-    Entete entete;
-    if (octets.startsWith("\xFF\xD8\xFF")) {
-        if (lireJpeg(octets, entete))
-            entete.format = "jpeg";
-    } else if (octets.startsWith("\x89PNG\r\n\x1A\n")) {
-        entete.format = "png";
-        lirePng(octets, entete);
-    } else if (octets.startsWith("BM")) {
-        entete.format = "bmp";
-    } else if ((octets.startsWith("GIF87a") || octets.startsWith("GIF89a")) && octets.size() >= 10) {
-        entete.format = "gif";
-        entete.ecranGif = QSize(qFromLittleEndian<quint16>(octets.constData() + 6),
-            qFromLittleEndian<quint16>(octets.constData() + 8));
-    }
-    return entete;
-}
 
 qint64 octets32Bits(const QSize& taille)
 {
@@ -264,16 +158,24 @@ QSize etapeJpeg(const QSize& naturelle, const QSize& voulue)
         qMin(naturelle.height(), voulue.height() + naturelle.height() / 8 + 1));
 }
 
-// `tenus`: how much of the decode's budget the bytes themselves take, when they are held for it alone.
-QImage decoder(const QByteArray& octets, const QSize& cadre, qint64 tenus)
+// `tenus`: the bytes are held for this decode alone, and take their share of its budget.
+QImage decoder(QByteArray octets, const QSize& cadre, bool tenus)
 {
-    const qint64 budget = OctetsDecodage - tenus;
-    const Entete entete = lireEntete(octets);
-    if (entete.format.isEmpty() || budget <= 0)
+    const EnteteImage entete = LireEnteteImage(octets);
+    if (entete.format.isEmpty() || entete.annexes > AnnexesMax || entete.scans > ScansMaxJpeg ||
+        entete.parcours > ParcoursMaxJpeg)
         return {};
+    // What the reader keeps beside the pixels, and the bytes held for it, are not left to the pixels.
+    const qint64 budget = OctetsDecodage - (tenus ? octets.size() : 0) -
+        (entete.copie ? entete.octets.size() : 0) - entete.octetsAnnexes;
+    if (budget <= 0)
+        return {};
+    // Bytes of ours that Qt does not read go before it decodes.
+    if (tenus && entete.copie)
+        octets = QByteArray();
     // Qt reads the very bytes whose header was read: no second reading can tell it another picture.
     QBuffer source;
-    source.setData(octets);
+    source.setData(entete.octets);
     if (!source.open(QIODevice::ReadOnly))
         return {};
     const LimiteAllocation limite(MegaoctetsDecodage);
@@ -337,7 +239,7 @@ QImage decoder(const QByteArray& octets, const QSize& cadre, qint64 tenus)
 QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre)
 {
     // The caller held these bytes before and holds them after: they are not the decode's to count.
-    return decoder(octets, cadre, 0);
+    return decoder(octets, cadre, false);
 }
 
 QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
@@ -361,5 +263,5 @@ QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
         return {};
     octets.truncate(lus);
     fichier.close();
-    return decoder(octets, cadre, octets.size());
+    return decoder(std::move(octets), cadre, true);
 }

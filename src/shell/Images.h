@@ -51,11 +51,13 @@ inline constexpr int CoteMaxSansCadre = 2048;
 // image when they hold none, another format, a header claiming more than CoteMaxImage either way or
 // PixelsMaxImage in all, or a picture that decoding would need more memory for than one picture may have
 // (192 MB: a BMP, a GIF or a PNG that Qt decodes whole takes up to 8 bytes a pixel, 12 at 16 bits a
-// channel; a progressive JPEG 2 to 8; a 6000 × 4000 scan in 8-bit colour passes in any of them). A
-// picture larger than `cadre` (the box it is drawn into, in pixels; CoteMaxSansCadre both ways when
-// invalid or empty) is decoded at the largest size that fits it with its proportions kept, and its
-// resolution is lowered in step so that its natural size in millimetres stays the same. A smaller one
-// is decoded as it is.
+// channel; a progressive JPEG 2 to 8; a 6000 × 4000 scan in 8-bit colour passes in any of them; what
+// the reader keeps beside the pixels, a JPEG's comments, EXIF and profile or a PNG's profile, counts in
+// it, and a PNG's texts never reach the reader), or a JPEG whose scans would walk the whole picture far
+// more often than a real one's do. A picture larger than `cadre` (the box it is drawn into, in pixels;
+// CoteMaxSansCadre both ways when invalid or empty) is decoded at the largest size that fits it with its
+// proportions kept, and its resolution is lowered in step so that its natural size in millimetres stays
+// the same. A smaller one is decoded as it is.
 QImage ImageDepuisOctets(const QByteArray& octets, const QSize& cadre = {});
 
 // The same from the file at `chemin`, read once and whole; its bytes count in the memory one picture may

@@ -8,6 +8,8 @@
 #include "support/Suite.h"
 
 #include <QBuffer>
+#include <QColorSpace>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
@@ -247,6 +249,125 @@ QByteArray jpegProgressifPlein(quint16 largeur, quint16 hauteur)
     return o;
 }
 
+
+// A segment of a JPEG: its marker, then its length, which counts itself, and its data.
+QByteArray segmentJpeg(uchar marqueur, const QByteArray& donnees)
+{
+    QByteArray o("\xFF", 1);
+    o += char(marqueur);
+    QByteArray longueur(2, '\0');
+    qToBigEndian(quint16(donnees.size() + 2), longueur.data());
+    return o + longueur + donnees;
+}
+
+// `segments` put in just after the start of a JPEG, or just before its end.
+QByteArray jpegAvec(const QByteArray& jpeg, const QByteArray& segments, bool apresImage = false)
+{
+    return apresImage ? jpeg.left(jpeg.size() - 2) + segments + jpeg.right(2) : jpeg.left(2) + segments + jpeg.mid(2);
+}
+
+// The smallest EXIF block: one entry, the picture the right way up.
+QByteArray exif()
+{
+    return QByteArray("MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0\x01\0\0\0\0\0\0", 26);
+}
+
+// A picture of 600 × 400 blue pixels in a colour space of its own, as a scanner writes it: a profile,
+// texts, and EXIF.
+QImage imageProfilee()
+{
+    QImage image = a600dpi(unie(600, 400, Qt::blue));
+    image.setColorSpace(QColorSpace::AdobeRgb);
+    image.setText(QStringLiteral("Title"), QStringLiteral("Timbre"));
+    image.setText(QStringLiteral("Comment"), QStringLiteral("Un timbre de France, numérisé à 600 points par pouce."));
+    return image;
+}
+
+QByteArray pngOrdinaire()
+{
+    const QByteArray o = octetsImage(imageProfilee(), "PNG");
+    const qsizetype idat = o.indexOf("IDAT") - 4;
+    return o.left(idat) + morceauPng("eXIf", exif()) + morceauPng("tIME", QByteArray("\x07\xEA\x0C\x0B\x0F\x00\x00", 7)) +
+        o.mid(idat);
+}
+
+QByteArray jpegOrdinaire()
+{
+    return jpegAvec(octetsImage(imageProfilee(), "JPG"), segmentJpeg(0xE1, QByteArray("Exif\0\0", 6) + exif()));
+}
+
+// `morceaux` put in a small PNG before its image data.
+QByteArray pngAvec(const QByteArray& morceaux)
+{
+    const QByteArray o = octetsImage(a600dpi(unie(600, 400, Qt::blue)), "PNG");
+    const qsizetype idat = o.indexOf("IDAT") - 4;
+    return o.left(idat) + morceaux + o.mid(idat);
+}
+
+// A text chunk compressed from `octets` spaces, a few kilobytes whatever it inflates to; iTXt or zTXt.
+QByteArray texteCompresse(int octets, bool international)
+{
+    const QByteArray texte = qCompress(QByteArray(octets, ' '), 9).mid(4);
+    return international ? morceauPng("iTXt", QByteArray("Comment\0\1\0\0\0", 12) + texte)
+                         : morceauPng("zTXt", QByteArray("Comment\0\0", 9) + texte);
+}
+
+// The signature, the header of a 64 × 48 picture, then a text chunk declaring 2 GB and holding two bytes.
+QByteArray pngTronque()
+{
+    const QByteArray o = png(64, 48, 8, 2, QByteArray(3 * 64, '\0'));
+    QByteArray longueur(4, '\0');
+    qToBigEndian(quint32(0x7FFFFFFF), longueur.data());
+    return o.left(33) + longueur + "tEXtxy";
+}
+
+// A grey progressive JPEG of `cote` × `cote` pixels made of `scans` empty scans of its DC coefficients,
+// coded by Huffman or arithmetically: ten bytes a scan, each of which walks the whole picture.
+QByteArray jpegBalaye(quint16 cote, int scans, bool arithmetique)
+{
+    QByteArray frame(5, '\0');
+    frame[0] = 8;
+    qToBigEndian(cote, frame.data() + 1);
+    qToBigEndian(cote, frame.data() + 3);
+    frame += QByteArray("\x01\x01\x11\x00", 4);
+    QByteArray o("\xFF\xD8", 2);
+    o += segmentJpeg(0xDB, QByteArray(1, '\0') + QByteArray(64, '\1'));
+    o += segmentJpeg(arithmetique ? 0xCA : 0xC2, frame);
+    if (!arithmetique)
+        o += segmentJpeg(0xC4, QByteArray(1, '\0') + QByteArray(1, '\1') + QByteArray(15, '\0') + QByteArray(1, '\0'));
+    o += segmentJpeg(0xDA, QByteArray("\x01\x01\x00\x00\x00\x00", 6)).repeated(scans);
+    return o + "\xFF\xD9";
+}
+
+// A progressive JPEG of 64 × 64 blue pixels in which the bytes that start a scan occur `scans` times: the
+// encoder's own scans, then empty scans of high frequencies, which change no pixel past the first unit.
+QByteArray jpegProgressifBalaye(int scans)
+{
+    const QByteArray o = jpegProgressif(a600dpi(unie(64, 64, Qt::blue)));
+    const int siens = int(o.count(QByteArray("\xFF\xDA", 2)));
+    return jpegAvec(o, segmentJpeg(0xDA, QByteArray("\x01\x01\x00\x01\x3F\x00", 6)).repeated(scans - siens), true);
+}
+
+// A baseline JPEG of `cote` × `cote` blue pixels that is a few bytes a unit of 16 × 16: one unit coded once,
+// repeated after a restart marker each time, from which libjpeg starts each unit anew.
+QByteArray jpegRepete(quint16 cote)
+{
+    const QByteArray unite = octetsImage(a600dpi(unie(16, 16, Qt::blue)), "JPG");
+    const qsizetype sos = unite.indexOf(QByteArray("\xFF\xDA", 2));
+    const qsizetype donnees = sos + 2 + qFromBigEndian<quint16>(unite.constData() + sos + 2);
+    const QByteArray code = unite.mid(donnees, unite.size() - 2 - donnees);
+    QByteArray o = jpegRedimensionne(unite.left(donnees), cote, cote);
+    o.insert(2, segmentJpeg(0xDD, QByteArray("\x00\x01", 2)));
+    const int unites = (cote + 15) / 16 * ((cote + 15) / 16);
+    o.reserve(o.size() + qsizetype(unites) * (code.size() + 2) + 2);
+    for (int i = 0; i < unites; ++i) {
+        if (i > 0)
+            o += QByteArray("\xFF", 1) + char(0xD0 + (i - 1) % 8);
+        o += code;
+    }
+    return o + "\xFF\xD9";
+}
+
 }  // namespace
 
 class TestEchelle : public QObject {
@@ -439,6 +560,50 @@ private slots:
             << png(6500, 6500, 8, 0, QByteArray(6500, '\0')) << boite << nulle << 0.0;
         for (const char* format : {"PPM", "XPM", "ICO"})
             QTest::addRow("%s", format) << octetsImage(unie(8, 6, Qt::blue), format) << boite << nulle << 0.0;
+        // A large ordinary picture, baseline and subsampled, is read a few rows at a time: nothing is kept.
+        QTest::newRow("jpeg 16384 × 16384") << jpegRepete(16384) << boite << QSize(200, 200) << 16384 / 23.6;
+
+        // What a picture carries beside its pixels. The program shows none of it: a PNG reaches Qt without
+        // its texts, whatever they inflate to, and a chunk claiming more than the file holds is refused
+        // before libpng allocates it; what libjpeg and Qt keep of a JPEG's comments, EXIF and profile
+        // counts in the budget. Ordinary texts, EXIF and a profile change nothing to what is shown.
+        QTest::newRow("png ordinaire, profil, textes et EXIF") << pngOrdinaire() << boite << QSize(300, 200) << 600 / 23.622;
+        QTest::newRow("jpeg ordinaire, profil, commentaires et EXIF")
+            << jpegOrdinaire() << boite << QSize(300, 200) << 600 / 23.6;
+        for (const bool international : {false, true}) {
+            QTest::addRow("png, 10 textes %s de 7,9 Mo", international ? "iTXt" : "zTXt")
+                << pngAvec(texteCompresse(7'900'000, international).repeated(10)) << boite << QSize(300, 200)
+                << 600 / 23.622;
+        }
+        QTest::newRow("png, morceau de 2 Go dans 58 octets") << pngTronque() << boite << nulle << 0.0;
+        QByteArray gamma(4, '\0');
+        qToBigEndian(quint32(45455), gamma.data());
+        QTest::newRow("png, 1001 gammas") << pngAvec(morceauPng("gAMA", gamma).repeated(1001)) << boite << nulle << 0.0;
+        QTest::newRow("png, un million de morceaux de données vides")
+            << pngAvec(morceauPng("IDAT", {}).repeated(1 << 20)) << boite << nulle << 0.0;
+        const QByteArray petit = octetsImage(a600dpi(unie(600, 400, Qt::blue)), "JPG");
+        const QByteArray commentaire = segmentJpeg(0xFE, QByteArray(65533, 'x'));
+        QTest::newRow("jpeg, 600 commentaires de 64 Ko") << jpegAvec(petit, commentaire.repeated(600)) << boite << nulle << 0.0;
+        QTest::newRow("jpeg, 600 commentaires de 64 Ko après l'image")
+            << jpegAvec(petit, commentaire.repeated(600), true) << boite << nulle << 0.0;
+        QTest::newRow("jpeg, 600 blocs EXIF de 64 Ko")
+            << jpegAvec(petit, segmentJpeg(0xE1, QByteArray("Exif\0\0", 6) + QByteArray(65527, 'x')).repeated(600)) << boite
+            << nulle << 0.0;
+        QTest::newRow("jpeg, 1000 commentaires vides")
+            << jpegAvec(petit, segmentJpeg(0xFE, {}).repeated(1000)) << boite << QSize(300, 200) << 600 / 23.6;
+        QTest::newRow("jpeg, 1001 commentaires vides")
+            << jpegAvec(petit, segmentJpeg(0xFE, {}).repeated(1001)) << boite << nulle << 0.0;
+
+        // Scans: each walks the whole picture, whatever it holds.
+        QTest::newRow("jpeg progressif, 100 balayages")
+            << jpegProgressifBalaye(100) << boite << QSize(64, 64) << 64 / 23.6;
+        QTest::newRow("jpeg progressif, 101 balayages") << jpegProgressifBalaye(101) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif gris 9600 × 9600, 1000 balayages vides")
+            << jpegBalaye(9600, 1000, false) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif gris 9600 × 9600, 20 balayages vides")
+            << jpegBalaye(9600, 20, false) << boite << nulle << 0.0;
+        QTest::newRow("jpeg progressif arithmétique gris 9600 × 9600, 1000 balayages vides")
+            << jpegBalaye(9600, 1000, true) << boite << nulle << 0.0;
     }
 
     void imageDecodee()
@@ -458,6 +623,45 @@ private slots:
         QVERIFY(milieu.blue() > 200 && milieu.red() < 50);
         QVERIFY(qAbs(image.width() * 1000.0 / image.dotsPerMeterX() - largeurMm) < 0.5);
         QCOMPARE(image.dotsPerMeterY(), image.dotsPerMeterX());
+    }
+
+    // What makes the picture reaches Qt whole, only what it carries beside goes: the program decodes it as
+    // Qt's own reader does at the same size, pixel for pixel, in the same format and colour space.
+    void imageIntacte_data()
+    {
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<bool>("espace");  // Qt finds a colour space in it
+        QByteArray gamma(4, '\0');
+        qToBigEndian(quint32(55556), gamma.data());
+        QByteArray chromaticites(32, '\0');
+        const quint32 points[] = {31270, 32900, 64000, 33000, 30000, 60000, 15000, 6000};
+        for (int i = 0; i < 8; ++i)
+            qToBigEndian(points[i], chromaticites.data() + 4 * i);
+        QTest::newRow("png, profil, textes et EXIF") << pngOrdinaire() << true;
+        QTest::newRow("png, gamma et chromaticités")
+            << pngAvec(morceauPng("gAMA", gamma) + morceauPng("cHRM", chromaticites) + texteCompresse(1000, false)) << true;
+        QTest::newRow("png, sRGB") << pngAvec(morceauPng("sRGB", QByteArray(1, '\0')) + morceauPng("tEXt", "Title\0Timbre"))
+                                   << true;
+        QTest::newRow("png, couleur transparente")
+            << pngAvec(morceauPng("tRNS", QByteArray("\0\0\0\0\0\xFF", 6)) + texteCompresse(1000, true)) << false;
+        QTest::newRow("jpeg, profil, commentaires et EXIF") << jpegOrdinaire() << true;
+    }
+
+    void imageIntacte()
+    {
+        QFETCH(QByteArray, octets);
+        QFETCH(bool, espace);
+        const QImage image = ImageDepuisOctets(octets, QSize(300, 200));
+        QBuffer tampon(&octets);
+        tampon.open(QIODevice::ReadOnly);
+        QImageReader lecteur(&tampon);
+        lecteur.setScaledSize(image.size());
+        const QImage qt = lecteur.read();
+        QVERIFY(!qt.isNull());
+        QCOMPARE(qt.colorSpace().isValid(), espace);
+        QCOMPARE(image.colorSpace(), qt.colorSpace());
+        QCOMPARE(image.format(), qt.format());
+        QCOMPARE(image, qt);
     }
 
     // From a file: only a regular file is read; anything else is no picture, as a missing file is.
