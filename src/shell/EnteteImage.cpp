@@ -122,8 +122,11 @@ bool lireJpeg(const QByteArray& octets, EnteteImage& entete)
     }
     // Segments after the first scan are saved too, as libjpeg meets them: there are no more than the times
     // their two first bytes occur in the rest, nor more bytes than the rest holds. Within a scan's coded
-    // data, a byte FF is never followed by those bytes, so an ordinary picture has none.
-    const qint64 lu = info.src->next_input_byte - debut;
+    // data, a byte FF is never followed by those bytes, so an ordinary picture has none. Past the end of the
+    // bytes, libjpeg reads a made-up end of picture of its own, elsewhere in memory.
+    const auto ici = reinterpret_cast<quintptr>(info.src->next_input_byte);
+    const auto depart = reinterpret_cast<quintptr>(debut);
+    const qint64 lu = ici >= depart && ici - depart <= quintptr(octets.size()) ? qint64(ici - depart) : octets.size();
     qint64 apres = 0;
     for (const int marqueur : SegmentsGardes)
         apres += compterPaires(octets, lu, uchar(marqueur));
