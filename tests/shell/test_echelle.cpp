@@ -575,7 +575,7 @@ private slots:
                 << pngAvec(texteCompresse(7'900'000, international).repeated(10)) << boite << QSize(300, 200)
                 << 600 / 23.622;
         }
-        QTest::newRow("png, morceau de 2 Go dans 58 octets") << pngTronque() << boite << nulle << 0.0;
+        QTest::newRow("png, morceau de 2 Go dans 43 octets") << pngTronque() << boite << nulle << 0.0;
         QByteArray gamma(4, '\0');
         qToBigEndian(quint32(45455), gamma.data());
         QTest::newRow("png, 1001 gammas") << pngAvec(morceauPng("gAMA", gamma).repeated(1001)) << boite << nulle << 0.0;
