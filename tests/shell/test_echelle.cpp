@@ -283,12 +283,17 @@ QImage imageProfilee()
     return image;
 }
 
+// `morceaux` put in a PNG before its image data; by default in a small one of 600 × 400 blue pixels.
+QByteArray pngAvec(const QByteArray& morceaux, const QByteArray& png = octetsImage(a600dpi(unie(600, 400, Qt::blue)), "PNG"))
+{
+    const qsizetype idat = png.indexOf("IDAT") - 4;
+    return png.left(idat) + morceaux + png.mid(idat);
+}
+
 QByteArray pngOrdinaire()
 {
-    const QByteArray o = octetsImage(imageProfilee(), "PNG");
-    const qsizetype idat = o.indexOf("IDAT") - 4;
-    return o.left(idat) + morceauPng("eXIf", exif()) + morceauPng("tIME", QByteArray("\x07\xEA\x0C\x0B\x0F\x00\x00", 7)) +
-        o.mid(idat);
+    return pngAvec(morceauPng("eXIf", exif()) + morceauPng("tIME", QByteArray("\x07\xEA\x0C\x0B\x0F\x00\x00", 7)),
+        octetsImage(imageProfilee(), "PNG"));
 }
 
 QByteArray jpegOrdinaire()
@@ -296,13 +301,6 @@ QByteArray jpegOrdinaire()
     return jpegAvec(octetsImage(imageProfilee(), "JPG"), segmentJpeg(0xE1, QByteArray("Exif\0\0", 6) + exif()));
 }
 
-// `morceaux` put in a small PNG before its image data.
-QByteArray pngAvec(const QByteArray& morceaux)
-{
-    const QByteArray o = octetsImage(a600dpi(unie(600, 400, Qt::blue)), "PNG");
-    const qsizetype idat = o.indexOf("IDAT") - 4;
-    return o.left(idat) + morceaux + o.mid(idat);
-}
 
 // A text chunk compressed from `octets` spaces, a few kilobytes whatever it inflates to; iTXt or zTXt.
 QByteArray texteCompresse(int octets, bool international)
