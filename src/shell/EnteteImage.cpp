@@ -3,10 +3,12 @@
 #include <QList>
 #include <QtEndian>
 
+#include <algorithm>
 #include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 // After <cstdio>: libjpeg's header names FILE without including it.
 #include <jpeglib.h>
@@ -26,8 +28,6 @@ constexpr qint64 OctetsParPiece = 256;
 // nothing, up to three decisions for each of a block's 64 coefficients: measured, some 180 times the
 // walk of an empty Huffman scan.
 constexpr qint64 PoidsArithmetique = 200;
-// The most data a segment can carry: its length field counts itself, in two bytes.
-constexpr qint64 OctetsMaxSegment = 0xFFFF - 2;
 
 constexpr int SegmentsGardes[] = {JPEG_COM, JPEG_APP0 + 1, JPEG_APP0 + 2};
 
@@ -74,21 +74,58 @@ boolean compterSegment(j_decompress_ptr info)
     return TRUE;
 }
 
-// How many times the two bytes FF `second` occur in `octets` from `debut` on.
-qint64 compterPaires(const QByteArray& octets, qint64 debut, uchar second)
+// What libjpeg meets after the first scan's header, up to the end of the picture: the segments Qt has it
+// save and the scans that follow.
+struct SuiteJpeg {
+    qint64 segments = 0;
+    qint64 octetsSegments = 0;
+    qint64 scans = 0;
+};
+
+bool segmentGarde(uchar marqueur)
 {
-    qint64 n = 0;
-    const char* p = octets.constData() + debut;
-    const char* fin = octets.constData() + octets.size();
-    while (p + 1 < fin) {
-        p = static_cast<const char*>(std::memchr(p, 0xFF, size_t(fin - p - 1)));
+    return std::find(std::begin(SegmentsGardes), std::end(SegmentsGardes), int(marqueur)) != std::end(SegmentsGardes);
+}
+
+// The rest of a JPEG from `p`, where libjpeg stopped reading its header, walked once as libjpeg walks it:
+// coded data and stray bytes up to the next marker (FF, any more FF, then a byte other than 0), a
+// segment skipped by its length, a marker without one (restarts, and those libjpeg refuses or skips
+// inside coded data) passed over; the end of picture ends it, for libjpeg reads nothing after it. Where
+// libjpeg would stop sooner on an error, the walk goes on: it counts at least what libjpeg meets. Each
+// byte costs the same whatever it holds, and whatever follows the picture is never looked at.
+SuiteJpeg parcourirJpeg(const uchar* p, const uchar* fin)
+{
+    SuiteJpeg suite;
+    while (p < fin) {
+        p = static_cast<const uchar*>(std::memchr(p, 0xFF, size_t(fin - p)));
         if (!p)
             break;
-        if (uchar(p[1]) == second)
-            ++n;
-        ++p;
+        while (p < fin && *p == 0xFF)
+            ++p;
+        if (p == fin)
+            break;
+        const uchar marqueur = *p++;
+        if (marqueur == 0x00)
+            continue;  // an FF of the coded data
+        if (marqueur == 0xD9)
+            break;     // end of picture
+        if (marqueur < 0xC0 || (marqueur >= 0xD0 && marqueur <= 0xD8))
+            continue;
+        if (fin - p < 2)
+            break;
+        const qint64 longueur = qint64(p[0]) << 8 | p[1];
+        p += 2;
+        // A length too short for itself: libjpeg reads nothing more of the segment, and saves it empty.
+        const qint64 donnees = qMax<qint64>(0, longueur - 2);
+        if (marqueur == 0xDA) {
+            ++suite.scans;
+        } else if (segmentGarde(marqueur) && longueur >= 2) {
+            ++suite.segments;
+            suite.octetsSegments += donnees;
+        }
+        p += qMin<qint64>(donnees, fin - p);
     }
-    return n;
+    return suite;
 }
 
 // libjpeg decodes a JPEG at the scale asked, a few rows at a time; but it first keeps the coefficients of
@@ -120,19 +157,14 @@ bool lireJpeg(const QByteArray& octets, EnteteImage& entete)
         jpeg_destroy_decompress(&info);
         return false;
     }
-    // Segments after the first scan are saved too, as libjpeg meets them: there are no more than the times
-    // their two first bytes occur in the rest, nor more bytes than the rest holds. Within a scan's coded
-    // data, a byte FF is never followed by those bytes, so an ordinary picture has none. Past the end of the
-    // bytes, libjpeg reads a made-up end of picture of its own, elsewhere in memory.
+    // Segments after the first scan are saved too, as libjpeg meets them. Past the end of the bytes,
+    // libjpeg reads a made-up end of picture of its own, elsewhere in memory.
     const auto ici = reinterpret_cast<quintptr>(info.src->next_input_byte);
     const auto depart = reinterpret_cast<quintptr>(debut);
     const qint64 lu = ici >= depart && ici - depart <= quintptr(octets.size()) ? qint64(ici - depart) : octets.size();
-    qint64 apres = 0;
-    for (const int marqueur : SegmentsGardes)
-        apres += compterPaires(octets, lu, uchar(marqueur));
-    entete.annexes = segments.pieces + apres;
-    entete.octetsAnnexes = (segments.octets + qMin(octets.size() - lu, apres * OctetsMaxSegment)) *
-            OctetsParOctetSegment +
+    const SuiteJpeg suite = parcourirJpeg(debut + lu, debut + octets.size());
+    entete.annexes = segments.pieces + suite.segments;
+    entete.octetsAnnexes = (segments.octets + suite.octetsSegments) * OctetsParOctetSegment +
         entete.annexes * OctetsParPiece;
     if (jpeg_has_multiple_scans(&info)) {
         // Blocks of 8 × 8 coefficients, each component's rows and columns rounded up to whole units of its
@@ -144,9 +176,9 @@ bool lireJpeg(const QByteArray& octets, EnteteImage& entete)
             blocs += arrondi(c.width_in_blocks, c.h_samp_factor) * arrondi(c.height_in_blocks, c.v_samp_factor);
         }
         entete.octetsCoefficients = blocs * qint64(sizeof(JBLOCK));
-        // Every scan starts with FF DA: libjpeg reads no more scans than those two bytes occur in the file,
-        // whatever the scans are made of, and each visits at most every block.
-        entete.scans = compterPaires(octets, 0, 0xDA);
+        // The first scan, then those the walk met: libjpeg reads no more, whatever they are made of, and
+        // each visits at most every block.
+        entete.scans = 1 + suite.scans;
         entete.parcours = entete.scans * blocs * (info.arith_code ? PoidsArithmetique : 1);
     }
     jpeg_destroy_decompress(&info);
@@ -184,25 +216,20 @@ bool morceauUtile(const char* type)
     return false;
 }
 
-// The PNG Qt is handed: the signature and the chunks that make the picture, in their order, up to the
-// end chunk. The rest (text, compressed or not, EXIF, anything else) libpng would inflate or copy and Qt
-// turn into strings for nothing the program shows. Chunks are framed by their length, so there is only
-// one way to read them; one whose length runs past the bytes held is refused, before libpng allocates
-// what it declares. False when refused.
-bool filtrerPng(const QByteArray& o, EnteteImage& entete)
+bool estType(const char* type, const char* nom)
 {
-    QList<QPair<qint64, qint64>> gardes;  // where each run of kept chunks starts and ends
+    return std::memcmp(type, nom, 4) == 0;
+}
+
+// Each chunk of the PNG in `o` in turn, up to the end chunk: `visiter(debut, fin, type)`. Chunks are framed
+// by their length, so there is only one way to read them. False when one's length runs past the bytes
+// held, before libpng allocates what it declares, or when there are more than any picture has.
+template <typename Visiteur>
+bool parcourirPng(const QByteArray& o, Visiteur&& visiter)
+{
     const qint64 taille = o.size();
     qint64 pos = 8;
     qint64 morceaux = 0;
-    bool retire = false;
-    auto garder = [&](qint64 debut, qint64 fin) {
-        if (!gardes.isEmpty() && gardes.last().second == debut)
-            gardes.last().second = fin;
-        else
-            gardes.append({debut, fin});
-    };
-    garder(0, pos);
     while (pos < taille) {
         if (taille - pos < 8 || ++morceaux > MorceauxPngMax)
             return false;
@@ -212,48 +239,59 @@ bool filtrerPng(const QByteArray& o, EnteteImage& entete)
             return false;
         const qint64 fin = pos + 12 + longueur;
         // The end chunk: Qt supplies its check bytes itself when the file stops without them.
-        if (longueur == 0 && std::memcmp(type, "IEND", 4) == 0) {
-            garder(pos, qMin(fin, taille));
-            break;
+        if (longueur == 0 && estType(type, "IEND")) {
+            visiter(pos, qMin(fin, taille), type);
+            return true;
         }
         if (fin > taille)
             return false;
-        if (morceauUtile(type)) {
-            garder(pos, fin);
-            if (uchar(type[0]) & 0x20)
-                ++entete.annexes;
-        } else {
-            retire = true;
-        }
+        visiter(pos, fin, type);
         pos = fin;
     }
-    if (!retire) {
-        // Whatever follows the end chunk, Qt does not read.
-        entete.octets = o;
-        return true;
-    }
-    qint64 total = 0;
-    for (const auto& g : gardes)
-        total += g.second - g.first;
-    entete.octets.reserve(total);
-    for (const auto& g : gardes)
-        entete.octets.append(o.constData() + g.first, g.second - g.first);
-    entete.copie = true;
     return true;
 }
 
-struct SourcePng {
-    const QByteArray& octets;
-    qint64 pos = 0;
-};
+// What Qt is handed of a PNG: the signature and the chunks that make the picture, in their order, up to
+// the end chunk. The rest (text, compressed or not, EXIF, anything else) libpng would inflate or copy and
+// Qt turn into strings for nothing the program shows. Of the colour profiles, libpng inflates every one
+// that comes before the picture's data, each replacing the one before, and ignores those after: only the
+// last before the data goes through, inflated once by each reader. False when refused.
+bool filtrerPng(const QByteArray& o, EnteteImage& entete)
+{
+    qint64 profil = -1;
+    bool donnees = false;
+    const bool lisible = parcourirPng(o, [&](qint64 debut, qint64, const char* type) {
+        if (estType(type, "PLTE") || estType(type, "IDAT"))
+            donnees = true;
+        else if (!donnees && estType(type, "iCCP"))
+            profil = debut;
+    });
+    if (!lisible)
+        return false;
+    QList<PlageOctets> gardes {{0, 8}};
+    parcourirPng(o, [&](qint64 debut, qint64 fin, const char* type) {
+        if (estType(type, "iCCP") ? debut != profil : !morceauUtile(type))
+            return;
+        if (uchar(type[0]) & 0x20)
+            ++entete.annexes;
+        if (gardes.last().second == debut)
+            gardes.last().second = fin;
+        else
+            gardes.append({debut, fin});
+    });
+    // Nothing dropped: Qt reads the bytes as they are, and nothing of whatever follows the end chunk.
+    if (gardes.size() > 1) {
+        entete.plages = gardes;
+        entete.octetsAnnexes += qint64(gardes.capacity()) * qint64(sizeof(PlageOctets) + sizeof(qint64));
+    }
+    return true;
+}
 
 void lireOctetsPng(png_structp png, png_bytep donnees, size_t longueur)
 {
-    auto* source = static_cast<SourcePng*>(png_get_io_ptr(png));
-    if (qint64(longueur) > source->octets.size() - source->pos)
+    auto* source = static_cast<QIODevice*>(png_get_io_ptr(png));
+    if (source->read(reinterpret_cast<char*>(donnees), qint64(longueur)) != qint64(longueur))
         png_error(png, "fin des données");
-    std::memcpy(donnees, source->octets.constData() + source->pos, longueur);
-    source->pos += qint64(longueur);
 }
 
 [[noreturn]] void sortirPng(png_structp png, png_const_charp)
@@ -269,11 +307,13 @@ void tairePng(png_structp, png_const_charp) {}
 // which is why it is read here. False when libpng refuses the header, as Qt's reading would.
 bool lirePng(EnteteImage& entete)
 {
+    OctetsRetenus source(entete);
+    if (!source.open(QIODevice::ReadOnly))
+        return false;
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, sortirPng, tairePng);
     if (!png)
         return false;
     png_infop info = png_create_info_struct(png);
-    SourcePng source {entete.octets};
     if (!info || setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, info ? &info : nullptr, nullptr);
         return false;
@@ -316,6 +356,7 @@ EnteteImage LireEnteteImage(const QByteArray& octets)
             entete.octets = octets;
         }
     } else if (octets.startsWith("\x89PNG\r\n\x1A\n")) {
+        entete.octets = octets;
         if (filtrerPng(octets, entete) && lirePng(entete))
             entete.format = "png";
     } else if (octets.startsWith("BM")) {
@@ -330,4 +371,47 @@ EnteteImage LireEnteteImage(const QByteArray& octets)
     if (entete.format.isEmpty())
         entete = EnteteImage();
     return entete;
+}
+
+OctetsRetenus::OctetsRetenus(const EnteteImage& entete) : m_octets(entete.octets)
+{
+    const qint64 taille = m_octets.size();
+    const QList<PlageOctets> plages = entete.plages.isEmpty() ? QList<PlageOctets> {{0, taille}} : entete.plages;
+    m_plages.reserve(plages.size());
+    m_debuts.reserve(plages.size());
+    for (const PlageOctets& p : plages) {
+        // Never past the bytes held, whatever the runs say.
+        const qint64 debut = qBound<qint64>(0, p.first, taille);
+        const qint64 fin = qBound(debut, p.second, taille);
+        if (fin == debut)
+            continue;
+        m_plages.append({debut, fin});
+        m_debuts.append(m_taille);
+        m_taille += fin - debut;
+    }
+}
+
+bool OctetsRetenus::open(OpenMode mode)
+{
+    if (mode & WriteOnly)
+        return false;
+    // Read straight from the bytes: a buffer of QIODevice's own would only copy them once more.
+    return QIODevice::open(mode | Unbuffered);
+}
+
+qint64 OctetsRetenus::readData(char* donnees, qint64 longueur)
+{
+    qint64 position = pos();
+    qint64 lus = 0;
+    qsizetype i = std::upper_bound(m_debuts.cbegin(), m_debuts.cend(), position) - m_debuts.cbegin() - 1;
+    while (lus < longueur && position < m_taille && i >= 0 && i < m_plages.size()) {
+        const PlageOctets& p = m_plages.at(i);
+        const qint64 dedans = position - m_debuts.at(i);
+        const qint64 n = qMin(longueur - lus, p.second - p.first - dedans);
+        std::memcpy(donnees + lus, m_octets.constData() + p.first + dedans, size_t(n));
+        lus += n;
+        position += n;
+        ++i;
+    }
+    return lus;
 }

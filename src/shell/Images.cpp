@@ -2,7 +2,6 @@
 
 #include "shell/EnteteImage.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -159,23 +158,19 @@ QSize etapeJpeg(const QSize& naturelle, const QSize& voulue)
 }
 
 // `tenus`: the bytes are held for this decode alone, and take their share of its budget.
-QImage decoder(QByteArray octets, const QSize& cadre, bool tenus)
+QImage decoder(const QByteArray& octets, const QSize& cadre, bool tenus)
 {
     const EnteteImage entete = LireEnteteImage(octets);
     if (entete.format.isEmpty() || entete.annexes > AnnexesMax || entete.scans > ScansMaxJpeg ||
         entete.parcours > ParcoursMaxJpeg)
         return {};
     // What the reader keeps beside the pixels, and the bytes held for it, are not left to the pixels.
-    const qint64 budget = OctetsDecodage - (tenus ? octets.size() : 0) -
-        (entete.copie ? entete.octets.size() : 0) - entete.octetsAnnexes;
+    const qint64 budget = OctetsDecodage - (tenus ? octets.size() : 0) - entete.octetsAnnexes;
     if (budget <= 0)
         return {};
-    // Bytes of ours that Qt does not read go before it decodes.
-    if (tenus && entete.copie)
-        octets = QByteArray();
-    // Qt reads the very bytes whose header was read: no second reading can tell it another picture.
-    QBuffer source;
-    source.setData(entete.octets);
+    // Qt reads the very bytes whose header was read, where they are held: no second reading can tell it
+    // another picture.
+    OctetsRetenus source(entete);
     if (!source.open(QIODevice::ReadOnly))
         return {};
     const LimiteAllocation limite(MegaoctetsDecodage);
@@ -263,5 +258,5 @@ QImage ImageDepuisFichier(const QString& chemin, const QSize& cadre)
         return {};
     octets.truncate(lus);
     fichier.close();
-    return decoder(std::move(octets), cadre, true);
+    return decoder(octets, cadre, true);
 }

@@ -2,6 +2,7 @@
 
 #include "shell/Echelle.h"
 #include "shell/EcranPrincipal.h"
+#include "shell/EnteteImage.h"
 #include "shell/Images.h"
 #include "support/GardeTube.h"
 #include "support/PlateformeScriptee.h"
@@ -13,11 +14,14 @@
 #include <QImageWriter>
 #include <QLabel>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -366,6 +370,74 @@ QByteArray jpegRepete(quint16 cote)
     return o + "\xFF\xD9";
 }
 
+
+// A colour profile as Qt writes it, in an iCCP chunk named `nom`: a small one that libpng takes.
+QByteArray morceauProfil(QColorSpace::NamedColorSpace espace, const char* nom = "profil")
+{
+    return morceauPng("iCCP", QByteArray(nom) + QByteArray(2, '\0') + qCompress(QColorSpace(espace).iccProfile()).mid(4));
+}
+
+// A PNG of `largeur` × `hauteur` blue pixels in 8-bit colour, its data stored without compression, so that
+// the file is as large as the picture, with a text chunk before its data as most editors write one.
+QByteArray grandPngAvecTexte(quint32 largeur, quint32 hauteur)
+{
+    const QByteArray donnees = qCompress((QByteArray(1, '\0') + QByteArray("\x00\x00\xFF", 3).repeated(largeur)).repeated(hauteur), 0);
+    return pngAvec(morceauPng("tEXt", QByteArray("Software\0Scanner 2.1", 21)),
+        png(largeur, hauteur, 8, 2, {}).left(33) + morceauPng("IDAT", donnees.mid(4)) + morceauPng("IEND", {}));
+}
+
+// `octets`, then `suite` bytes of `remplissage` (random when 0), then a page no one may read: the bytes
+// anyone reads past those fault at once. What is returned holds them all, the page included.
+class OctetsGardes {
+public:
+    OctetsGardes(const QByteArray& octets, qsizetype suite, char remplissage)
+    {
+        const qsizetype page = ::sysconf(_SC_PAGESIZE);
+        m_lisibles = (octets.size() + suite + page - 1) / page * page;
+        m_taille = m_lisibles + page;
+        void* m = ::mmap(nullptr, size_t(m_taille), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        m_memoire = m == MAP_FAILED ? nullptr : static_cast<char*>(m);
+        if (!m_memoire)
+            return;
+        // The start is aligned on a page: the file's bytes end just where the unreadable page begins.
+        char* debut = m_memoire + m_lisibles - octets.size() - suite;
+        std::memcpy(debut, octets.constData(), size_t(octets.size()));
+        if (remplissage)
+            std::memset(debut + octets.size(), remplissage, size_t(suite));
+        else
+            QRandomGenerator(46).fillRange(reinterpret_cast<quint32*>(debut + octets.size()), suite / 4);
+        ::mprotect(m_memoire + m_lisibles, size_t(page), PROT_NONE);
+        m_octets = QByteArray::fromRawData(debut, m_taille - (debut - m_memoire));
+    }
+    ~OctetsGardes()
+    {
+        if (m_memoire)
+            ::munmap(m_memoire, size_t(m_taille));
+    }
+    OctetsGardes(const OctetsGardes&) = delete;
+    OctetsGardes& operator=(const OctetsGardes&) = delete;
+    const QByteArray& octets() const { return m_octets; }
+
+private:
+    char* m_memoire = nullptr;
+    qsizetype m_lisibles = 0;
+    qsizetype m_taille = 0;
+    QByteArray m_octets;
+};
+
+// What a file holds past the end of its picture: a progressive JPEG followed by FF bytes, an ordinary one
+// by random bytes (a video joined after its picture), each ending on a page no one may read.
+const QByteArray& jpegSuiviDeFF()
+{
+    static const OctetsGardes octets(jpegProgressif(a600dpi(unie(300, 200, Qt::blue))), 8 << 20, '\xFF');
+    return octets.octets();
+}
+
+const QByteArray& jpegSuiviDeHasard()
+{
+    static const OctetsGardes octets(octetsImage(a600dpi(unie(300, 200, Qt::blue)), "JPG"), 25 << 20, 0);
+    return octets.octets();
+}
 }  // namespace
 
 class TestEchelle : public QObject {
@@ -591,6 +663,22 @@ private slots:
             << jpegAvec(petit, segmentJpeg(0xFE, {}).repeated(1000)) << boite << QSize(300, 200) << 600 / 23.6;
         QTest::newRow("jpeg, 1001 commentaires vides")
             << jpegAvec(petit, segmentJpeg(0xFE, {}).repeated(1001)) << boite << nulle << 0.0;
+        // libpng inflates every profile before the data and keeps the last: one alone reaches it.
+        QTest::newRow("png, 1001 profils identiques")
+            << pngAvec(morceauProfil(QColorSpace::AdobeRgb).repeated(1001)) << boite << QSize(300, 200) << 600 / 23.622;
+        // A chunk running past the file once another was dropped: refused before anything reads it.
+        QByteArray demesure = pngAvec(morceauPng("tEXt", QByteArray("Title\0Timbre", 12)));
+        qToBigEndian(quint32(demesure.size()), demesure.data() + demesure.indexOf("IDAT") - 4);
+        QTest::newRow("png, texte puis données plus longues que le fichier") << demesure << boite << nulle << 0.0;
+        // A file that stops where its end chunk's check bytes would be is shown, as Qt shows it.
+        const QByteArray bleu600 = octetsImage(a600dpi(unie(600, 400, Qt::blue)), "PNG");
+        QTest::newRow("png sans le contrôle de sa fin") << bleu600.chopped(4) << boite << QSize(300, 200) << 600 / 23.622;
+        QTest::newRow("png avec texte, sans le contrôle de sa fin")
+            << pngAvec(morceauPng("tEXt", QByteArray("Title\0Timbre", 12)), bleu600).chopped(4) << boite << QSize(300, 200)
+            << 600 / 23.622;
+        // Whatever follows the end of a JPEG's picture is never read, whatever it holds.
+        QTest::newRow("jpeg progressif suivi de 8 Mo de FF") << jpegSuiviDeFF() << boite << QSize(300, 200) << 300 / 23.6;
+        QTest::newRow("jpeg suivi de 25 Mo au hasard") << jpegSuiviDeHasard() << boite << QSize(300, 200) << 300 / 23.6;
 
         // Scans: each walks the whole picture, whatever it holds.
         QTest::newRow("jpeg progressif, 100 balayages")
@@ -621,6 +709,49 @@ private slots:
         QVERIFY(milieu.blue() > 200 && milieu.red() < 50);
         QVERIFY(qAbs(image.width() * 1000.0 / image.dotsPerMeterX() - largeurMm) < 0.5);
         QCOMPARE(image.dotsPerMeterY(), image.dotsPerMeterX());
+        // A PNG's texts never reach the reader.
+        if (octets.startsWith("\x89PNG"))
+            QCOMPARE(image.textKeys(), QStringList());
+    }
+
+    // Each scan walks the whole store of coefficients, and an arithmetic one costs far more than an empty
+    // Huffman one: ten of them over the largest picture the budget holds are too many, where ten Huffman
+    // ones are shown.
+    void balayagesArithmetiques_data()
+    {
+        QTest::addColumn<bool>("arithmetique");
+        QTest::addColumn<bool>("montree");
+        QTest::newRow("huffman") << false << true;
+        QTest::newRow("arithmétique") << true << false;
+    }
+
+    void balayagesArithmetiques()
+    {
+        QFETCH(bool, arithmetique);
+        QFETCH(bool, montree);
+        const QImage image = ImageDepuisOctets(jpegBalaye(9600, 10, arithmetique), QSize(300, 200));
+        QCOMPARE(!image.isNull(), montree);
+        if (montree)
+            QCOMPARE(image.size(), QSize(200, 200));
+    }
+
+    // Of a PNG's colour profiles, the one libpng would keep, the last before the picture's data, is all
+    // that reaches the readers; and nothing of the bytes is copied to drop the others.
+    void unSeulProfil()
+    {
+        const QByteArray dernier = morceauProfil(QColorSpace::AdobeRgb, "dernier");
+        const QByteArray octets = pngAvec(morceauProfil(QColorSpace::DisplayP3).repeated(3) + dernier +
+            morceauPng("tEXt", QByteArray("Title\0Timbre", 12)));
+        const EnteteImage entete = LireEnteteImage(octets);
+        QCOMPARE(entete.format, QByteArray("png"));
+        QVERIFY(entete.octets.isSharedWith(octets));
+        OctetsRetenus lus(entete);
+        QVERIFY(lus.open(QIODevice::ReadOnly));
+        const QByteArray qt = lus.readAll();
+        QCOMPARE(qt.count("iCCP"), 1);
+        QVERIFY(qt.contains(dernier));
+        QVERIFY(!qt.contains("tEXt"));
+        QCOMPARE(qt.size(), octets.size() - 3 * morceauProfil(QColorSpace::DisplayP3).size() - 12 - 12);
     }
 
     // What makes the picture reaches Qt whole, only what it carries beside goes: the program decodes it as
@@ -643,6 +774,8 @@ private slots:
         QTest::newRow("png, couleur transparente")
             << pngAvec(morceauPng("tRNS", QByteArray("\0\0\0\0\0\xFF", 6)) + texteCompresse(1000, true)) << false;
         QTest::newRow("jpeg, profil, commentaires et EXIF") << jpegOrdinaire() << true;
+        QTest::newRow("png, deux profils") << pngAvec(morceauProfil(QColorSpace::DisplayP3) + morceauProfil(QColorSpace::AdobeRgb))
+                                           << true;
     }
 
     void imageIntacte()
@@ -682,6 +815,17 @@ private slots:
         QCOMPARE(fb.write(grandBmp()), grandBmp().size());
         fb.close();
         QVERIFY(ImageDepuisFichier(bmp, QSize(300, 200)).isNull());
+        // The 105 MB of a PNG whose text chunk is dropped count once: it is shown, as it would be without it.
+        const QString grandPng = dossier.filePath(QStringLiteral("scan.png"));
+        {
+            QFile fp(grandPng);
+            QVERIFY(fp.open(QIODevice::WriteOnly));
+            const QByteArray octets = grandPngAvecTexte(8000, 4375);
+            QVERIFY(octets.size() > 105'000'000);
+            QCOMPARE(fp.write(octets), octets.size());
+        }
+        QCOMPARE(ImageDepuisFichier(grandPng, QSize(300, 200)).size(), QSize(300, 164));
+        QVERIFY(QFile::remove(grandPng));
         QVERIFY(QFile::resize(grand, 192 * 1024 * 1024));
         QVERIFY(ImageDepuisFichier(grand, QSize(300, 200)).isNull());
         QVERIFY(QFile::remove(bmp));
