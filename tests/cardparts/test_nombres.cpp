@@ -34,9 +34,11 @@ private slots:
         QTest::newRow("moitié de la qualité") << fr << QList<LigneValeurs> {{"14,5", "1", "30", "1"}}
                                               << "4,4" << "14,5";
         QTest::newRow("moitié, retenue") << fr << QList<LigneValeurs> {{"13", "1", "15", ""}} << "2,0" << "0,0";
-        // A damaged row's negative quality: what rounds to zero keeps its sign, as it always showed.
+        // A damaged row's negative quality: the value keeps its sign, even where it rounds to zero, as it
+        // always showed.
         QTest::newRow("négatif arrondi à zéro") << fr << QList<LigneValeurs> {{"10", "1", "-0,3", ""}}
                                                 << "-0,0" << "0,0";
+        QTest::newRow("qualité négative") << fr << QList<LigneValeurs> {{"10", "1", "-30", ""}} << "-3,0" << "0,0";
         QTest::newRow("texte illisible: rien") << fr << QList<LigneValeurs> {{"10", "2x", "100", "abc"}} << "0,0" << "0,0";
         QTest::newRow("nan et inf: rien") << fr << QList<LigneValeurs> {{"nan", "2", "100", "1"}, {"10", "inf", "nan", "-inf"}}
                                           << "0,0" << "0,0";
