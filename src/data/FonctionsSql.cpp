@@ -1,5 +1,7 @@
 #include "data/FonctionsSql.h"
 
+#include "data/Valeurs.h"
+
 #include <sqlite3.h>
 
 #include <cstring>
@@ -264,6 +266,16 @@ void fonctionLike(sqlite3_context* ctx, int argc, sqlite3_value** argv)
     sqlite3_set_auxdata(ctx, 0, nouveau, detruireMotif);
 }
 
+// ValeurSimple(x): a stored single-precision price as the decimal it stands for. Only a real changes;
+// Null, a whole number and whatever else a column holds come back as they are.
+void fonctionValeurSimple(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_FLOAT)
+        sqlite3_result_double(ctx, ValeurSimple(sqlite3_value_double(argv[0])));
+    else
+        sqlite3_result_value(ctx, argv[0]);
+}
+
 int collationFrancais(void*, int la, const void* a, int lb, const void* b)
 {
     return ComparerFrancais(
@@ -305,5 +317,6 @@ void EnregistrerFonctionsSql(sqlite3* db)
     const int drapeaux = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db, "like", 2, drapeaux, nullptr, fonctionLike, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, drapeaux, nullptr, fonctionLike, nullptr, nullptr);
+    sqlite3_create_function(db, "ValeurSimple", 1, drapeaux, nullptr, fonctionValeurSimple, nullptr, nullptr);
     sqlite3_create_collation(db, "FRANCAIS", SQLITE_UTF8, nullptr, collationFrancais);
 }

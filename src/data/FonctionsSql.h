@@ -13,4 +13,6 @@ bool CorrespondLike(const QString& motif, const QString& texte, QChar echappemen
 // Returns <0, 0 or >0. Registered as the collation FRANCAIS.
 int ComparerFrancais(const QString& a, const QString& b);
 
+// Registers on `db` the LIKE above, the collation FRANCAIS and ValeurSimple(x) (data/Valeurs.h), by
+// which a statement takes a price stored in single precision as the decimal it stands for.
 void EnregistrerFonctionsSql(sqlite3* db);

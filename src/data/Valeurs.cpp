@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <string>
 
 bool EstNul(const QVariant& valeur)
@@ -86,4 +87,19 @@ double ArrondiEcrit(double valeur, int decimales)
     double resultat = 0;
     std::from_chars(decimal.data(), decimal.data() + decimal.size(), resultat);
     return std::copysign(resultat, valeur);
+}
+
+double ValeurSimple(double valeur)
+{
+    const double grandeur = std::fabs(valeur);
+    if (!std::isfinite(valeur) || grandeur > double(std::numeric_limits<float>::max()) ||
+        grandeur < double(std::numeric_limits<float>::min()))
+        return valeur;  // zero, or what single precision cannot hold: no float's decimal to take
+    // The float's shortest form, read back as a double: to_chars and from_chars for the same reason as
+    // above, the C library's locale.
+    char texte[32];
+    const auto ecrit = std::to_chars(texte, texte + sizeof texte, float(valeur));
+    double resultat = valeur;
+    std::from_chars(texte, ecrit.ptr, resultat);
+    return resultat;
 }

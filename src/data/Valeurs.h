@@ -22,6 +22,13 @@ QVariant NombreOuTexte(const QString& code);
 // QLocale's 'f' with the same places writes back exactly. Non-finite values, values that round to zero
 // and values whose places reach past the 15 digits come back as they are, so they print as before.
 double ArrondiEcrit(double valeur, int decimales);
+// A value held in single precision (an own price, a personal price, a card's price box) taken as the
+// decimal it stands for before it is multiplied, added or rounded: the shortest decimal that reads back
+// as the same single-precision number, which is what was typed for a price of six significant digits or
+// fewer. So 0.35, stored as 0.3499999940395355, counts as 0.35 and shows 0.4 as a double 0.35 does.
+// Zero, non-finite values and values outside the range of single precision's normal numbers come back
+// as they are.
+double ValeurSimple(double valeur);
 // A LIKE pattern that finds `texte` anywhere, its % and _ taken as typed (escape character \).
 QString MotifContient(const QString& texte);
 

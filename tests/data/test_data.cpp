@@ -68,6 +68,8 @@ private slots:
     void recordsetGrandResultat();
     void booleens_data();
     void booleens();
+    void valeurSimple_data();
+    void valeurSimple();
     void dallayIgnoreLaCasse();
     void ordreFrancais();
     void like_data();
@@ -540,6 +542,46 @@ void TestData::booleens()
     // True is written as -1.
     CnxPerso->executer(QStringLiteral("UPDATE Collection SET NePasAcquerir = ?"), {true});
     QCOMPARE(CnxPerso->valeur(QStringLiteral("SELECT NePasAcquerir FROM Collection")).toInt(), VRAI);
+}
+
+void TestData::valeurSimple_data()
+{
+    QTest::addColumn<QVariant>("valeur");
+    QTest::addColumn<QVariant>("attendu");
+    // Stored as the cards store a price: the typed number in single precision.
+    QTest::newRow("0,35 en simple précision") << QVariant(double(float(0.35))) << QVariant(0.35);
+    QTest::newRow("2,675 en simple précision") << QVariant(double(float(2.675))) << QVariant(2.675);
+    QTest::newRow("négatif") << QVariant(double(float(-0.95))) << QVariant(-0.95);
+    QTest::newRow("sept chiffres") << QVariant(double(float(12345.67))) << QVariant(12345.67);
+    QTest::newRow("un million") << QVariant(1000000.0) << QVariant(1000000.0);
+    QTest::newRow("déjà décimal") << QVariant(0.35) << QVariant(0.35);
+    QTest::newRow("zéro") << QVariant(0.0) << QVariant(0.0);
+    QTest::newRow("hors de la simple précision") << QVariant(1e300) << QVariant(1e300);
+    QTest::newRow("sous la simple précision") << QVariant(1e-300) << QVariant(1e-300);
+    QTest::newRow("infini") << QVariant(qInf()) << QVariant(qInf());
+    // In SQL only a real changes.
+    QTest::newRow("entier") << QVariant(qlonglong(3)) << QVariant(qlonglong(3));
+    QTest::newRow("Null") << QVariant() << QVariant();
+    QTest::newRow("texte") << QVariant(QStringLiteral("0,35")) << QVariant(QStringLiteral("0,35"));
+}
+
+void TestData::valeurSimple()
+{
+    QFETCH(QVariant, valeur);
+    QFETCH(QVariant, attendu);
+    // Exact comparisons: QCOMPARE would compare two doubles within a margin.
+    if (valeur.typeId() == QMetaType::Double) {
+        const double v = ValeurSimple(valeur.toDouble());
+        QVERIFY2(v == attendu.toDouble(), qPrintable(QString::number(v, 'g', 17)));
+    }
+    DossierTest dossier;
+    QVERIFY(OuvrirBasePerso());
+    const QVariant enSql = CnxPerso->valeur(QStringLiteral("SELECT ValeurSimple(?)"), {valeur});
+    QCOMPARE(enSql.typeId(), attendu.typeId());
+    if (attendu.typeId() == QMetaType::Double)
+        QVERIFY2(enSql.toDouble() == attendu.toDouble(), qPrintable(QString::number(enSql.toDouble(), 'g', 17)));
+    else
+        QCOMPARE(enSql, attendu);
 }
 
 void TestData::dallayIgnoreLaCasse()
