@@ -74,7 +74,9 @@ ValeursGrille CalculerValeursLignes(const QList<LigneValeurs>& lignes)
     auto lire = [](const QString& texte) { return LireNombreLocal(texte).value_or(0.0); };
     ValeursGrille v;
     for (const LigneValeurs& l : lignes) {
-        const double prix = double(float(lire(l.prix)));  // prices are single-precision numbers
+        // Prices are single-precision numbers, valued as the decimal the box shows, as the reports value
+        // them: 0,35 is 0.35, not the float's 0.3499999940395355, which would show 0,3.
+        const double prix = ValeurSimple(lire(l.prix));
         v.doubles += prix * lire(l.doubles);
         v.collection += prix * lire(l.copies) * (lire(l.qualite) / 100.0);
     }

@@ -34,6 +34,16 @@ private slots:
         QTest::newRow("moitié de la qualité") << fr << QList<LigneValeurs> {{"14,5", "1", "30", "1"}}
                                               << "4,4" << "14,5";
         QTest::newRow("moitié, retenue") << fr << QList<LigneValeurs> {{"13", "1", "15", ""}} << "2,0" << "0,0";
+        // A price is a single-precision number: 0,35 is held as 0.3499999940395355, yet counts as the 0,35
+        // the box shows, as the inventory counts the same price.
+        QTest::newRow("prix 0,35 en simple précision") << fr << QList<LigneValeurs> {{"0,35", "1", "100", "1"}}
+                                                       << "0,4" << "0,4";
+        QTest::newRow("prix 0,45 en simple précision") << fr << QList<LigneValeurs> {{"0,45", "1", "100", ""}}
+                                                       << "0,5" << "0,0";
+        QTest::newRow("prix 0,65 en simple précision") << fr << QList<LigneValeurs> {{"0,65", "1", "100", ""}}
+                                                       << "0,7" << "0,0";
+        QTest::newRow("prix 0,95 en simple précision") << fr << QList<LigneValeurs> {{"0,95", "1", "100", ""}}
+                                                       << "1,0" << "0,0";
         // A damaged row's negative quality: the value keeps its sign, even where it rounds to zero, as it
         // always showed.
         QTest::newRow("négatif arrondi à zéro") << fr << QList<LigneValeurs> {{"10", "1", "-0,3", ""}}
@@ -54,6 +64,22 @@ private slots:
         const ValeursGrille v = CalculerValeursLignes(lignes);
         QCOMPARE(FormaterValeur(v.collection), collection);
         QCOMPARE(FormaterValeur(v.doubles), doubles);
+    }
+
+    // Every price of two decimals ending in 5, up to 9 999,95, shows its half rounded up at one copy and
+    // 100 %, as the inventory prints it: the price as the box shows it, not its single-precision value.
+    void chaquePrixEnDemi()
+    {
+        const QLocale fr(QLocale::French, QLocale::France);
+        QLocale::setDefault(fr);
+        for (int dixiemes = 0; dixiemes < 100000; ++dixiemes) {
+            const QString prix = QStringLiteral("%1,%2").arg(dixiemes / 10).arg(dixiemes % 10) + QLatin1Char('5');
+            const int arrondi = dixiemes + 1;
+            const QString attendu = fr.toString(arrondi / 10) + QLatin1Char(',') + QString::number(arrondi % 10);
+            const QString vu = FormaterValeur(CalculerValeursLignes({{prix, "1", "100", ""}}).collection);
+            if (vu != attendu)
+                QFAIL(qPrintable(prix + QStringLiteral(" montre ") + vu + QStringLiteral(", attendu ") + attendu));
+        }
     }
 
     void milliersGroupes()
