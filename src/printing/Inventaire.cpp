@@ -23,6 +23,7 @@ bool tenueEn(std::span<const Condition> tenues, const Condition& condition)
 // value of the copies (price x copies x quality / 100 when ticked with copies and priced; a missing
 // quality counts as none), then the duplicates' count and value (full price, no tick needed). A condition
 // the kind of item is not held in reads 0. The three sums are computed in code, in double precision.
+// `prix` gives a condition's price from its column's name (%1).
 QString colonnesValeurs(const QString& h, const QString& prix, std::span<const Condition> tenues)
 {
     QStringList c;
@@ -35,7 +36,7 @@ QString colonnesValeurs(const QString& h, const QString& prix, std::span<const C
         c << QStringLiteral("%1.Qtes%2 AS Qtes%2, %1.Etat%2 AS Etat%2, "
                             "CASE WHEN %1.Qtes%2 > 0 AND %1.Qte%2 <> 0 AND %3 IS NOT NULL "
                             "THEN %3 * %1.Qtes%2 * (IFNULL(%1.Etat%2, 0) / 100.0) ELSE 0 END AS Total%2")
-                 .arg(h, e, prix + condition.colonneCote);
+                 .arg(h, e, prix.arg(condition.colonneCote));
     }
     c << QStringLiteral("0 AS TotalColl");
     for (const Condition& condition : Conditions) {
@@ -47,7 +48,7 @@ QString colonnesValeurs(const QString& h, const QString& prix, std::span<const C
         }
         c << QStringLiteral("%1.QteDouble%2 AS QteDouble%2, "
                             "CASE WHEN %1.QteDouble%2 > 0 AND %3 IS NOT NULL THEN %3 * %1.QteDouble%2 ELSE 0 END AS Total%4")
-                 .arg(h, e, prix + condition.colonneCote, d);
+                 .arg(h, e, prix.arg(condition.colonneCote), d);
     }
     c << QStringLiteral("0 AS TotalDble, 0 AS TotalGene");
     return c.join(QStringLiteral(", "));
@@ -68,7 +69,7 @@ QString partieTimbres()
 {
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 1 AS Ordre2, b.Collection AS Collection, "
                           "a.Dallay AS Dallay, a.ID2 AS ID2, d.IDPerso AS IDPerso, a.DesignationCourt AS Designation2, ")
-        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("c."), Conditions)
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("c.%1"), Conditions)
         + QStringLiteral(" FROM LinkFrance a JOIN Collection b ON a.Dallay = b.Dallay JOIN LinkCotations c ON b.Dallay = c.Dallay"
                          " LEFT JOIN CorrespID d ON a.Dallay = d.Dallay WHERE b.Collection = ?")
         + filtre(QStringLiteral("b"), Conditions);
@@ -80,7 +81,7 @@ QString partieCatalogue(
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, %1 AS Ordre2, c.Collection AS Collection, "
                           "b.Dallay AS Dallay, '' AS ID2, e.IDPerso AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
                .arg(ordre2)
-        + colonnesValeurs(QStringLiteral("c"), QStringLiteral("d."), tenues)
+        + colonnesValeurs(QStringLiteral("c"), QStringLiteral("d.%1"), tenues)
         + QStringLiteral(" FROM LinkFrance a JOIN %1 b ON a.Dallay = b.Reference JOIN %2 c ON b.Dallay = c.Dallay"
                          " JOIN %3 d ON c.Dallay = d.Dallay LEFT JOIN CorrespID e ON b.Dallay = e.Dallay"
                          " WHERE c.Collection = ?")
@@ -88,11 +89,13 @@ QString partieCatalogue(
         + filtre(QStringLiteral("c"), tenues);
 }
 
+// An own item's prices are its own, stored in single precision: each is taken as the decimal it was typed
+// as (ValeurSimple), so that 0,35 counts and rounds as on the card, not as 0.3499999940395355.
 QString partieMesVarietes()
 {
     return QStringLiteral("SELECT a.Rubrique AS rubrique, a.Ordre AS Ordre, 4 AS Ordre2, b.Collection AS Collection, "
                           "'' AS Dallay, '' AS ID2, '' AS IDPerso, ' - ' || IFNULL(b.Designation, '') AS Designation2, ")
-        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("b."), Conditions)
+        + colonnesValeurs(QStringLiteral("b"), QStringLiteral("ValeurSimple(b.%1)"), Conditions)
         + QStringLiteral(" FROM LinkFrance a JOIN MesVarietes b ON a.Dallay = b.Reference WHERE b.Collection = ?")
         + filtre(QStringLiteral("b"), Conditions);
 }

@@ -10,7 +10,7 @@ namespace {
 struct Groupe {
     const char* code;
     const char* table;
-    const char* lien;   // the link of its quotations; none: the row carries its own prices
+    const char* lien;   // the link of its quotations; none: the row carries its own prices, in single precision
     const char* source; // the catalogue table behind the link
     const char* cle;    // the column that places a row in a section
     bool annulations;   // cancellations: conditions O and L only
@@ -86,12 +86,14 @@ QString RequeteGroupeValorisation(const QString& code)
                        "WHEN upper(substr(%1, 1, 2)) IN (%3) THEN upper(substr(%1, 1, 2)) END")
             .arg(cle, triples.join(QStringLiteral(", ")), paires.join(QStringLiteral(", ")));
 
-    const QString prix = g.lien ? QStringLiteral("P") : QStringLiteral("H");
     QStringList sommes;
     for (const Condition& c : g.annulations ? ConditionsObliteration() : std::span<const Condition>(Conditions)) {
         const QString& s = c.suffixe;
         const QString quantite = QStringLiteral("IFNULL(H.%1%2, 0)").arg(QString::fromLatin1(g.doubles ? "QteDouble" : "Qtes"), s);
-        const QString cote = QStringLiteral("IFNULL(%1.%2, 0)").arg(prix, c.colonneCote);
+        // An own item's price is stored in single precision: it counts as the decimal it was typed as,
+        // 0,35 as on the card rather than 0.3499999940395355.
+        const QString cote = g.lien ? QStringLiteral("IFNULL(P.%1, 0)").arg(c.colonneCote)
+                                    : QStringLiteral("IFNULL(ValeurSimple(H.%1), 0)").arg(c.colonneCote);
         // A Null anywhere counts as 0; the quality is a percent of the quotation.
         sommes << (g.qualite ? QStringLiteral("SUM(%1 * (%2 * (IFNULL(H.Etat%3, 0) / 100.0)))").arg(quantite, cote, s)
                              : QStringLiteral("SUM(%1 * %2)").arg(quantite, cote));

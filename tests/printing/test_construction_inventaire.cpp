@@ -136,6 +136,53 @@ private slots:
         QCOMPARE(synthese.size(), 18);
     }
 
+    // An own item's price is stored in single precision, as the own-item card writes it: it counts as the
+    // decimal typed, as the card counts it, beside the catalogue's quotations (doubles, counted as they
+    // are). In collection 4, stamp 3 quoted N 1,55 and O 0,95 is held once in N with one duplicate in O,
+    // and an own item of it priced N at the row's price is held once in N at 100 %: 0,35 taken as
+    // 0.3499999940395355 would print 0,3 on its line and a total of 2,8.
+    void prixPersonnels_data()
+    {
+        QTest::addColumn<double>("prix");
+        QTest::addColumn<QString>("ligne");
+        QTest::addColumn<QString>("collection");
+        QTest::addColumn<QString>("total");
+        QTest::newRow("0,35") << 0.35 << "0,4" << "1,9" << "2,9";
+        QTest::newRow("0,95") << 0.95 << "1,0" << "2,5" << "3,5";
+    }
+
+    void prixPersonnels()
+    {
+        QFETCH(double, prix);
+        QFETCH(QString, ligne);
+        QFETCH(QString, collection);
+        QFETCH(QString, total);
+        {
+            Connexion catalogue;
+            catalogue.ouvrir(CheminBaseCatalogue(), Connexion::Mode::LectureEcriture);
+            catalogue.executer(QStringLiteral(
+                "INSERT INTO France (Dallay, Ordre, ID2, DesignationCourt, Rubrique) VALUES ('3', 25, 'M3', 'Semeuse', 'AA')"));
+            catalogue.executer(QStringLiteral("INSERT INTO Cotations2001 (Dallay, Neuf, Oblitere) VALUES ('3', ?, ?)"),
+                {1.55, 0.95});
+        }
+        CnxPerso->executer(QStringLiteral(
+            "INSERT INTO Collection (Collection, Dallay, QteN, QtesN, EtatN, QteDoubleO) VALUES (4, '3', -1, 1, 100, 1)"));
+        CnxPerso->executer(QStringLiteral("INSERT INTO MesVarietes (Collection, Reference, Designation, Neuf, QteN, QtesN, "
+                                          "EtatN) VALUES (4, '3', 'piquage à cheval', ?, -1, 1, 100)"),
+            {double(float(prix))});
+
+        const Inventaire inv = construire(Etendue::Tout, QStringLiteral("4"));
+        const DonneesEtat* aa = inv.rubriques->enfants(0, QStringLiteral("Timbres"));
+        QCOMPARE(colonne(*aa, QStringLiteral("Designation2")), QStringList({"Semeuse", " - piquage à cheval"}));
+        QCOMPARE(FormaterValeur(aa->valeur(1, aa->colonne(QStringLiteral("TotalColl"))), QStringLiteral("#,##0.0")), ligne);
+        QMap<QString, QString> s;
+        for (const auto& [nom, texte] : LegendesSynthese(inv.totaux))
+            s.insert(nom, texte);
+        QCOMPARE(s.value("SumTotalColl"), collection);
+        QCOMPARE(s.value("SumTotalDoubles"), QStringLiteral("1,0"));
+        QCOMPARE(s.value("SumTotalGene"), total);
+    }
+
     void etendues_data()
     {
         QTest::addColumn<int>("etendue");

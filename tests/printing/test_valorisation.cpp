@@ -54,6 +54,13 @@ void catalogueValeurs(const Connexion& cnx)
     )"));
 }
 
+// A price as the own-item card stores it, in single precision, written out in full so that the statement
+// stores that very number.
+QString prixSimple(double prix)
+{
+    return QString::number(double(float(prix)), 'g', 17);
+}
+
 const char* const AutreCollection = R"(
     INSERT INTO Collection (Collection, Dallay, QtesN, EtatN, QteDoubleN) VALUES (3, '1', 5, 100, 5);
     INSERT INTO MesVarietes (Collection, Reference, Neuf, QtesN) VALUES (3, '1', 100, 1);
@@ -98,6 +105,12 @@ private slots:
             << "INSERT INTO MesVarietes (Collection, Reference, Neuf, QtesN, EtatN) VALUES (2, '1', 5, 2, 50);"
             << Libelles {{"AACollMV", "10,00"}, {"CollMV", "10,00"}, {"AACollDMV", "0,00"}, {"CollDMV", "0,00"},
                    {"Coll", "10,00"}};
+        // Stored as 2.6749999523162842, the price counts as the 2,675 typed: each half rounds up.
+        QTest::newRow("variété personnelle en simple précision")
+            << QStringLiteral("INSERT INTO MesVarietes (Collection, Reference, Neuf, QtesN, QteDoubleN) VALUES (2, '1', %1, 1, 1);")
+                   .arg(prixSimple(2.675))
+            << Libelles {{"AACollMV", "2,68"}, {"CollMV", "2,68"}, {"AACollDMV", "2,68"}, {"CollDMV", "2,68"},
+                   {"Coll", "5,35"}};
         QTest::newRow("doubles")
             << "INSERT INTO Collection (Collection, Dallay, QteDoubleO) VALUES (2, '1', 3);"
             << Libelles {{"AACollC", "0,00"}, {"CollC", "0,00"}, {"AACollDC", "6,00"}, {"CollDC", "6,00"},
