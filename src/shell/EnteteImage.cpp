@@ -282,7 +282,8 @@ bool filtrerPng(const QByteArray& o, EnteteImage& entete)
     // Nothing dropped: Qt reads the bytes as they are, and nothing of whatever follows the end chunk.
     if (gardes.size() > 1) {
         entete.plages = gardes;
-        entete.octetsAnnexes += qint64(gardes.capacity()) * qint64(sizeof(PlageOctets) + sizeof(qint64));
+        // The runs, the device's clamped copy of them and where each starts in what it reads.
+        entete.octetsAnnexes += qint64(gardes.capacity()) * qint64(2 * sizeof(PlageOctets) + sizeof(qint64));
     }
     return true;
 }
@@ -350,21 +351,17 @@ bool lirePng(EnteteImage& entete)
 EnteteImage LireEnteteImage(const QByteArray& octets)
 {
     EnteteImage entete;
+    entete.octets = octets;
     if (octets.startsWith("\xFF\xD8\xFF")) {
-        if (lireJpeg(octets, entete)) {
+        if (lireJpeg(octets, entete))
             entete.format = "jpeg";
-            entete.octets = octets;
-        }
     } else if (octets.startsWith("\x89PNG\r\n\x1A\n")) {
-        entete.octets = octets;
         if (filtrerPng(octets, entete) && lirePng(entete))
             entete.format = "png";
     } else if (octets.startsWith("BM")) {
         entete.format = "bmp";
-        entete.octets = octets;
     } else if ((octets.startsWith("GIF87a") || octets.startsWith("GIF89a")) && octets.size() >= 10) {
         entete.format = "gif";
-        entete.octets = octets;
         entete.ecranGif = QSize(qFromLittleEndian<quint16>(octets.constData() + 6),
             qFromLittleEndian<quint16>(octets.constData() + 8));
     }
